@@ -1,0 +1,91 @@
+#include "calc/circuit.h"
+
+#include "calc/fieldcheck.h"
+#include "calc/messages.h"
+#include "calc/module1.h"
+#include "calc/rounding.h"
+#include "calc/val.h"
+
+#include <cmath>
+#include <new>
+#include <stdexcept>
+
+namespace calc {
+
+bool checkCircuitFields(Module1Scalars& m, const CircuitTexts& texts, const ShowMessage& show)
+{
+    using namespace messages;
+    return checkFields(m,
+                       {
+                           {texts.Text1, MissingVp, InvalidVp},
+                           {texts.Text2, MissingF, InvalidF},
+                           {texts.Text3, MissingC, InvalidC},
+                           {texts.Text4, MissingR, InvalidR},
+                           {texts.Text5, MissingN, InvalidN},
+                       },
+                       show);
+}
+
+bool convertCircuit(Module1Scalars& m, const CircuitTexts& texts, const ShowMessage& show)
+{
+    const auto refuse = [&show](const char* message) {
+        show(message);
+        return false;
+    };
+    const double Vp = Val(texts.Text1);
+    const double f = Val(texts.Text2);
+    const double C = Val(texts.Text3) * 1e-6;
+    const double R = Val(texts.Text4);
+    const auto N = roundToLong(Val(texts.Text5));
+    if (!std::isfinite(Vp)) {
+        return refuse(messages::TooLargeVp);
+    }
+    if (!(std::isfinite(f) && f > 0)) {
+        return refuse(messages::BadF);
+    }
+    if (!(std::isfinite(C) && C > 0)) {
+        return refuse(messages::BadC);
+    }
+    if (!(std::isfinite(R) && R > 0)) {
+        return refuse(messages::BadR);
+    }
+    if (!N || *N < 1 || *N > Module1::MaxN) {
+        return refuse(messages::BadN);
+    }
+    const double omega = f * TwoPi;
+    if (!std::isfinite(omega) || !std::isfinite(1 / f) || !std::isfinite(1 / (*N * f))) {
+        return refuse(messages::NotFinite);
+    }
+    m.Vp = Vp;
+    m.f = f;
+    m.C = C;
+    m.R = R;
+    m.N = *N;
+    m.omega = omega;
+    return true;
+}
+
+void warnTimeConstant(const Module1Scalars& m, const ShowMessage& show)
+{
+    const double RC = m.R * m.C;
+    const double T = 1 / m.f;
+    if (T > RC) {
+        show(messages::TimeConstant);
+    }
+}
+
+bool simulate(Module1& m, const ShowMessage& show)
+{
+    try {
+        m.CalcWaveforms();
+    } catch (const std::bad_alloc&) {
+        show(messages::OutOfMemory);
+        return false;
+    } catch (const std::length_error&) {
+        show(messages::OutOfMemory);
+        return false;
+    }
+    return true;
+}
+
+} // namespace calc

@@ -1,0 +1,107 @@
+#include "calc/val.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstddef>
+#include <limits>
+#include <system_error>
+
+namespace calc {
+
+namespace {
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+struct Number {
+    std::size_t end = 0;   // length of the number, 0 when there is none
+    bool negative = false;
+    // Decimal exponent of the leading non-zero digit, to tell an overflow
+    // from an underflow when the value is out of a double's range.
+    long long magnitude = 0;
+};
+
+Number scanNumber(std::string_view s)
+{
+    Number n;
+    std::size_t i = 0;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+        n.negative = s[i] == '-';
+        ++i;
+    }
+    std::size_t digits = 0;
+    bool point = false;
+    bool seenNonZero = false;
+    long long integerDigits = 0;
+    long long leadingFractionZeros = 0;
+    for (; i < s.size(); ++i) {
+        if (isDigit(s[i])) {
+            ++digits;
+            if (s[i] != '0') {
+                seenNonZero = true;
+            }
+            if (!point && seenNonZero) {
+                ++integerDigits;
+            } else if (point && !seenNonZero) {
+                ++leadingFractionZeros;
+            }
+        } else if (s[i] == '.' && !point) {
+            point = true;
+        } else {
+            break;
+        }
+    }
+    if (digits == 0) {
+        return {};
+    }
+    n.end = i;
+    n.magnitude = integerDigits > 0 ? integerDigits - 1 : -leadingFractionZeros - 1;
+    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+        std::size_t j = i + 1;
+        bool negativeExponent = false;
+        if (j < s.size() && (s[j] == '+' || s[j] == '-')) {
+            negativeExponent = s[j] == '-';
+            ++j;
+        }
+        long long exponent = 0;
+        const std::size_t firstDigit = j;
+        for (; j < s.size() && isDigit(s[j]); ++j) {
+            // Saturate: only the sign of the magnitude matters beyond this.
+            exponent = std::min(exponent * 10 + (s[j] - '0'), 1'000'000'000LL);
+        }
+        if (j > firstDigit) {
+            n.end = j;
+            n.magnitude += negativeExponent ? -exponent : exponent;
+        }
+    }
+    return n;
+}
+
+} // namespace
+
+double Val(std::string_view text)
+{
+    const Number n = scanNumber(text);
+    if (n.end == 0) {
+        return 0;
+    }
+    // from_chars takes no leading plus and follows no locale.
+    std::string_view digits = text.substr(0, n.end);
+    if (digits[0] == '+' || digits[0] == '-') {
+        digits.remove_prefix(1);
+    }
+    double value = 0;
+    const auto [ptr, ec] =
+        std::from_chars(digits.data(), digits.data() + digits.size(), value, std::chars_format::general);
+    if (ec == std::errc::result_out_of_range) {
+        value = n.magnitude > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+    } else if (ec != std::errc() || ptr != digits.data() + digits.size()) {
+        value = 0;
+    }
+    return n.negative ? -value : value;
+}
+
+} // namespace calc

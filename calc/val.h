@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string_view>
+
+namespace calc {
+
+// The number a field's text begins with: an optional sign, digits with at most
+// one point, an optional exponent; 0 when the text begins with none. The point
+// is the separator whatever the user's regional settings. A number beyond the
+// range of a double gives an infinity, one too small for it gives 0.
+double Val(std::string_view text);
+
+} // namespace calc

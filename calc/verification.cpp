@@ -1,0 +1,46 @@
+#include "calc/verification.h"
+
+#include "calc/format.h"
+#include "calc/messages.h"
+#include "calc/module1.h"
+
+#include <cmath>
+#include <utility>
+
+namespace calc {
+
+std::optional<VerificationCaptions> Command1_Click(Module1& m, const CircuitTexts& texts, char separator,
+                                                   const ShowMessage& show)
+{
+    if (!checkCircuitFields(m, texts, show)) {
+        return std::nullopt;
+    }
+    Module1 trial = m.withoutSamples();
+    if (!convertCircuit(trial, texts, show)) {
+        return std::nullopt;
+    }
+    trial.dt = 1 / (static_cast<double>(trial.N) * trial.f);
+    warnTimeConstant(trial, show);
+    if (!simulate(trial, show)) {
+        return std::nullopt;
+    }
+    trial.CalcIdPicco();
+    trial.CalcVomin();
+    trial.CalcVomax();
+    trial.CalcVoDC();
+
+    const double ripple = (trial.Vomax - trial.Vomin) * 1000;
+    const double peak = trial.IdPicco * 1000;
+    if (!std::isfinite(ripple) || !std::isfinite(peak) || !std::isfinite(trial.VoDC)) {
+        show(messages::NotFinite);
+        return std::nullopt;
+    }
+    m = std::move(trial);
+    return VerificationCaptions{
+        formatScientific(ripple, separator),
+        formatScientific(peak, separator),
+        formatScientific(m.VoDC, separator),
+    };
+}
+
+} // namespace calc

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "calc/showmessage.h"
+
+#include <string>
+#include <vector>
+
+// Stands in for the message boxes: records each text as if the user had read
+// it and pressed OK.
+struct MessageLog {
+    std::vector<std::string> shown;
+    calc::ShowMessage callback()
+    {
+        return [this](const std::string& text) { shown.push_back(text); };
+    }
+};
