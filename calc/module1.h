@@ -11,7 +11,9 @@
 // CalcWaveforms and the scans. Units inside are SI (V, A, s, F, ohm).
 
 #include <cstdint>
+#include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace calc {
@@ -45,12 +47,51 @@ struct Module1Scalars {
     std::int16_t InputError = 0;
 };
 
-struct Module1 : Module1Scalars {
-    // Index k holds t = k/(N*f); N+2 elements, the last one always 0.
-    std::vector<double> Vc;    // V, load voltage
-    std::vector<double> id;    // A, diode current
-    std::vector<double> VoNoC; // V, half-wave without capacitor
+// Leaves new elements unwritten: the sample loop writes every one of them, so
+// zeroing first would only double the memory traffic.
+template <class T>
+struct UnzeroedAllocator : std::allocator<T> {
+    template <class U>
+    struct rebind {
+        using other = UnzeroedAllocator<U>;
+    };
+    UnzeroedAllocator() = default;
+    template <class U>
+    explicit UnzeroedAllocator(const UnzeroedAllocator<U>&) noexcept
+    {
+    }
+    template <class U>
+    void construct(U* p) noexcept
+    {
+        ::new (static_cast<void*>(p)) U;
+    }
+    template <class U, class... Args>
+    void construct(U* p, Args&&... args)
+    {
+        ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
+    }
+};
 
+using Samples = std::vector<double, UnzeroedAllocator<double>>;
+
+struct SampleArrays {
+    Samples Vc;    // V, load voltage
+    Samples id;    // A, diode current
+    Samples VoNoC; // V, half-wave without capacitor
+};
+
+// The four scans, taken while the sample loop writes the arrays: the same
+// comparisons and sums in the same order, so the same bits as a later scan.
+struct Measured {
+    std::uint64_t generation = 0;
+    double dt = 0; // the spacing SumVc was summed with
+    double IdPicco = 0;
+    double Vomax = 0;
+    double Vomin = 0;
+    double SumVc = 0;
+};
+
+struct Module1 : Module1Scalars, SampleArrays {
     // Bumped by every CalcWaveforms, so readers can tell new arrays from old.
     std::uint64_t generation = 0;
 
@@ -59,15 +100,29 @@ struct Module1 : Module1Scalars {
 
     void CalcT1();
     void CalcT2();
+    // Index k of each array holds t = k/(N*f), k = 0 .. N; index N+1 is 0.
     // Throws std::bad_alloc when the arrays cannot be had.
     void CalcWaveforms();
+    // The sample loop of CalcWaveforms alone, into arrays already sized,
+    // from the t1 and t2 already found.
+    void CalcSamples();
+    // The scans. The arrays change only through CalcWaveforms, so a scan of
+    // arrays measured by their sample loop takes the measurement instead.
     void CalcIdPicco();
     void CalcVomax();
     void CalcVomin();
     void CalcVoDC();
 
-    // The same state without the arrays: a trial for a press that may be refused.
-    Module1 withoutSamples() const;
+    // A press simulates on a trial and keeps it only when nothing was
+    // refused. The trial reuses the buffers of the run before last: touching
+    // fresh memory costs more than the whole sample loop.
+    Module1 trial();
+    void commit(Module1&& trial);
+    void discard(Module1&& trial);
+
+private:
+    Measured measured_;
+    SampleArrays spare_;
 };
 
 } // namespace calc

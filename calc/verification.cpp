@@ -15,14 +15,18 @@ std::optional<VerificationCaptions> Command1_Click(Module1& m, const CircuitText
     if (!checkCircuitFields(m, texts, show)) {
         return std::nullopt;
     }
-    Module1 trial = m.withoutSamples();
-    if (!convertCircuit(trial, texts, show)) {
+    Module1 trial = m.trial();
+    const auto refuse = [&m, &trial] {
+        m.discard(std::move(trial));
         return std::nullopt;
+    };
+    if (!convertCircuit(trial, texts, show)) {
+        return refuse();
     }
     trial.dt = 1 / (static_cast<double>(trial.N) * trial.f);
     warnTimeConstant(trial, show);
     if (!simulate(trial, show)) {
-        return std::nullopt;
+        return refuse();
     }
     trial.CalcIdPicco();
     trial.CalcVomin();
@@ -33,9 +37,9 @@ std::optional<VerificationCaptions> Command1_Click(Module1& m, const CircuitText
     const double peak = trial.IdPicco * 1000;
     if (!std::isfinite(ripple) || !std::isfinite(peak) || !std::isfinite(trial.VoDC)) {
         show(messages::NotFinite);
-        return std::nullopt;
+        return refuse();
     }
-    m = std::move(trial);
+    m.commit(std::move(trial));
     return VerificationCaptions{
         formatScientific(ripple, separator),
         formatScientific(peak, separator),

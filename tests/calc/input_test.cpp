@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <limits>
+#include <ostream>
 #include <string>
 
 namespace {
@@ -18,6 +19,11 @@ struct InputRow {
     const char* shown; // message expected, or nullptr
     double value;      // Val of an accepted text
 };
+
+void PrintTo(const InputRow& row, std::ostream* os)
+{
+    *os << '"' << row.text << '"';
+}
 
 class InputRule : public testing::TestWithParam<InputRow> {};
 

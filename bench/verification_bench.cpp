@@ -1,0 +1,110 @@
+// The verification road (allocation, both searches, the sample loop, the four
+// scans) against the sample loop alone, for the default circuit and for a
+// large capacitor whose switch-off search finds no point.
+
+#include "calc/circuit.h"
+#include "calc/module1.h"
+#include "calc/switching.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <utility>
+
+namespace {
+
+calc::Module1 circuit(std::int64_t N, bool largeCapacitor)
+{
+    calc::Module1 m;
+    m.Vp = 10;
+    m.f = 50;
+    m.C = (largeCapacitor ? 1000 : 10) * 1e-6;
+    m.R = largeCapacitor ? 100 : 2000;
+    m.N = static_cast<std::int32_t>(N);
+    m.omega = m.f * calc::TwoPi;
+    m.dt = 1 / (static_cast<double>(m.N) * m.f);
+    return m;
+}
+
+// One press as the program runs it: a trial of the module simulates and is
+// kept; the arrays it replaces become the next trial's buffers.
+void press(calc::Module1& m)
+{
+    calc::Module1 trial = m.trial();
+    trial.CalcWaveforms();
+    trial.CalcIdPicco();
+    trial.CalcVomin();
+    trial.CalcVomax();
+    trial.CalcVoDC();
+    benchmark::DoNotOptimize(trial.VoDC);
+    m.commit(std::move(trial));
+}
+
+// Every press after the first two, whose buffers are already the process's.
+void road(benchmark::State& state)
+{
+    calc::Module1 m = circuit(state.range(0), state.range(1) != 0);
+    press(m);
+    press(m);
+    for (auto _ : state) {
+        press(m);
+    }
+}
+
+// The first press of a run, which also pays the system for fresh pages.
+void firstPress(benchmark::State& state)
+{
+    for (auto _ : state) {
+        calc::Module1 m = circuit(state.range(0), state.range(1) != 0);
+        press(m);
+    }
+}
+
+void sampleLoop(benchmark::State& state)
+{
+    calc::Module1 m = circuit(state.range(0), state.range(1) != 0);
+    m.CalcWaveforms();
+    for (auto _ : state) {
+        m.CalcSamples();
+        benchmark::DoNotOptimize(m.Vc.data());
+    }
+}
+
+// What the searches cost as a walk over every grid point, for comparison.
+void plainSearches(benchmark::State& state)
+{
+    calc::Module1 m = circuit(state.range(0), state.range(1) != 0);
+    for (auto _ : state) {
+        std::int32_t hits = 0;
+        for (std::int32_t k = 0; k <= 10 * m.N; ++k) {
+            hits += std::abs(calc::switchOffValue(m, k)) <= calc::SwitchTolerance;
+            hits += std::abs(calc::switchOnValue(m, k)) <= calc::SwitchTolerance;
+        }
+        benchmark::DoNotOptimize(hits);
+    }
+}
+
+void sizes(benchmark::internal::Benchmark* b)
+{
+    for (const std::int64_t large : {0, 1}) {
+        b->Args({10'000, large});
+        b->Args({1'000'000, large});
+    }
+    b->ArgNames({"N", "largeC"})->Unit(benchmark::kMillisecond);
+}
+
+void largest(benchmark::internal::Benchmark* b)
+{
+    b->Args({calc::Module1::MaxN, 0})->Args({calc::Module1::MaxN, 1});
+    b->ArgNames({"N", "largeC"})->Unit(benchmark::kMillisecond)->Iterations(2);
+}
+
+} // namespace
+
+BENCHMARK(road)->Apply(sizes);
+BENCHMARK(sampleLoop)->Apply(sizes);
+BENCHMARK(firstPress)->Apply(sizes);
+BENCHMARK(plainSearches)->Args({10'000, 0})->Args({10'000, 1})->ArgNames({"N", "largeC"})->Unit(benchmark::kMillisecond);
+BENCHMARK(road)->Apply(largest);
+BENCHMARK(firstPress)->Apply(largest);
+BENCHMARK(sampleLoop)->Apply(largest);

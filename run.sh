@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Builds the program (incrementally) and starts it.
+set -euo pipefail
+cd "$(dirname "$0")"
+source scripts/packages.sh
+needPackages "${BUILD_PACKAGES[@]}"
+
+if [ ! -f build/build.ninja ]; then
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DRADDRIZZATORE_TESTS=OFF -DRADDRIZZATORE_BENCH=OFF >/dev/null
+fi
+cmake --build build --target raddrizzatore
+
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+    echo "No display: start it from a desktop session, or try: xvfb-run -a ./run.sh" >&2
+    exit 1
+fi
+exec build/app/raddrizzatore "$@"

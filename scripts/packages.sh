@@ -1,0 +1,27 @@
+# Sourced by run.sh and test.sh: installs the Debian packages that are
+# missing, when we are root; otherwise tells what to run.
+
+# needPackages PACKAGE...
+needPackages() {
+    local missing=()
+    local p
+    for p in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+            missing+=("$p")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "Missing Debian packages: ${missing[*]}" >&2
+        echo "Install them as root, then run this command again:" >&2
+        echo "    sudo apt-get install -y ${missing[*]}" >&2
+        exit 1
+    fi
+    echo "Installing ${missing[*]} ..."
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq
+    apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev fonts-liberation2)
+TEST_PACKAGES=(googletest libgtest-dev libbenchmark-dev xvfb xauth)

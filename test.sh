@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test through CTest.
+set -euo pipefail
+cd "$(dirname "$0")"
+source scripts/packages.sh
+needPackages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
+
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DRADDRIZZATORE_TESTS=ON -DRADDRIZZATORE_BENCH=ON >/dev/null
+cmake --build build
+# The window tests need a display server of their own; the others ignore it.
+xvfb-run -a -s "-screen 0 1600x1000x24" ctest --test-dir build --output-on-failure -j 2 "$@"

@@ -1,0 +1,164 @@
+#include "calc/messages.h"
+#include "calc/module1.h"
+#include "tests/calc/messagelog.h"
+#include "tests/ui/modalguard.h"
+#include "ui/circuitdrawing.h"
+#include "ui/form1.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+namespace msg = calc::messages;
+
+class Form1Test : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        form.setShowMessage(log.callback());
+        form.show();
+        form.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    }
+    void TearDown() override { QLocale::setDefault(QLocale::c()); }
+
+    template <class W = QWidget>
+    W* child(const char* name)
+    {
+        W* w = form.findChild<W*>(QString::fromLatin1(name));
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+    QString text(const char* name)
+    {
+        if (auto* edit = form.findChild<QLineEdit*>(QString::fromLatin1(name))) {
+            return edit->text();
+        }
+        return child<QLabel>(name)->text();
+    }
+    void type(const char* name, const QString& s)
+    {
+        auto* edit = child<QLineEdit>(name);
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Delete);
+        QTest::keyClicks(edit, s);
+    }
+    void click(const char* name) { QTest::mouseClick(child<QPushButton>(name), Qt::LeftButton); }
+    QColor textColour(const char* name) { return child<QLineEdit>(name)->palette().color(QPalette::Text); }
+
+    ModalGuard guard;
+    MessageLog log;
+    calc::Module1 module;
+    ui::Form1 form{module};
+};
+
+const char* const resultBoxes[] = {"Label10", "Label13", "Label22", "Label29", "Label35", "Label31"};
+
+TEST_F(Form1Test, OpensWithDefaultsEmptyResultsAndLayout)
+{
+    EXPECT_EQ(form.size(), QSize(1086, 506));
+    for (const char* box : resultBoxes) {
+        EXPECT_TRUE(text(box).isEmpty()) << box;
+    }
+    const std::pair<const char*, const char*> defaults[] = {
+        {"Text1", "10"}, {"Text2", "50"}, {"Text3", "10"},  {"Text4", "2000"}, {"Text5", "10000"},
+        {"Text6", "12"}, {"Text7", "4"},  {"Text8", "50"}, {"Text9", "500"},  {"Text10", "3600"},
+        {"Label42", "Diodo ideale: tensione nulla ai suoi capi quando è ON"},
+        {"Label11", "Ripple = Vomax - Vomin "}};
+    for (const auto& [name, value] : defaults) {
+        EXPECT_EQ(text(name), QString::fromUtf8(value)) << name;
+    }
+    EXPECT_EQ(child("Text1")->geometry(), QRect(472, 240, 127, 25));
+    EXPECT_EQ(child("Command3")->geometry(), QRect(672, 88, 145, 41));
+    EXPECT_EQ(child("Label10")->palette().color(QPalette::Window), QColor(192, 192, 255));
+    EXPECT_EQ(child("Label29")->palette().color(QPalette::Window), QColor(255, 224, 192));
+    EXPECT_EQ(child("Text6")->palette().color(QPalette::Base), QColor(255, 224, 192));
+    EXPECT_EQ(child("Text1")->accessibleName(), "Vp [V]");
+    EXPECT_EQ(child("Label22")->accessibleDescription(), "Id picco [mA]");
+    EXPECT_EQ(child<QPushButton>("Command2")->text(), "Grafico");
+}
+
+TEST_F(Form1Test, FocusStartsInText1AndFollowsTheOrder)
+{
+    EXPECT_EQ(QApplication::focusWidget(), child("Text1"));
+    const QString expected = "Text2 Text3 Text4 Text5 Command1 Text7 Command2 Picture1 "
+                             "Text6 Text8 Text9 Command3 Text10 Text1";
+    QStringList walked;
+    for (qsizetype i = 0; i < expected.count(' ') + 1; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        walked << QApplication::focusWidget()->objectName();
+    }
+    EXPECT_EQ(walked.join(' '), expected);
+}
+
+TEST_F(Form1Test, VerificationThroughTheWidgets)
+{
+    click("Command1");
+    ASSERT_EQ(log.shown.size(), 1u);
+    EXPECT_EQ(log.shown[0], msg::TimeConstant);
+    EXPECT_EQ(text("Label10"), "5.55E+03");
+    EXPECT_EQ(text("Label22"), "3.04E+01");
+    EXPECT_EQ(text("Label13"), "7.11E+00");
+    EXPECT_TRUE(text("Label29").isEmpty());
+
+    // A refused field leaves every result as it was.
+    type("Text3", "1,5");
+    click("Command1");
+    ASSERT_EQ(log.shown.size(), 2u);
+    EXPECT_EQ(log.shown[1], msg::InvalidC);
+    EXPECT_EQ(text("Label10"), "5.55E+03");
+
+    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+    type("Text3", "11");
+    click("Command1");
+    EXPECT_EQ(log.shown.size(), 2u) << "R*C longer than the period: no warning";
+    EXPECT_EQ(text("Label10"), "5,24E+03");
+}
+
+TEST_F(Form1Test, DesignFillsBoxesAndTurnsFieldsBlueForGood)
+{
+    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+    click("Command3");
+    EXPECT_TRUE(log.shown.empty());
+    EXPECT_EQ(text("Label29"), "2,40E+01");
+    EXPECT_EQ(text("Label35"), "1,38E+01");
+    EXPECT_EQ(text("Label31"), "3,19E+03");
+    const std::pair<const char*, const char*> fields[] = {
+        {"Text1", "1.38E+01"}, {"Text2", "5.00E+01"}, {"Text3", "3.19E+03"}, {"Text4", "2.40E+01"}};
+    for (const auto& [name, value] : fields) {
+        EXPECT_EQ(text(name), value);
+        EXPECT_EQ(textColour(name), QColor(0, 0, 255)) << name;
+    }
+    EXPECT_EQ(textColour("Text5"), QColor(Qt::black));
+
+    type("Text1", "12");
+    EXPECT_EQ(textColour("Text1"), QColor(0, 0, 255));
+    click("Command1");
+    EXPECT_FALSE(text("Label10").isEmpty());
+
+    // A refused design changes neither boxes nor fields.
+    type("Text8", "");
+    click("Command3");
+    ASSERT_EQ(log.shown.back(), msg::MissingDesignF);
+    EXPECT_EQ(text("Label31"), "3,19E+03");
+    EXPECT_EQ(text("Text1"), "12");
+}
+
+TEST_F(Form1Test, PictureShowsTheCircuitDrawing)
+{
+    const QImage shown = child("Picture1")->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage drawing = circuitDrawing();
+    for (const QPoint p : {QPoint(0, 0), QPoint(363, 273), QPoint(196, 58), QPoint(312, 74), QPoint(64, 100),
+                           QPoint(190, 129), QPoint(100, 240)}) {
+        EXPECT_EQ(shown.pixel(p), drawing.pixel(p)) << p.x() << "," << p.y();
+    }
+}
+
+} // namespace

@@ -1,0 +1,253 @@
+#include "ui/form1.h"
+
+#include "calc/design.h"
+#include "calc/module1.h"
+#include "calc/verification.h"
+#include "ui/appicon.h"
+#include "ui/circuitdrawing.h"
+#include "ui/messagebox.h"
+#include "ui/programfont.h"
+#include "ui/twips.h"
+#include "ui/waitcursor.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPixmap>
+#include <QPushButton>
+
+#include <utility>
+
+namespace ui {
+
+namespace {
+
+const QColor designColour(255, 224, 192);
+const QColor verifyColour(192, 192, 255);
+const QColor graphColour(255, 192, 192);
+const QColor designedText(0, 0, 255);
+
+void place(QWidget* w, const char* name, QRect r)
+{
+    w->setObjectName(QString::fromLatin1(name));
+    w->setGeometry(r);
+}
+
+void fill(QWidget* w, QColor colour)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, colour);
+    p.setColor(QPalette::Base, colour);
+    w->setPalette(p);
+    w->setAutoFillBackground(true);
+}
+
+struct Caption {
+    const char* name;
+    int left, top, width, height;
+    const char* text;
+    double points = 8.25;
+};
+
+// Every label that keeps its caption for the life of the window.
+constexpr Caption captions[] = {
+    {"Label9", 7080, 360, 975, 255, "Progetto"},
+    {"Label18", 6480, 840, 495, 255, "VoDC"},
+    {"Label19", 9120, 720, 375, 255, "[V]"},
+    {"Label40", 9960, 840, 135, 255, "f"},
+    {"Label41", 12240, 840, 375, 255, "[Hz]"},
+    {"Label21", 12960, 840, 495, 255, "IoDC"},
+    {"Label23", 15600, 720, 495, 255, "[mA]"},
+    {"Label26", 6360, 1560, 615, 255, "Ripple"},
+    {"Label28", 9120, 1560, 495, 255, "[mV]"},
+    {"Label30", 6720, 2400, 255, 255, "R"},
+    {"Label34", 9120, 2400, 495, 255, "[ohm]"},
+    {"Label36", 9840, 2400, 255, 255, "Vp"},
+    {"Label37", 12240, 2400, 255, 255, "[V]"},
+    {"Label32", 13200, 2400, 255, 255, "C"},
+    {"Label33", 15600, 2400, 375, 255, "[uF]"},
+    {"Label17", 7080, 3240, 1095, 255, "Verifica"},
+    {"Label1", 6720, 3720, 255, 255, "Vp"},
+    {"Label2", 9120, 3720, 255, 255, "[V]"},
+    {"Label3", 9960, 3720, 135, 255, "f"},
+    {"Label4", 12240, 3720, 375, 255, "[Hz]"},
+    {"Label5", 6720, 4320, 255, 255, "C"},
+    {"Label6", 9120, 4320, 375, 255, "[uF]"},
+    {"Label7", 9960, 4320, 255, 255, "R"},
+    {"Label8", 12240, 4320, 495, 255, "[ohm]"},
+    {"Label20", 6600, 4800, 255, 255, "N"},
+    {"Label25", 9840, 4920, 255, 255, "Np"},
+    {"Label27", 6360, 6360, 615, 255, "Ripple"},
+    {"Label12", 9120, 6360, 495, 255, "[mV]"},
+    {"Label14", 9720, 6360, 495, 255, "VoDC"},
+    {"Label15", 12360, 6360, 495, 255, "[V]"},
+    {"Label24", 6240, 6960, 735, 255, "Id picco"},
+    {"Label16", 9120, 6960, 495, 255, "[mA]"},
+    {"Label11", 720, 4680, 3255, 255, "Ripple = Vomax - Vomin ", 9.75},
+    {"Label38", 720, 5040, 3855, 255, "Id picco = corrente di picco nel diodo", 9.75},
+    {"Label39", 720, 5400, 5295, 375, "Vp = tensione di picco del generatore sinusoidale", 9.75},
+    {"Label42", 720, 5880, 5775, 375, "Diodo ideale: tensione nulla ai suoi capi quando è ON", 9.75},
+};
+
+} // namespace
+
+Form1::Form1(calc::Module1& module, QWidget* parent)
+    : QWidget(parent), module_(module), show_(messageBoxFor(this))
+{
+    build();
+}
+
+void Form1::setShowMessage(calc::ShowMessage show)
+{
+    show_ = std::move(show);
+}
+
+void Form1::setGraphPress(GraphPress press)
+{
+    graphPress_ = std::move(press);
+}
+
+void Form1::build()
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(programTitle());
+    setWindowIcon(appIcon());
+    setFixedSize(px(16290), px(7590));
+    setFont(programFont());
+
+    for (const Caption& c : captions) {
+        auto* label = new QLabel(QString::fromUtf8(c.text), this);
+        place(label, c.name, twipRect(c.left, c.top, c.width, c.height));
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setWordWrap(true);
+        if (c.points != 8.25) {
+            label->setFont(programFont(c.points));
+        }
+    }
+
+    const auto field = [this](const char* name, QRect r, const char* text, QColor colour, const char* unit) {
+        auto* edit = new QLineEdit(QString::fromLatin1(text), this);
+        place(edit, name, r);
+        fill(edit, colour);
+        edit->setAccessibleName(QString::fromLatin1(unit));
+        return edit;
+    };
+    const auto result = [this](const char* name, QRect r, QColor colour, const char* description) {
+        auto* box = new QLabel(this);
+        place(box, name, r);
+        fill(box, colour);
+        box->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        box->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        box->setIndent(3);
+        box->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        box->setFocusPolicy(Qt::NoFocus);
+        box->setAccessibleDescription(QString::fromLatin1(description));
+        return box;
+    };
+    const auto button = [this](const char* name, QRect r, QColor colour) {
+        auto* b = new QPushButton(QStringLiteral("Calcola"), this);
+        place(b, name, r);
+        b->setAutoDefault(false);
+        b->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; border: 2px outset %1; }"
+                                        "QPushButton:pressed { border-style: inset; }"
+                                        "QPushButton:focus { border-color: #404040; }")
+                             .arg(colour.name()));
+        return b;
+    };
+
+    Picture1 = new QLabel(this);
+    place(Picture1, "Picture1", twipRect(480, 240, 5535, 4215));
+    Picture1->setPixmap(QPixmap::fromImage(circuitDrawing()));
+    Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Picture1->setFocusPolicy(Qt::StrongFocus);
+    Picture1->setAccessibleName(QStringLiteral("Circuito raddrizzatore a singola semionda"));
+
+    Text6 = field("Text6", twipRect(7080, 720, 1935, 375), "12", designColour, "VoDC [V]");
+    Text8 = field("Text8", twipRect(10200, 720, 1935, 375), "50", designColour, "f [Hz]");
+    Text9 = field("Text9", twipRect(13560, 720, 1935, 375), "500", designColour, "IoDC [mA]");
+    Text10 = field("Text10", twipRect(7080, 1440, 1935, 375), "3600", designColour, "Ripple [mV]");
+    Command3 = button("Command3", twipRect(10080, 1320, 2175, 615), designColour);
+    Label29 = result("Label29", twipRect(7080, 2280, 1935, 375), designColour, "R [ohm]");
+    Label35 = result("Label35", twipRect(10200, 2280, 1935, 375), designColour, "Vp [V]");
+    Label31 = result("Label31", twipRect(13560, 2280, 1935, 375), designColour, "C [uF]");
+
+    Text1 = field("Text1", twipRect(7080, 3600, 1905, 375), "10", verifyColour, "Vp [V]");
+    Text2 = field("Text2", twipRect(10200, 3600, 1935, 375), "50", verifyColour, "f [Hz]");
+    Text3 = field("Text3", twipRect(7080, 4200, 1935, 375), "10", verifyColour, "C [uF]");
+    Text4 = field("Text4", twipRect(10200, 4200, 1935, 375), "2000", verifyColour, "R [ohm]");
+    Text5 = field("Text5", twipRect(7080, 4800, 1935, 375), "10000", verifyColour, "N");
+    Text7 = field("Text7", twipRect(10200, 4800, 1935, 375), "4", verifyColour, "Np");
+    Command1 = button("Command1", twipRect(7080, 5400, 1815, 615), verifyColour);
+    Command2 = button("Command2", twipRect(10200, 5400, 1935, 615), graphColour);
+    Command2->setText(QStringLiteral("Grafico"));
+    Label10 = result("Label10", twipRect(7080, 6240, 1935, 375), verifyColour, "Ripple [mV]");
+    Label13 = result("Label13", twipRect(10320, 6240, 1935, 375), verifyColour, "VoDC [V]");
+    Label22 = result("Label22", twipRect(7080, 6840, 1935, 375), verifyColour, "Id picco [mA]");
+
+    const QWidget* order[] = {Text1, Text2, Text3, Text4, Text5, Command1, Text7, Command2,
+                              Picture1, Text6, Text8, Text9, Command3, Text10};
+    for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
+        setTabOrder(const_cast<QWidget*>(order[i]), const_cast<QWidget*>(order[i + 1]));
+    }
+    Text1->setFocus();
+
+    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
+}
+
+calc::CircuitTexts Form1::circuitTexts() const
+{
+    return {Text1->text().toStdString(), Text2->text().toStdString(), Text3->text().toStdString(),
+            Text4->text().toStdString(), Text5->text().toStdString()};
+}
+
+char Form1::separator() const
+{
+    // Separators beyond Latin-1 (Arabic, for one) fall back to the point.
+    const QString point = QLocale().decimalPoint();
+    return point.size() == 1 && point[0].unicode() < 128 ? point[0].toLatin1() : '.';
+}
+
+void Form1::Command1_Click()
+{
+    const WaitCursor busy;
+    const auto captions = calc::Command1_Click(module_, circuitTexts(), separator(), show_);
+    if (!captions) {
+        return;
+    }
+    Label10->setText(QString::fromStdString(captions->Label10));
+    Label22->setText(QString::fromStdString(captions->Label22));
+    Label13->setText(QString::fromStdString(captions->Label13));
+}
+
+void Form1::Command2_Click()
+{
+    if (graphPress_) {
+        const WaitCursor busy;
+        graphPress_(circuitTexts(), Text7->text().toStdString(), show_);
+    }
+}
+
+void Form1::Command3_Click()
+{
+    const calc::DesignTexts texts{Text6->text().toStdString(), Text8->text().toStdString(),
+                                  Text9->text().toStdString(), Text10->text().toStdString()};
+    const auto out = calc::Command3_Click(module_, texts, separator(), show_);
+    if (!out) {
+        return;
+    }
+    Label29->setText(QString::fromStdString(out->Label29));
+    Label35->setText(QString::fromStdString(out->Label35));
+    Label31->setText(QString::fromStdString(out->Label31));
+    const std::pair<QLineEdit*, const std::string*> copies[] = {
+        {Text1, &out->Text1}, {Text4, &out->Text4}, {Text3, &out->Text3}, {Text2, &out->Text2}};
+    for (const auto& [edit, text] : copies) {
+        edit->setText(QString::fromStdString(*text));
+        QPalette p = edit->palette();
+        p.setColor(QPalette::Text, designedText);
+        edit->setPalette(p);
+    }
+}
+
+} // namespace ui

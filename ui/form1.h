@@ -1,0 +1,69 @@
+#pragma once
+
+#include "calc/circuit.h"
+#include "calc/showmessage.h"
+
+#include <QWidget>
+
+#include <functional>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace calc {
+struct Module1;
+}
+
+namespace ui {
+
+// The main window: the circuit drawing, "Progetto" and "Verifica". It reads
+// its fields, hands a press to calc and writes back what comes of it.
+class Form1 : public QWidget {
+    Q_OBJECT
+public:
+    explicit Form1(calc::Module1& module, QWidget* parent = nullptr);
+
+    // Where message boxes go; tests capture them here.
+    void setShowMessage(calc::ShowMessage show);
+    // What "Grafico" does with the circuit fields and Text7.
+    using GraphPress = std::function<void(const calc::CircuitTexts&, const std::string& Text7,
+                                          const calc::ShowMessage&)>;
+    void setGraphPress(GraphPress press);
+
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+
+private:
+    void build();
+    calc::CircuitTexts circuitTexts() const;
+    char separator() const;
+
+    calc::Module1& module_;
+    calc::ShowMessage show_;
+    GraphPress graphPress_;
+
+    QLineEdit* Text1 = nullptr;
+    QLineEdit* Text2 = nullptr;
+    QLineEdit* Text3 = nullptr;
+    QLineEdit* Text4 = nullptr;
+    QLineEdit* Text5 = nullptr;
+    QLineEdit* Text6 = nullptr;
+    QLineEdit* Text7 = nullptr;
+    QLineEdit* Text8 = nullptr;
+    QLineEdit* Text9 = nullptr;
+    QLineEdit* Text10 = nullptr;
+    QLabel* Label10 = nullptr;
+    QLabel* Label13 = nullptr;
+    QLabel* Label22 = nullptr;
+    QLabel* Label29 = nullptr;
+    QLabel* Label31 = nullptr;
+    QLabel* Label35 = nullptr;
+    QPushButton* Command1 = nullptr;
+    QPushButton* Command2 = nullptr;
+    QPushButton* Command3 = nullptr;
+    QLabel* Picture1 = nullptr;
+};
+
+} // namespace ui
