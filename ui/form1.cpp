@@ -3,7 +3,12 @@
 #include "calc/design.h"
 #include "calc/module1.h"
 #include "calc/verification.h"
+#include "graphs/graphpress.h"
+#include "graphs/plotwaveforms.h"
 #include "ui/appicon.h"
+#include "ui/decimalseparator.h"
+#include "ui/form2.h"
+#include "ui/plotarea.h"
 #include "ui/circuitdrawing.h"
 #include "ui/messagebox.h"
 #include "ui/programfont.h"
@@ -12,7 +17,6 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPixmap>
 #include <QPushButton>
 
@@ -100,11 +104,6 @@ Form1::Form1(calc::Module1& module, QWidget* parent)
 void Form1::setShowMessage(calc::ShowMessage show)
 {
     show_ = std::move(show);
-}
-
-void Form1::setGraphPress(GraphPress press)
-{
-    graphPress_ = std::move(press);
 }
 
 void Form1::build()
@@ -204,9 +203,21 @@ calc::CircuitTexts Form1::circuitTexts() const
 
 char Form1::separator() const
 {
-    // Separators beyond Latin-1 (Arabic, for one) fall back to the point.
-    const QString point = QLocale().decimalPoint();
-    return point.size() == 1 && point[0].unicode() < 128 ? point[0].toLatin1() : '.';
+    return decimalSeparator();
+}
+
+Form2* Form1::existingGraphWindow() const
+{
+    return form2_.data();
+}
+
+Form2* Form1::graphWindow()
+{
+    if (form2_.isNull()) {
+        // No owner: the graph window lives on when the main window closes.
+        form2_ = new Form2(module_);
+    }
+    return form2_.data();
 }
 
 void Form1::Command1_Click()
@@ -223,10 +234,17 @@ void Form1::Command1_Click()
 
 void Form1::Command2_Click()
 {
-    if (graphPress_) {
-        const WaitCursor busy;
-        graphPress_(circuitTexts(), Text7->text().toStdString(), show_);
+    const WaitCursor busy;
+    if (!graphs::Command2_Click(module_, circuitTexts(), Text7->text().toStdString(), show_)) {
+        return;
     }
+    Form2* form2 = graphWindow();
+    form2->Picture1->blank();
+    form2->show();
+    form2->raise();
+    form2->activateWindow();
+    graphs::PlotWaveforms(module_, form2->Picture1->image());
+    form2->Picture1->showDrawing();
 }
 
 void Form1::Command3_Click()

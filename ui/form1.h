@@ -3,9 +3,8 @@
 #include "calc/circuit.h"
 #include "calc/showmessage.h"
 
+#include <QPointer>
 #include <QWidget>
-
-#include <functional>
 
 class QLabel;
 class QLineEdit;
@@ -17,6 +16,8 @@ struct Module1;
 
 namespace ui {
 
+class Form2;
+
 // The main window: the circuit drawing, "Progetto" and "Verifica". It reads
 // its fields, hands a press to calc and writes back what comes of it.
 class Form1 : public QWidget {
@@ -26,10 +27,9 @@ public:
 
     // Where message boxes go; tests capture them here.
     void setShowMessage(calc::ShowMessage show);
-    // What "Grafico" does with the circuit fields and Text7.
-    using GraphPress = std::function<void(const calc::CircuitTexts&, const std::string& Text7,
-                                          const calc::ShowMessage&)>;
-    void setGraphPress(GraphPress press);
+    // The graph window, created hidden on first use; null once closed.
+    Form2* graphWindow();
+    Form2* existingGraphWindow() const;
 
     void Command1_Click();
     void Command2_Click();
@@ -42,7 +42,7 @@ private:
 
     calc::Module1& module_;
     calc::ShowMessage show_;
-    GraphPress graphPress_;
+    QPointer<Form2> form2_;
 
     QLineEdit* Text1 = nullptr;
     QLineEdit* Text2 = nullptr;

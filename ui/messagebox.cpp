@@ -1,7 +1,9 @@
 #include "ui/messagebox.h"
 
 #include <QGuiApplication>
+#include <QIcon>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QPointer>
 
 namespace ui {
@@ -17,6 +19,8 @@ calc::ShowMessage messageBoxFor(QWidget* parent)
         QMessageBox box(QMessageBox::NoIcon, programTitle(), QString::fromStdString(text), QMessageBox::Ok,
                         guard.data());
         box.setWindowModality(Qt::ApplicationModal);
+        // Some desktop themes put a picture on the OK button; the box has none.
+        box.button(QMessageBox::Ok)->setIcon(QIcon());
         QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
         box.exec();
         QGuiApplication::restoreOverrideCursor();

@@ -1,0 +1,57 @@
+#include "graphs/graphpress.h"
+
+#include "calc/fieldcheck.h"
+#include "calc/messages.h"
+#include "calc/module1.h"
+#include "calc/rounding.h"
+#include "calc/val.h"
+
+#include <cmath>
+#include <utility>
+
+namespace graphs {
+
+bool Command2_Click(calc::Module1& m, const calc::CircuitTexts& texts, const std::string& Text7,
+                    const calc::ShowMessage& show)
+{
+    namespace msg = calc::messages;
+    if (!calc::checkCircuitFields(m, texts, show) ||
+        !calc::checkFields(m, {{Text7, msg::MissingNp, msg::InvalidNp}}, show)) {
+        return false;
+    }
+    calc::Module1 trial = m.trial();
+    const auto refuse = [&](const char* message) {
+        if (message != nullptr) {
+            show(message);
+        }
+        m.discard(std::move(trial));
+        return false;
+    };
+    if (!calc::convertCircuit(trial, texts, show)) {
+        return refuse(nullptr);
+    }
+    const auto Np = calc::roundToInteger(calc::Val(Text7));
+    if (!Np) {
+        return refuse(msg::BadNp);
+    }
+    if (trial.Vp == 0) {
+        // Vp scales the green curve: there would be nothing to draw it with.
+        return refuse(msg::ZeroVp);
+    }
+    trial.Np = *Np;
+    calc::warnTimeConstant(trial, show);
+    if (!calc::simulate(trial, show)) {
+        return refuse(nullptr);
+    }
+    trial.CalcIdPicco();
+    trial.CalcVomax();
+    // The curves are scaled by 48/IdPicco, 48/Vp and 48/Vomax.
+    if (!std::isfinite(trial.IdPicco * 48) || !std::isfinite(trial.Vomax * 48) ||
+        !std::isfinite(trial.Vp * 48)) {
+        return refuse(msg::NotFinite);
+    }
+    m.commit(std::move(trial));
+    return true;
+}
+
+} // namespace graphs

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "calc/circuit.h"
+#include "calc/showmessage.h"
+
+#include <string>
+
+namespace calc {
+struct Module1;
+}
+
+namespace graphs {
+
+// "Grafico": the six fields, their conversion with Np rounded to an Integer,
+// the time-constant warning, then CalcWaveforms, CalcIdPicco and CalcVomax.
+// True when the graph is to be drawn from the module; false when a field was
+// refused (its message shown), and then the module is as it was.
+bool Command2_Click(calc::Module1& m, const calc::CircuitTexts& texts, const std::string& Text7,
+                    const calc::ShowMessage& show);
+
+} // namespace graphs

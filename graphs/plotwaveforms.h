@@ -1,0 +1,27 @@
+#pragma once
+
+class QImage;
+
+namespace calc {
+struct Module1;
+}
+
+namespace graphs {
+
+struct PlotScale;
+
+// Draws tick marks, the Np period slots of the red diode current, the green
+// half-wave and the blue load voltage, then the red and blue baselines, into
+// the plot area's image (device pixels, already blanked). Each sample is
+// rounded to its pixel once; of a run of samples in one pixel column only the
+// first, lowest, highest and last are kept, and each slot of each curve is one
+// polyline, which covers exactly the pixels of its segments drawn one by one.
+void PlotWaveforms(const calc::Module1& m, QImage& image);
+
+// The same picture with one drawLine per segment: the yardstick for the
+// drawing above, in the tests and the benchmarks.
+void PlotWaveformsSegmentBySegment(const calc::Module1& m, QImage& image);
+
+PlotScale scaleOf(const QImage& image);
+
+} // namespace graphs

@@ -1,0 +1,9 @@
+#pragma once
+
+namespace ui {
+
+// The decimal separator of the user's regional settings (LC_NUMERIC, LANG).
+// Separators beyond ASCII, as Arabic's, fall back to the point.
+char decimalSeparator();
+
+} // namespace ui

@@ -1,0 +1,88 @@
+#include "ui/form2.h"
+
+#include "graphs/readout.h"
+#include "ui/appicon.h"
+#include "ui/decimalseparator.h"
+#include "ui/plotarea.h"
+#include "ui/programfont.h"
+#include "ui/twips.h"
+
+#include <QLabel>
+#include <QToolTip>
+
+namespace ui {
+
+namespace {
+
+// A legend mark: a horizontal line of the given width in pixels, centred on
+// the twip row of its end points.
+QWidget* legendLine(QWidget* parent, const char* name, int x1, int x2, int y, QColor colour)
+{
+    auto* line = new QWidget(parent);
+    line->setObjectName(QString::fromLatin1(name));
+    line->setGeometry(px(x1), px(y) - 2, px(x2) - px(x1), 4);
+    QPalette p = line->palette();
+    p.setColor(QPalette::Window, colour);
+    line->setPalette(p);
+    line->setAutoFillBackground(true);
+    return line;
+}
+
+QLabel* label(QWidget* parent, const char* name, QRect r, const char* text)
+{
+    auto* l = new QLabel(QString::fromUtf8(text), parent);
+    l->setObjectName(QString::fromLatin1(name));
+    l->setGeometry(r);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    l->setWordWrap(true);
+    return l;
+}
+
+} // namespace
+
+Form2::Form2(calc::Module1& module) : module_(module)
+{
+    setObjectName(QStringLiteral("Form2"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Corrente nel diodo e tensione sul carico"));
+    setWindowIcon(appIcon());
+    setFixedSize(px(17580), px(9420));
+    setFont(programFont());
+
+    // Created first so that the plot area covers the first pixel of the red
+    // mark, which starts under its right edge.
+    legendLine(this, "Line1", 15240, 15600, 2400, QColor(255, 0, 0));
+    legendLine(this, "Line2", 15360, 15600, 6240, QColor(0, 0, 255));
+
+    Picture1 = new PlotArea(this);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setGeometry(twipRect(360, 240, 14895, 8775));
+    Picture1->blank();
+    Picture1->setAccessibleName(QStringLiteral("Grafico delle forme d'onda"));
+    Picture1->onMouseMove = [this](float X, float Y, QPoint global) { Picture1_MouseMove(X, Y, global); };
+
+    auto* picture2 = new QWidget(this);
+    picture2->setObjectName(QStringLiteral("Picture2"));
+    picture2->setGeometry(twipRect(15840, 7440, 615, 375));
+    picture2->hide();
+
+    label(this, "Label1", twipRect(15360, 840, 1935, 735),
+          "Spostando il mouse sulle forme d'onda si leggono i valori");
+    label(this, "Label2", twipRect(15720, 2280, 1695, 255), "corrente nel diodo");
+    label(this, "Label3", twipRect(15720, 6120, 1815, 255), "tensione sul carico");
+
+    Picture1->setFocus();
+}
+
+void Form2::Picture1_MouseMove(float X, float Y, QPoint globalPosition)
+{
+    const auto text = graphs::Picture1_MouseMove(module_, X, Y, decimalSeparator());
+    if (!text) {
+        return;
+    }
+    const QString tip = QString::fromStdString(*text);
+    Picture1->setToolTip(tip);
+    QToolTip::showText(globalPosition, tip, Picture1);
+}
+
+} // namespace ui

@@ -1,0 +1,80 @@
+#include "ui/plotarea.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <qdrawutil.h>
+
+#include <cmath>
+
+namespace ui {
+
+namespace {
+
+const QColor lightOrange(255, 224, 192);
+
+} // namespace
+
+PlotArea::PlotArea(QWidget* parent) : QWidget(parent)
+{
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    blank();
+}
+
+QRect PlotArea::inner() const
+{
+    return rect().adjusted(Border, Border, -Border, -Border);
+}
+
+graphs::PlotScale PlotArea::scale() const
+{
+    return {image_.width(), image_.height()};
+}
+
+void PlotArea::blank()
+{
+    const qreal ratio = devicePixelRatioF();
+    const QSize size = inner().size().isValid() ? inner().size() : QSize(1, 1);
+    image_ = QImage((QSizeF(size) * ratio).toSize(), QImage::Format_RGB32);
+    image_.fill(lightOrange);
+    update();
+}
+
+void PlotArea::showDrawing()
+{
+    update();
+}
+
+QPointF PlotArea::userPosition(QPointF widgetPosition) const
+{
+    const qreal ratio = static_cast<qreal>(image_.width()) / std::max(inner().width(), 1);
+    const QPointF device = (widgetPosition - QPointF(inner().topLeft())) * ratio;
+    return {scale().userX(device.x()), scale().userY(device.y())};
+}
+
+QPointF PlotArea::widgetPosition(float x, float y) const
+{
+    const qreal ratio = static_cast<qreal>(image_.width()) / std::max(inner().width(), 1);
+    const QPointF device(scale().column(x), scale().row(y));
+    return device / ratio + QPointF(inner().topLeft());
+}
+
+void PlotArea::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    qDrawShadePanel(&painter, rect(), palette(), true, Border);
+    // Device pixels of the image onto device pixels of the screen, one to one.
+    painter.drawImage(QRectF(inner()), image_, QRectF(image_.rect()));
+}
+
+void PlotArea::mouseMoveEvent(QMouseEvent* event)
+{
+    if (onMouseMove) {
+        const QPointF user = userPosition(event->position());
+        onMouseMove(static_cast<float>(user.x()), static_cast<float>(user.y()),
+                    event->globalPosition().toPoint());
+    }
+}
+
+} // namespace ui

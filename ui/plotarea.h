@@ -1,0 +1,45 @@
+#pragma once
+
+#include "graphs/plotscale.h"
+
+#include <QImage>
+#include <QWidget>
+
+#include <functional>
+
+namespace ui {
+
+// The graph window's plot area. What is drawn lives in a persistent image of
+// device pixels that paintEvent only copies, so covering, moving or restoring
+// the window recomputes nothing. Mouse motion is reported in the user scale.
+class PlotArea : public QWidget {
+    Q_OBJECT
+public:
+    explicit PlotArea(QWidget* parent = nullptr);
+
+    // Back to the bare background, sized for the current screen.
+    void blank();
+    QImage& image() { return image_; }
+    // After drawing into image().
+    void showDrawing();
+
+    QPointF userPosition(QPointF widgetPosition) const;
+    // The widget position of a point of the user scale, for tests and tools.
+    QPointF widgetPosition(float x, float y) const;
+
+    std::function<void(float X, float Y, QPoint globalPosition)> onMouseMove;
+
+    static constexpr int Border = 2;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    QRect inner() const;
+    graphs::PlotScale scale() const;
+
+    QImage image_;
+};
+
+} // namespace ui
