@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPen>
+#include <QLine>
 #include <QPoint>
 
 #include <algorithm>
@@ -144,13 +145,19 @@ PlotScale scaleOf(const QImage& image)
 void PlotWaveforms(const calc::Module1& m, QImage& image)
 {
     std::vector<QPoint> points;
-    plot(m, image, [&points](QPainter& painter, const std::vector<int>& columns, const std::vector<int>& rows) {
+    std::vector<QLine> lines;
+    plot(m, image, [&](QPainter& painter, const std::vector<int>& columns, const std::vector<int>& rows) {
         reduce(columns, rows, points);
-        if (points.size() == 1) {
-            painter.drawPoint(points[0]);
-        } else {
-            painter.drawPolyline(points.data(), static_cast<int>(points.size()));
+        // Separate lines, not a polyline: the painter's polyline leaves out
+        // some join pixels that the same segments drawn alone would cover.
+        lines.clear();
+        for (std::size_t i = 0; i + 1 < points.size(); ++i) {
+            lines.emplace_back(points[i], points[i + 1]);
         }
+        if (lines.empty()) {
+            lines.emplace_back(points[0], points[0]);
+        }
+        painter.drawLines(lines.data(), static_cast<int>(lines.size()));
     });
 }
 

@@ -14,8 +14,9 @@ struct PlotScale;
 // half-wave and the blue load voltage, then the red and blue baselines, into
 // the plot area's image (device pixels, already blanked). Each sample is
 // rounded to its pixel once; of a run of samples in one pixel column only the
-// first, lowest, highest and last are kept, and each slot of each curve is one
-// polyline, which covers exactly the pixels of its segments drawn one by one.
+// first, lowest, highest and last are kept, and each slot of each curve is
+// drawn as one batch of lines between them, which covers exactly the pixels
+// of its segments drawn one by one.
 void PlotWaveforms(const calc::Module1& m, QImage& image);
 
 // The same picture with one drawLine per segment: the yardstick for the

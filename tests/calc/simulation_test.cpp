@@ -119,6 +119,28 @@ TEST(Simulation, SignOfTheGeneratorFlipsTheWaveformsNotTheMagnitudes)
     EXPECT_EQ(zero.VoDC, 0);
 }
 
+TEST(Simulation, MeasurementsTakenInTheLoopEqualAPlainScan)
+{
+    for (const Circuit& c : {Circuit{}, Circuit{.Vp = -10, .N = 777}, Circuit{.f = 40.1, .N = 3},
+                             Circuit{.CuF = 1000, .R = 100, .N = 1000}, Circuit{.Vp = 1e-3, .N = 1}}) {
+        const calc::Module1 m = simulated(c);
+        double peak = m.id[0];
+        double largest = m.Vc[0];
+        double smallest = std::abs(m.Vc[0]);
+        double sum = 0;
+        for (int k = 0; k <= m.N; ++k) {
+            peak = std::abs(m.id[k]) >= peak ? std::abs(m.id[k]) : peak;
+            largest = std::abs(m.Vc[k]) >= largest ? std::abs(m.Vc[k]) : largest;
+            smallest = std::abs(m.Vc[k]) <= smallest ? std::abs(m.Vc[k]) : smallest;
+            sum = k < m.N ? m.dt * m.Vc[k] + sum : sum;
+        }
+        EXPECT_EQ(m.IdPicco, peak);
+        EXPECT_EQ(m.Vomax, largest);
+        EXPECT_EQ(m.Vomin, smallest);
+        EXPECT_EQ(m.VoDC, m.f * sum);
+    }
+}
+
 TEST(Simulation, EveryRunReplacesTheArrays)
 {
     calc::Module1 m = simulated({.N = 1000});

@@ -2,6 +2,7 @@
 #include "calc/module1.h"
 #include "tests/calc/messagelog.h"
 #include "tests/ui/modalguard.h"
+#include "tests/ui/qstringprinter.h"
 #include "ui/circuitdrawing.h"
 #include "ui/form1.h"
 

@@ -1,0 +1,155 @@
+#include "calc/module1.h"
+#include "graphs/graphpress.h"
+#include "graphs/plotscale.h"
+#include "graphs/plotwaveforms.h"
+#include "tests/calc/messagelog.h"
+
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+
+namespace {
+
+const QRgb background = qRgb(255, 224, 192);
+const QRgb red = qRgb(255, 0, 0);
+const QRgb green = qRgb(0, 255, 0);
+const QRgb blue = qRgb(0, 0, 255);
+
+QImage blankImage(int width = 989, int height = 581)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(background);
+    return image;
+}
+
+calc::Module1 pressed(const char* Text7, const calc::CircuitTexts& texts = {})
+{
+    calc::Module1 m;
+    MessageLog log;
+    EXPECT_TRUE(graphs::Command2_Click(m, texts, Text7, log.callback()));
+    return m;
+}
+
+int count(const QImage& image, QRgb colour, int row = -1)
+{
+    int n = 0;
+    for (int y = row < 0 ? 0 : row; y <= (row < 0 ? image.height() - 1 : row); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            n += image.pixel(x, y) == colour;
+        }
+    }
+    return n;
+}
+
+int differingPixels(const QImage& a, const QImage& b)
+{
+    int n = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            n += a.pixel(x, y) != b.pixel(x, y);
+        }
+    }
+    return n;
+}
+
+TEST(Plot, ReducedLinesCoverExactlyThePixelsOfTheSegments)
+{
+    std::mt19937 random(7);
+    std::uniform_real_distribution<double> noise(-1.2, 1.2);
+    const int sampleCounts[] = {1, 2, 3, 7, 40, 399, 1000, 10000, 100000};
+    int cases = 0;
+    for (const int N : sampleCounts) {
+        for (const int Np : {1, 2, 4, 13, 50}) {
+            for (int shape = 0; shape < 3; ++shape) {
+                calc::Module1 m;
+                m.N = N;
+                m.Np = static_cast<std::int16_t>(Np);
+                for (calc::Samples* a : {&m.Vc, &m.id, &m.VoNoC}) {
+                    a->resize(static_cast<std::size_t>(N) + 2);
+                }
+                for (int k = 0; k <= N; ++k) {
+                    const double phase = 6.283 * k / N;
+                    m.id[k] = shape == 0 ? std::cos(phase) : shape == 1 ? noise(random) : (k / 17) % 2;
+                    m.Vc[k] = shape == 0 ? std::sin(3 * phase) : shape == 1 ? noise(random) : (k / 5) % 3 - 1.0;
+                    m.VoNoC[k] = shape == 2 ? noise(random) : std::max(0.0, std::cos(phase));
+                }
+                m.IdPicco = 1;
+                m.Vomax = 1;
+                m.Vp = 1;
+                const QSize size = cases % 2 ? QSize(989, 581) : QSize(1978, 1162);
+                QImage shipped = blankImage(size.width(), size.height());
+                QImage reference = blankImage(size.width(), size.height());
+                graphs::PlotWaveforms(m, shipped);
+                graphs::PlotWaveformsSegmentBySegment(m, reference);
+                ASSERT_EQ(differingPixels(shipped, reference), 0) << "N=" << N << " Np=" << Np << " shape=" << shape;
+                ++cases;
+            }
+        }
+    }
+    EXPECT_EQ(cases, 135);
+}
+
+TEST(Plot, DefaultGraphPeaksBaselinesAndSlots)
+{
+    const calc::Module1 m = pressed("4");
+    QImage image = blankImage();
+    graphs::PlotWaveforms(m, image);
+    const graphs::PlotScale s = graphs::scaleOf(image);
+
+    EXPECT_EQ(count(image, red, s.row(50)), image.width()) << "the red baseline spans the width";
+    EXPECT_EQ(count(image, blue, s.row(0.1F)), image.width()) << "so does the blue one";
+    EXPECT_GE(count(image, red, s.row(98)), 4) << "a current peak in each period";
+    EXPECT_EQ(count(image, red, s.row(98) - 1), 0) << "and nothing above it";
+    EXPECT_GE(count(image, blue, s.row(48.1F)) + count(image, green, s.row(48.1F)), 4);
+    EXPECT_EQ(count(image, blue, s.row(48.1F) - 1) + count(image, green, s.row(48.1F) - 1), 0);
+
+    // Where the generator is negative the half-wave lies on the baseline,
+    // drawn over by it: no green pixel over the middle half of any slot.
+    for (int p = 0; p < 4; ++p) {
+        for (int x = s.column(25.0F * p + 6.5F); x <= s.column(25.0F * p + 18.5F); ++x) {
+            for (int y = 0; y < image.height(); ++y) {
+                ASSERT_NE(image.pixel(x, y), green) << x << "," << y;
+            }
+        }
+    }
+    EXPECT_GT(count(image, green), 500);
+    // Tick marks: 20 on the left edge, 5 on the bottom.
+    EXPECT_EQ(image.pixel(0, s.row(5)), qRgb(0, 0, 0));
+    EXPECT_EQ(image.pixel(s.column(25), s.row(0.5F)), qRgb(0, 0, 0));
+}
+
+TEST(Plot, NoPeriodsDrawsOnlyTicksAndBaselines)
+{
+    const calc::Module1 m = pressed("0");
+    QImage image = blankImage();
+    graphs::PlotWaveforms(m, image);
+    const graphs::PlotScale s = graphs::scaleOf(image);
+    const int ticks = count(image, qRgb(0, 0, 0));
+    // The red baseline covers the tick at 50, the blue one a row of each
+    // bottom tick.
+    EXPECT_EQ(ticks, 19 * (s.column(0.2F) + 1) + 5 * (s.row(0) - s.row(0.5F)));
+    EXPECT_EQ(count(image, red), image.width());
+    EXPECT_EQ(count(image, blue), image.width());
+    EXPECT_EQ(count(image, green), 0);
+    EXPECT_EQ(count(image, background) + ticks + 2 * image.width(), image.width() * image.height());
+}
+
+TEST(Plot, ScaleMapsEdgesToEdgePixelsAndBack)
+{
+    const graphs::PlotScale s{989, 581};
+    EXPECT_EQ(s.column(0), 0);
+    EXPECT_EQ(s.column(100), 988);
+    EXPECT_EQ(s.row(100), 0);
+    EXPECT_EQ(s.row(0), 580);
+    EXPECT_EQ(s.row(50), 290);
+    EXPECT_EQ(s.column(1e30F), 1 << 20) << "held far outside, never wrapped";
+    EXPECT_EQ(s.row(-1e30F), 1 << 20);
+    EXPECT_FLOAT_EQ(s.userX(988), 100);
+    EXPECT_FLOAT_EQ(s.userY(290), 50);
+    EXPECT_FLOAT_EQ(s.userY(580), 0);
+}
+
+} // namespace

@@ -1,0 +1,149 @@
+#include "calc/messages.h"
+#include "calc/module1.h"
+#include "graphs/plotscale.h"
+#include "tests/calc/messagelog.h"
+#include "tests/ui/modalguard.h"
+#include "tests/ui/qstringprinter.h"
+#include "ui/form1.h"
+#include "ui/form2.h"
+#include "ui/plotarea.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+namespace msg = calc::messages;
+
+class Form2Test : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        form1->setShowMessage(log.callback());
+        form1->show();
+    }
+    void TearDown() override
+    {
+        if (form1 && form1->existingGraphWindow() != nullptr) {
+            form1->existingGraphWindow()->close();
+        }
+        QLocale::setDefault(QLocale::c());
+    }
+    void type(const char* name, const QString& s)
+    {
+        auto* edit = form1->findChild<QLineEdit*>(QString::fromLatin1(name));
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Delete);
+        QTest::keyClicks(edit, s);
+    }
+    void press(const char* name)
+    {
+        QTest::mouseClick(form1->findChild<QPushButton*>(QString::fromLatin1(name)), Qt::LeftButton);
+    }
+    ui::Form2* graph() { return form1->existingGraphWindow(); }
+    QImage plot() { return graph()->Picture1->image().copy(); }
+    int countColour(const QImage& image, QRgb colour)
+    {
+        int n = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                n += image.pixel(x, y) == colour;
+            }
+        }
+        return n;
+    }
+
+    ModalGuard guard;
+    MessageLog log;
+    calc::Module1 module;
+    std::unique_ptr<ui::Form1> form1 = std::make_unique<ui::Form1>(module);
+};
+
+TEST_F(Form2Test, GrafficoOpensOneWindowWithTheLayoutAndADrawing)
+{
+    EXPECT_EQ(graph(), nullptr) << "no graph window before the first press";
+    press("Command2");
+    ASSERT_EQ(log.shown, std::vector<std::string>{msg::TimeConstant});
+    ui::Form2* window = graph();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->parent(), nullptr) << "no owner";
+    EXPECT_EQ(window->windowTitle(), "Corrente nel diodo e tensione sul carico");
+    EXPECT_EQ(window->size(), QSize(1172, 628));
+    EXPECT_EQ(window->Picture1->geometry(), QRect(24, 16, 993, 585));
+    EXPECT_FALSE(window->findChild<QWidget*>("Picture2")->isVisible());
+    EXPECT_EQ(window->findChild<QLabel*>("Label3")->text(), "tensione sul carico");
+    EXPECT_EQ(window->findChild<QWidget*>("Line1")->palette().color(QPalette::Window), QColor(255, 0, 0));
+    EXPECT_GT(countColour(plot(), qRgb(0, 255, 0)), 500);
+    for (const char* box : {"Label10", "Label13", "Label22"}) {
+        EXPECT_TRUE(form1->findChild<QLabel*>(box)->text().isEmpty()) << "Grafico fills no result box";
+    }
+
+    type("Text7", "0");
+    press("Command2");
+    EXPECT_EQ(graph(), window) << "a second press reuses the window";
+    EXPECT_EQ(countColour(plot(), qRgb(0, 255, 0)), 0) << "only the second drawing is left";
+}
+
+TEST_F(Form2Test, RefusedPressLeavesTheGraphAsItWas)
+{
+    press("Command2");
+    const QImage before = plot();
+    for (const auto& [field, text] : {std::pair{"Text7", ""}, std::pair{"Text7", "99999"}, std::pair{"Text1", "0"}}) {
+        type(field, text);
+        press("Command2");
+        EXPECT_TRUE(plot() == before) << field << "=" << text;
+        type(field, field == std::string("Text7") ? "4" : "10");
+    }
+    EXPECT_EQ(log.shown, (std::vector<std::string>{msg::TimeConstant, msg::MissingNp, msg::BadNp, msg::ZeroVp}));
+}
+
+TEST_F(Form2Test, ClosedWindowIsRebuiltAndOutlivesTheMainWindow)
+{
+    press("Command2");
+    QPointer<ui::Form2> first = graph();
+    first->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(first.isNull()) << "closing destroys the window";
+    type("Text3", "11");
+    press("Command2");
+    ASSERT_NE(graph(), nullptr);
+    EXPECT_TRUE(graph()->isVisible());
+
+    QPointer<ui::Form2> second = graph();
+    form1->close();
+    form1.reset();
+    ASSERT_FALSE(second.isNull());
+    second->Picture1_MouseMove(25, 98, {});
+    EXPECT_EQ(second->Picture1->toolTip(), "t= 20000.00usec ; id(t) = 32.78mA");
+    second->close();
+}
+
+TEST_F(Form2Test, MouseMotionOverThePlotSetsTheReadout)
+{
+    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+    press("Command2");
+    form1->hide(); // the offscreen screen stacks both windows at one place
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(graph()));
+    ui::PlotArea* area = graph()->Picture1;
+    EXPECT_TRUE(area->toolTip().isEmpty());
+    QTest::mouseMove(area, area->widgetPosition(0, 0.05F).toPoint());
+    EXPECT_TRUE(area->toolTip().isEmpty()) << "the strip below 0.1 gives no text";
+    QTest::mouseMove(area, area->widgetPosition(25, 50).toPoint());
+    EXPECT_EQ(area->toolTip(), "t= 20000,00usec ; id(t) = 0,00mA");
+    QTest::mouseMove(area, area->widgetPosition(50, 48.1F).toPoint());
+    EXPECT_TRUE(area->toolTip().startsWith("t= 40000,00usec ; Vc(t) = 10,0")) << area->toolTip().toStdString();
+    QTest::mouseMove(area, area->widgetPosition(50, 0.05F).toPoint());
+    EXPECT_TRUE(area->toolTip().startsWith("t= 40000,00usec ; Vc(t)")) << "kept below the strip";
+}
+
+} // namespace
