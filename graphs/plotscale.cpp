@@ -10,12 +10,13 @@ namespace {
 // Far outside any image, and well inside the painter's fixed-point range.
 constexpr double Far = 1 << 20;
 
+// Halves round up, so the rounding never falls as the position grows.
 int toPixel(double d)
 {
     if (std::isnan(d)) {
         return static_cast<int>(-Far);
     }
-    return static_cast<int>(std::lround(std::clamp(d, -Far, Far)));
+    return static_cast<int>(std::floor(std::clamp(d, -Far, Far) + 0.5));
 }
 
 double span(int pixels)

@@ -2,16 +2,18 @@
 
 #include "calc/module1.h"
 #include "graphs/plotscale.h"
+#include "graphs/rangeextremes.h"
 
 #include <QColor>
 #include <QImage>
+#include <QLine>
 #include <QPainter>
 #include <QPen>
-#include <QLine>
 #include <QPoint>
 
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <vector>
 
 namespace graphs {
@@ -58,82 +60,86 @@ void drawBaselines(QPainter& painter, const PlotScale& s)
     line(painter, s, 0, 0.1F, 100, 0.1F);
 }
 
-// Pixel rows of one curve's samples: the same in every slot.
-std::vector<int> rowsOf(const Curve& c, std::int32_t N, const PlotScale& s)
+// Pixel row of a sample value of the curve: the same in every slot, and
+// monotonic in the value, so the extreme values of a stretch give its
+// extreme rows.
+int rowOf(const Curve& c, double value, const PlotScale& s)
 {
-    std::vector<int> rows(static_cast<std::size_t>(N) + 1);
-    for (std::int32_t k = 0; k <= N; ++k) {
-        const double y = (*c.values)[k] * 48 / c.fullScale + c.baseline;
-        rows[k] = s.row(static_cast<float>(y));
-    }
-    return rows;
+    const double y = value * 48 / c.fullScale + c.baseline;
+    return s.row(static_cast<float>(y));
 }
 
-// Pixel columns of the samples in slot p.
-void columnsOf(const calc::Module1& m, int p, const PlotScale& s, std::vector<int>& columns)
-{
-    const double width = 100.0 / m.Np;
-    for (std::int32_t k = 0; k <= m.N; ++k) {
-        const double x = width * (p - 1) + width * k / m.N;
-        columns[k] = s.column(static_cast<float>(x));
+// Pixel column of sample k in slot p.
+struct SlotColumns {
+    const calc::Module1& m;
+    const PlotScale& s;
+    int p;
+    int operator()(std::int32_t k) const
+    {
+        const double width = 100.0 / m.Np;
+        return s.column(static_cast<float>(width * (p - 1) + width * k / m.N));
     }
-}
+};
 
-void push(std::vector<QPoint>& points, QPoint p)
-{
-    if (points.empty() || points.back() != p) {
-        points.push_back(p);
-    }
-}
+// Samples first .. last of a slot fall into one pixel column.
+struct Run {
+    std::int32_t first;
+    std::int32_t last;
+    int column;
+};
 
-// A column's run of samples covers the pixels from its lowest to its highest
-// row; first and last keep the joins to the neighbouring columns.
-void reduce(const std::vector<int>& columns, const std::vector<int>& rows, std::vector<QPoint>& points)
+// The runs of a slot. Columns never fall as k grows, so each run's end is
+// found by galloping and bisection instead of by placing every sample.
+void runsOf(const SlotColumns& columnOf, std::int32_t N, std::vector<Run>& runs)
 {
-    points.clear();
-    const std::size_t n = columns.size();
-    for (std::size_t i = 0; i < n;) {
-        const int column = columns[i];
-        std::size_t j = i;
-        int lowest = rows[i];
-        int highest = rows[i];
-        while (j + 1 < n && columns[j + 1] == column) {
-            ++j;
-            lowest = std::min(lowest, rows[j]);
-            highest = std::max(highest, rows[j]);
-        }
-        push(points, {column, rows[i]});
-        push(points, {column, lowest});
-        push(points, {column, highest});
-        push(points, {column, rows[j]});
-        i = j + 1;
-    }
-}
-
-template <class DrawSlot>
-void plot(const calc::Module1& m, QImage& image, DrawSlot drawSlot)
-{
-    const PlotScale s = scaleOf(image);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    drawTicks(painter, s);
-    if (m.Np >= 1 && m.N >= 1) {
-        const auto curves = curvesOf(m);
-        std::array<std::vector<int>, 3> rows;
-        for (std::size_t c = 0; c < curves.size(); ++c) {
-            rows[c] = rowsOf(curves[c], m.N, s);
-        }
-        std::vector<int> columns(static_cast<std::size_t>(m.N) + 1);
-        for (int p = 1; p <= m.Np; ++p) {
-            columnsOf(m, p, s, columns);
-            for (std::size_t c = 0; c < curves.size(); ++c) {
-                painter.setPen(QPen(curves[c].colour, 0));
-                drawSlot(painter, columns, rows[c]);
+    runs.clear();
+    for (std::int32_t first = 0; first <= N;) {
+        const int column = columnOf(first);
+        std::int32_t inside = first;  // known to lie in the column
+        std::int32_t outside = N + 1; // known to lie beyond it, or past the end
+        for (std::int32_t step = 1; step <= N - inside; step *= 2) {
+            if (columnOf(inside + step) != column) {
+                outside = inside + step;
+                break;
             }
+            inside += step;
+        }
+        while (outside - inside > 1) {
+            const std::int32_t mid = inside + (outside - inside) / 2;
+            (columnOf(mid) == column ? inside : outside) = mid;
+        }
+        runs.push_back({first, inside, column});
+        first = inside + 1;
+    }
+}
+
+// Vertical stretches of one column written straight into the image's
+// 32-bit pixels: the pixels a vertical line between the ends covers.
+class Spans {
+public:
+    explicit Spans(QImage& image)
+        : bits_(image.bits()), stride_(image.bytesPerLine()), width_(image.width()), height_(image.height())
+    {
+    }
+    void draw(int column, int top, int bottom, QRgb colour) const
+    {
+        if (column < 0 || column >= width_) {
+            return;
+        }
+        top = std::max(top, 0);
+        bottom = std::min(bottom, height_ - 1);
+        uchar* pixel = bits_ + static_cast<qsizetype>(top) * stride_ + static_cast<qsizetype>(column) * 4;
+        for (int y = top; y <= bottom; ++y, pixel += stride_) {
+            *reinterpret_cast<QRgb*>(pixel) = colour;
         }
     }
-    drawBaselines(painter, s);
-}
+
+private:
+    uchar* bits_;
+    qsizetype stride_;
+    int width_;
+    int height_;
+};
 
 } // namespace
 
@@ -144,30 +150,86 @@ PlotScale scaleOf(const QImage& image)
 
 void PlotWaveforms(const calc::Module1& m, QImage& image)
 {
-    std::vector<QPoint> points;
-    std::vector<QLine> lines;
-    plot(m, image, [&](QPainter& painter, const std::vector<int>& columns, const std::vector<int>& rows) {
-        reduce(columns, rows, points);
-        // Separate lines, not a polyline: the painter's polyline leaves out
-        // some join pixels that the same segments drawn alone would cover.
-        lines.clear();
-        for (std::size_t i = 0; i + 1 < points.size(); ++i) {
-            lines.emplace_back(points[i], points[i + 1]);
+    // The stretches are written as 32-bit pixels.
+    Q_ASSERT(image.depth() == 32);
+    const PlotScale s = scaleOf(image);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    drawTicks(painter, s);
+    if (m.Np >= 1 && m.N >= 1) {
+        const Spans spans(image);
+        const auto curves = curvesOf(m);
+        std::vector<RangeExtremes<double>> extremes;
+        extremes.reserve(curves.size());
+        for (const Curve& c : curves) {
+            extremes.emplace_back(c.values->data(), static_cast<std::size_t>(m.N) + 1);
         }
-        if (lines.empty()) {
-            lines.emplace_back(points[0], points[0]);
+        std::vector<Run> runs;
+        std::vector<QLine> joins;
+        for (int p = 1; p <= m.Np; ++p) {
+            runsOf(SlotColumns{m, s, p}, m.N, runs);
+            for (std::size_t c = 0; c < curves.size(); ++c) {
+                // The segments inside one column are vertical and cover the
+                // stretch from its lowest to its highest sample, both ends
+                // included.
+                const Curve& curve = curves[c];
+                const calc::Samples& values = *curve.values;
+                const QRgb colour = curve.colour.rgb();
+                joins.clear();
+                for (std::size_t r = 0; r < runs.size(); ++r) {
+                    // A slot's last sample alone in its column is left to the
+                    // painter: a shallow segment may end short of its end pixel.
+                    const bool lastAlone = r > 0 && runs[r].first == m.N;
+                    if (!lastAlone) {
+                        const auto e = extremes[c].over(runs[r].first, runs[r].last);
+                        const int a = rowOf(curve, e.lowest, s);
+                        const int b = rowOf(curve, e.highest, s);
+                        spans.draw(runs[r].column, std::min(a, b), std::max(a, b), colour);
+                    }
+                    if (r == 0) {
+                        continue;
+                    }
+                    // The segment from the last sample of a column to the first
+                    // of the next. It always covers its start pixel; between
+                    // neighbouring pixels it covers nothing the two stretches
+                    // do not.
+                    const QPoint from(runs[r - 1].column, rowOf(curve, values[runs[r - 1].last], s));
+                    const QPoint to(runs[r].column, rowOf(curve, values[runs[r].first], s));
+                    if (lastAlone || to.x() - from.x() > 1 || std::abs(to.y() - from.y()) > 1) {
+                        joins.emplace_back(from, to);
+                    }
+                }
+                painter.setPen(QPen(curve.colour, 0));
+                painter.drawLines(joins.data(), static_cast<int>(joins.size()));
+            }
         }
-        painter.drawLines(lines.data(), static_cast<int>(lines.size()));
-    });
+    }
+    drawBaselines(painter, s);
 }
 
 void PlotWaveformsSegmentBySegment(const calc::Module1& m, QImage& image)
 {
-    plot(m, image, [](QPainter& painter, const std::vector<int>& columns, const std::vector<int>& rows) {
-        for (std::size_t k = 0; k + 1 < columns.size(); ++k) {
-            painter.drawLine(QPoint(columns[k], rows[k]), QPoint(columns[k + 1], rows[k + 1]));
+    const PlotScale s = scaleOf(image);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    drawTicks(painter, s);
+    if (m.Np >= 1 && m.N >= 1) {
+        const auto curves = curvesOf(m);
+        std::vector<QPoint> points(static_cast<std::size_t>(m.N) + 1);
+        for (int p = 1; p <= m.Np; ++p) {
+            const SlotColumns columnOf{m, s, p};
+            for (const Curve& c : curves) {
+                for (std::int32_t k = 0; k <= m.N; ++k) {
+                    points[k] = QPoint(columnOf(k), rowOf(c, (*c.values)[k], s));
+                }
+                painter.setPen(QPen(c.colour, 0));
+                for (std::int32_t k = 0; k < m.N; ++k) {
+                    painter.drawLine(points[k], points[k + 1]);
+                }
+            }
         }
-    });
+    }
+    drawBaselines(painter, s);
 }
 
 } // namespace graphs
