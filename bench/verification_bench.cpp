@@ -104,7 +104,11 @@ void largest(benchmark::internal::Benchmark* b)
 BENCHMARK(road)->Apply(sizes);
 BENCHMARK(sampleLoop)->Apply(sizes);
 BENCHMARK(firstPress)->Apply(sizes);
-BENCHMARK(plainSearches)->Args({10'000, 0})->Args({10'000, 1})->ArgNames({"N", "largeC"})->Unit(benchmark::kMillisecond);
+BENCHMARK(plainSearches)
+    ->Args({10'000, 0})
+    ->Args({10'000, 1})
+    ->ArgNames({"N", "largeC"})
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(road)->Apply(largest);
 BENCHMARK(firstPress)->Apply(largest);
 BENCHMARK(sampleLoop)->Apply(largest);

@@ -1,5 +1,6 @@
 #include "calc/format.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 
@@ -18,11 +19,7 @@ std::string toChars(double x, std::chars_format format)
 
 void useSeparator(std::string& s, char separator)
 {
-    for (char& c : s) {
-        if (c == '.') {
-            c = separator;
-        }
-    }
+    std::replace(s.begin(), s.end(), '.', separator);
 }
 
 bool roundsToZero(const std::string& digits)

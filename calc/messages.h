@@ -6,13 +6,12 @@ namespace calc::messages {
 
 inline constexpr const char* TimeConstant = "Costante di tempo RC troppo piccola, aumenta C!";
 
-#define RADDRIZZATORE_INVALID_TAIL                                                                 \
-    ". Puoi scrivere soltanto numeri razionali con il punto come separatore decimale, anche in "  \
+#define RADDRIZZATORE_INVALID_TAIL                                                                                     \
+    ". Puoi scrivere soltanto numeri razionali con il punto come separatore decimale, anche in "                       \
     "forma esponenziale. Ad es: 1.23 , 1E-5 , 5E3"
 
 // Verification and graph fields.
-inline constexpr const char* MissingVp =
-    "Hai dimenticato di scrivere il valore della tensione di picco del generatore";
+inline constexpr const char* MissingVp = "Hai dimenticato di scrivere il valore della tensione di picco del generatore";
 inline constexpr const char* InvalidVp =
     "Errore di inserimento dati per il valore della tensione di picco del generatore" RADDRIZZATORE_INVALID_TAIL;
 inline constexpr const char* MissingF = "Hai dimenticato di scrivere il valore della frequenza";
@@ -36,10 +35,8 @@ inline constexpr const char* MissingVoDC = "Hai dimenticato di scrivere la tensi
 inline constexpr const char* InvalidVoDC =
     "Errore di inserimento dati per la tensione continua in uscita" RADDRIZZATORE_INVALID_TAIL;
 inline constexpr const char* MissingDesignF = "Hai dimenticato di scrivere la frequenza";
-inline constexpr const char* InvalidDesignF =
-    "Errore di inserimento dati per la frequenza" RADDRIZZATORE_INVALID_TAIL;
-inline constexpr const char* MissingIoDC =
-    "Hai dimenticato di scrivere il valore della corrente continua nel carico";
+inline constexpr const char* InvalidDesignF = "Errore di inserimento dati per la frequenza" RADDRIZZATORE_INVALID_TAIL;
+inline constexpr const char* MissingIoDC = "Hai dimenticato di scrivere il valore della corrente continua nel carico";
 inline constexpr const char* InvalidIoDC =
     "Errore di inserimento dati per il valore della corrente continua nel carico" RADDRIZZATORE_INVALID_TAIL;
 inline constexpr const char* MissingRipple = "Hai dimenticato di scrivere il valore del ripple";
@@ -55,18 +52,16 @@ inline constexpr const char* ZeroVp =
     "Il valore della tensione di picco del generatore deve essere diverso da zero per disegnare il grafico.";
 inline constexpr const char* BadF = "Il valore della frequenza deve essere un numero finito maggiore di zero.";
 inline constexpr const char* BadC = "Il valore della capacità deve essere un numero finito maggiore di zero.";
-inline constexpr const char* BadR = "Il valore della resistenza di carico deve essere un numero finito maggiore di zero.";
-inline constexpr const char* BadN =
-    "Il numero dei campioni deve essere un numero intero da 1 a 53687091.";
+inline constexpr const char* BadR =
+    "Il valore della resistenza di carico deve essere un numero finito maggiore di zero.";
+inline constexpr const char* BadN = "Il numero dei campioni deve essere un numero intero da 1 a 53687091.";
 inline constexpr const char* BadNp =
     "Il numero dei periodi visualizzati deve essere un numero intero da -32768 a 32767.";
-inline constexpr const char* BadVoDC =
-    "La tensione continua in uscita deve essere un numero finito diverso da zero.";
+inline constexpr const char* BadVoDC = "La tensione continua in uscita deve essere un numero finito diverso da zero.";
 inline constexpr const char* BadDesignF = "La frequenza deve essere un numero finito diverso da zero.";
 inline constexpr const char* BadIoDC =
     "Il valore della corrente continua nel carico deve essere un numero finito diverso da zero.";
-inline constexpr const char* BadRipple =
-    "Il valore del ripple deve essere un numero finito diverso da zero.";
+inline constexpr const char* BadRipple = "Il valore del ripple deve essere un numero finito diverso da zero.";
 inline constexpr const char* DesignOutOfRange =
     "I valori richiesti danno un risultato troppo grande o non calcolabile: cambia i dati del progetto.";
 inline constexpr const char* NotFinite =

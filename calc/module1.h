@@ -21,16 +21,16 @@ namespace calc {
 // Scalars of the state, kept apart from the sample arrays so that a press can
 // try a simulation on a copy and keep the previous one if it is refused.
 struct Module1Scalars {
-    double Vp = 0;      // V, generator peak
-    double f = 0;       // Hz
-    double C = 0;       // F for the simulation; the design leaves uF here
-    double R = 0;       // ohm
-    std::int32_t N = 0; // samples per period (Long)
-    double omega = 0;   // rad/s
-    double dt = 0;      // s, sample spacing
+    double Vp = 0;       // V, generator peak
+    double f = 0;        // Hz
+    double C = 0;        // F for the simulation; the design leaves uF here
+    double R = 0;        // ohm
+    std::int32_t N = 0;  // samples per period (Long)
+    double omega = 0;    // rad/s
+    double dt = 0;       // s, sample spacing
     std::int16_t Np = 0; // periods shown in the graph (Integer)
-    double t1 = 0;      // s, switch-off instant; 0 when not found
-    double t2 = 0;      // s, switch-on instant
+    double t1 = 0;       // s, switch-off instant; 0 when not found
+    double t2 = 0;       // s, switch-on instant
 
     double IdPicco = 0; // A
     double Vomax = 0;   // V
@@ -57,7 +57,7 @@ struct UnzeroedAllocator : std::allocator<T> {
     };
     UnzeroedAllocator() = default;
     template <class U>
-    explicit UnzeroedAllocator(const UnzeroedAllocator<U>&) noexcept
+    explicit UnzeroedAllocator(const UnzeroedAllocator<U>& /*other*/) noexcept
     {
     }
     template <class U>

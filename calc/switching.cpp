@@ -64,8 +64,7 @@ void Module1::CalcT1()
     }
     const auto value = [this](std::int32_t k) { return switchOffValue(*this, k); };
     const bool shaped = std::isfinite(R * omega * C) && std::isfinite(omega) && f > 0;
-    const std::int32_t k =
-        shaped ? firstWithinToleranceOfDecreasing(value, last) : firstWithinTolerance(value, last);
+    const std::int32_t k = shaped ? firstWithinToleranceOfDecreasing(value, last) : firstWithinTolerance(value, last);
     if (k >= 0) {
         t1 = switchGridTime(*this, k, 0);
     }
@@ -79,8 +78,8 @@ void Module1::CalcT2()
         return;
     }
     const auto value = [this](std::int32_t k) { return switchOnValue(*this, k); };
-    const bool shaped = std::isfinite(C * R) && C * R > 0 && std::isfinite(omega) && f > 0 &&
-                        std::isfinite(std::cos(omega * t1));
+    const bool shaped =
+        std::isfinite(C * R) && C * R > 0 && std::isfinite(omega) && f > 0 && std::isfinite(std::cos(omega * t1));
     std::int32_t k = -1;
     if (shaped) {
         // Where the grid steps over the tolerance band, the first point at or

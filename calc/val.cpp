@@ -17,7 +17,7 @@ bool isDigit(char c)
 }
 
 struct Number {
-    std::size_t end = 0;   // length of the number, 0 when there is none
+    std::size_t end = 0; // length of the number, 0 when there is none
     bool negative = false;
     // Decimal exponent of the leading non-zero digit, to tell an overflow
     // from an underflow when the value is out of a double's range.

@@ -46,8 +46,7 @@ bool Command2_Click(calc::Module1& m, const calc::CircuitTexts& texts, const std
     trial.CalcIdPicco();
     trial.CalcVomax();
     // The curves are scaled by 48/IdPicco, 48/Vp and 48/Vomax.
-    if (!std::isfinite(trial.IdPicco * 48) || !std::isfinite(trial.Vomax * 48) ||
-        !std::isfinite(trial.Vp * 48)) {
+    if (!std::isfinite(trial.IdPicco * 48) || !std::isfinite(trial.Vomax * 48) || !std::isfinite(trial.Vp * 48)) {
         return refuse(msg::NotFinite);
     }
     m.commit(std::move(trial));

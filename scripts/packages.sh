@@ -24,4 +24,4 @@ needPackages() {
 }
 
 BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev fonts-liberation2)
-TEST_PACKAGES=(googletest libgtest-dev libbenchmark-dev xvfb xauth)
+TEST_PACKAGES=(googletest libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick libx11-dev)

@@ -11,10 +11,10 @@
 
 namespace {
 
-const QColor frameColour(0, 0, 128);       // navy
-const QColor axisColour(128, 128, 128);    // gray
-const QColor humpColour(255, 0, 0);        // red
-const QColor rippleColour(0, 0, 128);      // navy
+const QColor frameColour(0, 0, 128);    // navy
+const QColor axisColour(128, 128, 128); // gray
+const QColor humpColour(255, 0, 0);     // red
+const QColor rippleColour(0, 0, 128);   // navy
 
 } // namespace
 

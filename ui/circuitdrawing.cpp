@@ -46,10 +46,13 @@ void arrowHead(QPainter& p, int tipX, int tipY, int length)
 QRect inkBounds(const QImage& image)
 {
     QRect bounds;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (qAlpha(image.pixel(x, y)) != 0)
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qAlpha(image.pixel(x, y)) != 0) {
                 bounds |= QRect(x, y, 1, 1);
+            }
+        }
+    }
     return bounds;
 }
 
@@ -72,10 +75,10 @@ void label(QPainter& p, const QString& text, const QRect& box)
         sp.drawText(8, 32, text);
     }
     const QRect ink = inkBounds(scratch);
-    if (ink.isEmpty())
+    if (ink.isEmpty()) {
         return;
-    const QRect source(ink.topLeft(), QSize(std::min(ink.width(), box.width()),
-                                            std::min(ink.height(), box.height())));
+    }
+    const QRect source(ink.topLeft(), QSize(std::min(ink.width(), box.width()), std::min(ink.height(), box.height())));
     const QPoint target(box.left() + (box.width() - source.width()) / 2, box.top());
     p.drawImage(target, scratch, source);
 }
@@ -131,8 +134,8 @@ void resistor(QPainter& p)
     line(p, wireColour, x, 59, x, 90);
     line(p, leadColour, x, 91, x, 106);
     p.setPen(QPen(wireColour, 0));
-    p.drawPolyline(QPolygon({QPoint(262, 108), QPoint(269, 112), QPoint(255, 120),
-                             QPoint(269, 128), QPoint(255, 136), QPoint(262, 140)}));
+    p.drawPolyline(QPolygon(
+        {QPoint(262, 108), QPoint(269, 112), QPoint(255, 120), QPoint(269, 128), QPoint(255, 136), QPoint(262, 140)}));
     line(p, leadColour, x, 141, x, 157);
     line(p, wireColour, x, 158, x, 205);
     label(p, QStringLiteral("R"), QRect(QPoint(289, 120), QPoint(297, 131)));

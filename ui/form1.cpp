@@ -6,11 +6,11 @@
 #include "graphs/graphpress.h"
 #include "graphs/plotwaveforms.h"
 #include "ui/appicon.h"
+#include "ui/circuitdrawing.h"
 #include "ui/decimalseparator.h"
 #include "ui/form2.h"
-#include "ui/plotarea.h"
-#include "ui/circuitdrawing.h"
 #include "ui/messagebox.h"
+#include "ui/plotarea.h"
 #include "ui/programfont.h"
 #include "ui/twips.h"
 #include "ui/waitcursor.h"
@@ -95,8 +95,7 @@ constexpr Caption captions[] = {
 
 } // namespace
 
-Form1::Form1(calc::Module1& module, QWidget* parent)
-    : QWidget(parent), module_(module), show_(messageBoxFor(this))
+Form1::Form1(calc::Module1& module, QWidget* parent) : QWidget(parent), module_(module), show_(messageBoxFor(this))
 {
     build();
 }
@@ -183,8 +182,8 @@ void Form1::build()
     Label13 = result("Label13", twipRect(10320, 6240, 1935, 375), verifyColour, "VoDC [V]");
     Label22 = result("Label22", twipRect(7080, 6840, 1935, 375), verifyColour, "Id picco [mA]");
 
-    const QWidget* order[] = {Text1, Text2, Text3, Text4, Text5, Command1, Text7, Command2,
-                              Picture1, Text6, Text8, Text9, Command3, Text10};
+    const QWidget* order[] = {Text1,    Text2,    Text3, Text4, Text5, Command1, Text7,
+                              Command2, Picture1, Text6, Text8, Text9, Command3, Text10};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
         setTabOrder(const_cast<QWidget*>(order[i]), const_cast<QWidget*>(order[i + 1]));
     }
@@ -249,8 +248,8 @@ void Form1::Command2_Click()
 
 void Form1::Command3_Click()
 {
-    const calc::DesignTexts texts{Text6->text().toStdString(), Text8->text().toStdString(),
-                                  Text9->text().toStdString(), Text10->text().toStdString()};
+    const calc::DesignTexts texts{Text6->text().toStdString(), Text8->text().toStdString(), Text9->text().toStdString(),
+                                  Text10->text().toStdString()};
     const auto out = calc::Command3_Click(module_, texts, separator(), show_);
     if (!out) {
         return;

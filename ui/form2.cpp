@@ -66,8 +66,7 @@ Form2::Form2(calc::Module1& module) : module_(module)
     picture2->setGeometry(twipRect(15840, 7440, 615, 375));
     picture2->hide();
 
-    label(this, "Label1", twipRect(15360, 840, 1935, 735),
-          "Spostando il mouse sulle forme d'onda si leggono i valori");
+    label(this, "Label1", twipRect(15360, 840, 1935, 735), "Spostando il mouse sulle forme d'onda si leggono i valori");
     label(this, "Label2", twipRect(15720, 2280, 1695, 255), "corrente nel diodo");
     label(this, "Label3", twipRect(15720, 6120, 1815, 255), "tensione sul carico");
 

@@ -3,8 +3,8 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QPointer>
+#include <QPushButton>
 
 namespace ui {
 

@@ -60,7 +60,7 @@ QPointF PlotArea::widgetPosition(float x, float y) const
     return device / ratio + QPointF(inner().topLeft());
 }
 
-void PlotArea::paintEvent(QPaintEvent*)
+void PlotArea::paintEvent(QPaintEvent* /*event*/)
 {
     QPainter painter(this);
     qDrawShadePanel(&painter, rect(), palette(), true, Border);
@@ -72,8 +72,7 @@ void PlotArea::mouseMoveEvent(QMouseEvent* event)
 {
     if (onMouseMove) {
         const QPointF user = userPosition(event->position());
-        onMouseMove(static_cast<float>(user.x()), static_cast<float>(user.y()),
-                    event->globalPosition().toPoint());
+        onMouseMove(static_cast<float>(user.x()), static_cast<float>(user.y()), event->globalPosition().toPoint());
     }
 }
 

@@ -48,20 +48,17 @@ TEST_P(InputRule, VerdictMessageAndValue)
 INSTANTIATE_TEST_SUITE_P(
     Texts, InputRule,
     testing::Values(InputRow{"1.23", 0, nullptr, 1.23}, InputRow{"1E-5", 0, nullptr, 1e-5},
-                    InputRow{"5E3", 0, nullptr, 5000}, InputRow{"-3", 0, nullptr, -3},
-                    InputRow{"+5", 0, nullptr, 5}, InputRow{".5", 0, nullptr, 0.5},
-                    InputRow{"5.", 0, nullptr, 5}, InputRow{"0", 0, nullptr, 0},
-                    InputRow{"1.2.3", 0, nullptr, 1.2}, InputRow{"12-3", 0, nullptr, 12},
-                    InputRow{"1e", 0, nullptr, 1}, InputRow{"1e+", 0, nullptr, 1},
-                    InputRow{"2E+2e3", 0, nullptr, 200}, InputRow{"e", 0, nullptr, 0},
-                    InputRow{"-", 0, nullptr, 0}, InputRow{"+-.", 0, nullptr, 0},
-                    InputRow{"E.e", 0, nullptr, 0}, InputRow{"--5", 0, nullptr, 0},
-                    InputRow{"1E-999", 0, nullptr, 0}, InputRow{"0.000E999", 0, nullptr, 0},
-                    InputRow{"", 1, "missing", 0}, InputRow{"1,5", 1, "invalid", 0},
-                    InputRow{" 5", 1, "invalid", 0}, InputRow{"5 ", 1, "invalid", 0},
+                    InputRow{"5E3", 0, nullptr, 5000}, InputRow{"-3", 0, nullptr, -3}, InputRow{"+5", 0, nullptr, 5},
+                    InputRow{".5", 0, nullptr, 0.5}, InputRow{"5.", 0, nullptr, 5}, InputRow{"0", 0, nullptr, 0},
+                    InputRow{"1.2.3", 0, nullptr, 1.2}, InputRow{"12-3", 0, nullptr, 12}, InputRow{"1e", 0, nullptr, 1},
+                    InputRow{"1e+", 0, nullptr, 1}, InputRow{"2E+2e3", 0, nullptr, 200}, InputRow{"e", 0, nullptr, 0},
+                    InputRow{"-", 0, nullptr, 0}, InputRow{"+-.", 0, nullptr, 0}, InputRow{"E.e", 0, nullptr, 0},
+                    InputRow{"--5", 0, nullptr, 0}, InputRow{"1E-999", 0, nullptr, 0},
+                    InputRow{"0.000E999", 0, nullptr, 0}, InputRow{"", 1, "missing", 0},
+                    InputRow{"1,5", 1, "invalid", 0}, InputRow{" 5", 1, "invalid", 0}, InputRow{"5 ", 1, "invalid", 0},
                     InputRow{"1.5V", 1, "invalid", 0}, InputRow{"abc", 1, "invalid", 0},
                     InputRow{"inf", 1, "invalid", 0}, InputRow{"0x1p3", 1, "invalid", 0},
-                    InputRow{"\xC2\xB2", 1, "invalid", 0},      // superscript two
+                    InputRow{"\xC2\xB2", 1, "invalid", 0},       // superscript two
                     InputRow{"\xEF\xBC\x95", 1, "invalid", 0})); // full-width five
 
 TEST(Val, BeyondADoubleIsInfiniteAndKeepsItsSign)

@@ -58,8 +58,8 @@ TEST(Switching, BisectionReturnsThePointOfThePlainWalk)
         m.CalcT2();
         ASSERT_EQ(m.t2, plainT2(m)) << "f=" << m.f << " N=" << m.N << " R=" << m.R << " C=" << m.C;
         (m.t1 > 0 ? foundT1 : missedT1) += 1;
-        bandT2 += std::abs(calc::switchOnValue(m, static_cast<std::int32_t>(
-                               std::lround((m.t2 - 0.75 / m.f) * 40 * m.N * m.f)))) <= calc::SwitchTolerance;
+        bandT2 += std::abs(calc::switchOnValue(m, static_cast<std::int32_t>(std::lround(
+                                                      (m.t2 - 0.75 / m.f) * 40 * m.N * m.f)))) <= calc::SwitchTolerance;
     }
     // The draw must exercise both outcomes of each search.
     EXPECT_GT(foundT1, 100);

@@ -107,8 +107,8 @@ TEST(Verification, LargestSampleCountIsAccepted)
 {
     calc::Module1 m;
     MessageLog log;
-    const auto captions = calc::Command1_Click(m, CircuitTexts{.Text3 = "11", .Text5 = "53687091"}, '.',
-                                               log.callback());
+    const auto captions =
+        calc::Command1_Click(m, CircuitTexts{.Text3 = "11", .Text5 = "53687091"}, '.', log.callback());
     ASSERT_TRUE(captions);
     EXPECT_TRUE(log.shown.empty());
     EXPECT_EQ(m.Vc.size(), 53687093u);

@@ -24,7 +24,7 @@ TEST(GraphPress, DefaultsWarnThenSimulateWithoutVerifying)
 
 TEST(GraphPress, PeriodsRoundHalvesToEven)
 {
-    const std::pair<const char*, int> rows[] = {{"2.5", 2}, {"3.5", 4}, {"0", 0}, {"E", 0}, {"-3", -3},
+    const std::pair<const char*, int> rows[] = {{"2.5", 2},       {"3.5", 4},          {"0", 0}, {"E", 0}, {"-3", -3},
                                                 {"32767", 32767}, {"-32768.5", -32768}};
     for (const auto& [text, periods] : rows) {
         calc::Module1 m;
@@ -43,15 +43,11 @@ TEST(GraphPress, RefusalsLeaveTheModuleForTheGraphOnScreen)
         const char* message;
     };
     const Row rows[] = {
-        {{}, "", msg::MissingNp},
-        {{}, "4 ", msg::InvalidNp},
+        {{}, "", msg::MissingNp},           {{}, "4 ", msg::InvalidNp},
         {{.Text2 = ""}, "", msg::MissingF}, // the first bad field only
-        {{}, "32767.5", msg::BadNp},
-        {{}, "-40000", msg::BadNp},
-        {{}, "1E999", msg::BadNp},
-        {{.Text1 = "0"}, "4", msg::ZeroVp},
-        {{.Text1 = "-"}, "4", msg::ZeroVp},
-        {{.Text2 = "0"}, "4", msg::BadF},
+        {{}, "32767.5", msg::BadNp},        {{}, "-40000", msg::BadNp},
+        {{}, "1E999", msg::BadNp},          {{.Text1 = "0"}, "4", msg::ZeroVp},
+        {{.Text1 = "-"}, "4", msg::ZeroVp}, {{.Text2 = "0"}, "4", msg::BadF},
         {{.Text5 = "0"}, "4", msg::BadN},
     };
     for (const Row& row : rows) {

@@ -69,8 +69,16 @@ TEST_F(Form1Test, OpensWithDefaultsEmptyResultsAndLayout)
         EXPECT_TRUE(text(box).isEmpty()) << box;
     }
     const std::pair<const char*, const char*> defaults[] = {
-        {"Text1", "10"}, {"Text2", "50"}, {"Text3", "10"},  {"Text4", "2000"}, {"Text5", "10000"},
-        {"Text6", "12"}, {"Text7", "4"},  {"Text8", "50"}, {"Text9", "500"},  {"Text10", "3600"},
+        {"Text1", "10"},
+        {"Text2", "50"},
+        {"Text3", "10"},
+        {"Text4", "2000"},
+        {"Text5", "10000"},
+        {"Text6", "12"},
+        {"Text7", "4"},
+        {"Text8", "50"},
+        {"Text9", "500"},
+        {"Text10", "3600"},
         {"Label42", "Diodo ideale: tensione nulla ai suoi capi quando è ON"},
         {"Label11", "Ripple = Vomax - Vomin "}};
     for (const auto& [name, value] : defaults) {

@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# The whole test suite in a second build folder, instrumented with
+# AddressSanitizer and UndefinedBehaviorSanitizer; any report fails the run.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/packages.sh
+needPackages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
+
+flags="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" \
+    -DRADDRIZZATORE_TESTS=ON -DRADDRIZZATORE_BENCH=OFF >/dev/null
+cmake --build build-asan
+export ASAN_OPTIONS="abort_on_error=1:detect_leaks=1"
+export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan-qt.supp:print_suppressions=0"
+export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
+xvfb-run -a -s "-screen 0 1600x1000x24" ctest --test-dir build-asan --output-on-failure -j 2 "$@"
