@@ -52,19 +52,17 @@ TEST(Design, RefusalsLeaveTheModuleAsItWas)
         DesignTexts texts;
         const char* message;
     };
-    const Row rows[] = {
-        {{.Text8 = ""}, msg::MissingDesignF},
-        {{.Text9 = "0,5"}, msg::InvalidIoDC},
-        {{.Text6 = "a", .Text10 = "b"}, msg::InvalidVoDC},
-        {{.Text6 = "0"}, msg::BadVoDC},
-        {{.Text8 = "-"}, msg::BadDesignF},
-        {{.Text9 = "e"}, msg::BadIoDC},
-        {{.Text10 = "."}, msg::BadRipple},
-        {{.Text10 = "1E999"}, msg::BadRipple},
-        {{.Text9 = "1E-330"}, msg::BadIoDC},
-        {{.Text6 = "1E300", .Text9 = "1E-300"}, msg::DesignOutOfRange},
-        {{.Text8 = "1E-300", .Text9 = "1E300"}, msg::DesignOutOfRange},
-    };
+    const Row rows[] = {{{.Text8 = ""}, msg::MissingDesignF},
+                        {{.Text9 = "0,5"}, msg::InvalidIoDC},
+                        {{.Text6 = "a", .Text10 = "b"}, msg::InvalidVoDC},
+                        {{.Text6 = "0"}, msg::BadVoDC},
+                        {{.Text8 = "-"}, msg::BadDesignF},
+                        {{.Text9 = "e"}, msg::BadIoDC},
+                        {{.Text10 = "."}, msg::BadRipple},
+                        {{.Text10 = "1E999"}, msg::BadRipple},
+                        {{.Text9 = "1E-330"}, msg::BadIoDC},
+                        {{.Text6 = "1E300", .Text9 = "1E-300"}, msg::DesignOutOfRange},
+                        {{.Text8 = "1E-300", .Text9 = "1E300"}, msg::DesignOutOfRange}};
     for (const Row& row : rows) {
         calc::Module1 m;
         MessageLog log;

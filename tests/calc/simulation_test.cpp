@@ -141,15 +141,4 @@ TEST(Simulation, MeasurementsTakenInTheLoopEqualAPlainScan)
     }
 }
 
-TEST(Simulation, EveryRunReplacesTheArrays)
-{
-    calc::Module1 m = simulated({.N = 1000});
-    const auto before = m.generation;
-    m.N = 10;
-    m.CalcWaveforms();
-    EXPECT_EQ(m.Vc.size(), 12u);
-    EXPECT_EQ(m.Vc[11], 0);
-    EXPECT_GT(m.generation, before);
-}
-
 } // namespace

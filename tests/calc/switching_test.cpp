@@ -68,15 +68,4 @@ TEST(Switching, BisectionReturnsThePointOfThePlainWalk)
     EXPECT_LT(bandT2, 1100);
 }
 
-TEST(Switching, FirstAtOrBelowOnAStepFunction)
-{
-    const auto step = [](std::int32_t k) { return k < 7 ? 1.0 : -1.0; };
-    EXPECT_EQ(calc::firstAtOrBelow(step, 10, 0), 7);
-    EXPECT_EQ(calc::firstAtOrBelow(step, 6, 0), -1);
-    EXPECT_EQ(calc::firstAtOrBelow(step, 7, 0), 7);
-    const auto nothing = [](std::int32_t) { return -1.0; };
-    EXPECT_EQ(calc::firstAtOrBelow(nothing, 0, 0), 0);
-    EXPECT_EQ(calc::firstAtOrBelow(nothing, -1, 0), -1);
-}
-
 } // namespace

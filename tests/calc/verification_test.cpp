@@ -36,15 +36,13 @@ TEST(Verification, WorkedCasesAndRepairedFaults)
         const char* peak;
         const char* mean;
     };
-    const Row rows[] = {
-        {{.Text3 = "11"}, false, "5.24E+03", nullptr, nullptr},
-        {{.Text5 = "1"}, true, "0.00E+00", "5.00E+00", "1.00E+01"},
-        {{.Text2 = "40.1"}, true, "6.29E+03", nullptr, nullptr},
-        {{.Text1 = "-10"}, true, "5.55E+03", "3.04E+01", "-7.11E+00"},
-        {{.Text1 = "0"}, true, "0.00E+00", "0.00E+00", "0.00E+00"},
-        {{.Text5 = "1e4"}, true, "5.55E+03", "3.04E+01", "7.11E+00"},
-        {{.Text1 = "1.2.3"}, true, "6.67E+02", nullptr, nullptr},
-    };
+    const Row rows[] = {{{.Text3 = "11"}, false, "5.24E+03", nullptr, nullptr},
+                        {{.Text5 = "1"}, true, "0.00E+00", "5.00E+00", "1.00E+01"},
+                        {{.Text2 = "40.1"}, true, "6.29E+03", nullptr, nullptr},
+                        {{.Text1 = "-10"}, true, "5.55E+03", "3.04E+01", "-7.11E+00"},
+                        {{.Text1 = "0"}, true, "0.00E+00", "0.00E+00", "0.00E+00"},
+                        {{.Text5 = "1e4"}, true, "5.55E+03", "3.04E+01", "7.11E+00"},
+                        {{.Text1 = "1.2.3"}, true, "6.67E+02", nullptr, nullptr}};
     for (const Row& row : rows) {
         calc::Module1 m;
         MessageLog log;
@@ -65,26 +63,24 @@ TEST(Verification, RefusalsShowOneMessageAndChangeNothing)
         CircuitTexts texts;
         const char* message;
     };
-    const Row rows[] = {
-        {{.Text2 = ""}, msg::MissingF},
-        {{.Text3 = "1,5"}, msg::InvalidC},
-        {{.Text1 = "x", .Text5 = ""}, msg::InvalidVp}, // only the first bad field
-        {{.Text5 = " 5"}, msg::InvalidN},
-        {{.Text1 = "1E999"}, msg::TooLargeVp},
-        {{.Text2 = "0"}, msg::BadF},
-        {{.Text2 = "E"}, msg::BadF},
-        {{.Text2 = "-50"}, msg::BadF},
-        {{.Text2 = "1E999"}, msg::BadF},
-        {{.Text3 = "0"}, msg::BadC},
-        {{.Text3 = "1E-320"}, msg::BadC},
-        {{.Text4 = "-2000"}, msg::BadR},
-        {{.Text5 = "0.4"}, msg::BadN},
-        {{.Text5 = "-1"}, msg::BadN},
-        {{.Text5 = "53687092"}, msg::BadN},
-        {{.Text5 = "3E9"}, msg::BadN},
-        {{.Text2 = "1E-320"}, msg::NotFinite},
-        {{.Text1 = "1E308", .Text3 = "1E300"}, msg::NotFinite},
-    };
+    const Row rows[] = {{{.Text2 = ""}, msg::MissingF},
+                        {{.Text3 = "1,5"}, msg::InvalidC},
+                        {{.Text1 = "x", .Text5 = ""}, msg::InvalidVp}, // only the first bad field
+                        {{.Text5 = " 5"}, msg::InvalidN},
+                        {{.Text1 = "1E999"}, msg::TooLargeVp},
+                        {{.Text2 = "0"}, msg::BadF},
+                        {{.Text2 = "E"}, msg::BadF},
+                        {{.Text2 = "-50"}, msg::BadF},
+                        {{.Text2 = "1E999"}, msg::BadF},
+                        {{.Text3 = "0"}, msg::BadC},
+                        {{.Text3 = "1E-320"}, msg::BadC},
+                        {{.Text4 = "-2000"}, msg::BadR},
+                        {{.Text5 = "0.4"}, msg::BadN},
+                        {{.Text5 = "-1"}, msg::BadN},
+                        {{.Text5 = "53687092"}, msg::BadN},
+                        {{.Text5 = "3E9"}, msg::BadN},
+                        {{.Text2 = "1E-320"}, msg::NotFinite},
+                        {{.Text1 = "1E308", .Text3 = "1E300"}, msg::NotFinite}};
     for (const Row& row : rows) {
         calc::Module1 m;
         MessageLog log;

@@ -42,14 +42,12 @@ TEST(GraphPress, RefusalsLeaveTheModuleForTheGraphOnScreen)
         const char* Text7;
         const char* message;
     };
-    const Row rows[] = {
-        {{}, "", msg::MissingNp},           {{}, "4 ", msg::InvalidNp},
-        {{.Text2 = ""}, "", msg::MissingF}, // the first bad field only
-        {{}, "32767.5", msg::BadNp},        {{}, "-40000", msg::BadNp},
-        {{}, "1E999", msg::BadNp},          {{.Text1 = "0"}, "4", msg::ZeroVp},
-        {{.Text1 = "-"}, "4", msg::ZeroVp}, {{.Text2 = "0"}, "4", msg::BadF},
-        {{.Text5 = "0"}, "4", msg::BadN},
-    };
+    const Row rows[] = {{{}, "", msg::MissingNp},           {{}, "4 ", msg::InvalidNp},
+                        {{.Text2 = ""}, "", msg::MissingF}, // the first bad field only
+                        {{}, "32767.5", msg::BadNp},        {{}, "-40000", msg::BadNp},
+                        {{}, "1E999", msg::BadNp},          {{.Text1 = "0"}, "4", msg::ZeroVp},
+                        {{.Text1 = "-"}, "4", msg::ZeroVp}, {{.Text2 = "0"}, "4", msg::BadF},
+                        {{.Text5 = "0"}, "4", msg::BadN}};
     for (const Row& row : rows) {
         calc::Module1 m;
         MessageLog log;

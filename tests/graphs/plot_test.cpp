@@ -61,10 +61,9 @@ TEST(Plot, ReducedLinesCoverExactlyThePixelsOfTheSegments)
 {
     std::mt19937 random(7);
     std::uniform_real_distribution<double> noise(-1.2, 1.2);
-    const std::pair<int, std::vector<int>> grids[] = {
-        {1, {1, 2, 50}}, {2, {1, 2, 13}}, {3, {1, 4, 50}},     {7, {2, 13}},     {40, {1, 4, 50}},
-        {399, {1, 13}},  {1000, {4, 50}}, {10000, {1, 4, 13}}, {100000, {1, 4}},
-    };
+    const std::pair<int, std::vector<int>> grids[] = {{1, {1, 2, 50}}, {2, {1, 2, 13}},     {3, {1, 4, 50}},
+                                                      {7, {2, 13}},    {40, {1, 4, 50}},    {399, {1, 13}},
+                                                      {1000, {4, 50}}, {10000, {1, 4, 13}}, {100000, {1, 4}}};
     int cases = 0;
     for (const auto& [N, periods] : grids) {
         for (const int Np : periods) {

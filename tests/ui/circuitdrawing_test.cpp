@@ -40,67 +40,35 @@ TEST_F(CircuitDrawingTest, LandmarkPixels)
 {
     ASSERT_EQ(image.size(), QSize(367, 277));
     EXPECT_EQ(image.format(), QImage::Format_RGB32);
+    // clang-format off
     const Pixel expected[] = {
-        {0, 0, black},
-        {363, 0, black},
-        {0, 273, black},
-        {363, 273, black},
-        {364, 274, white},
-        {366, 276, white},
-        {30, 250, white},
-        {330, 30, white},
+        {0, 0, black}, {363, 0, black}, {0, 273, black}, {363, 273, black}, {364, 274, white},
+        {366, 276, white}, {30, 250, white}, {330, 30, white},
         // wires and leads meet without gaps or overlaps
-        {64, 107, green},
-        {64, 108, blue},
-        {96, 58, green},
-        {97, 58, blue},
-        {196, 106, green},
-        {196, 107, blue},
-        {262, 157, blue},
-        {230, 206, green},
+        {64, 107, green}, {64, 108, blue}, {96, 58, green}, {97, 58, blue}, {196, 106, green},
+        {196, 107, blue}, {262, 157, blue}, {230, 206, green},
         // generator circle and sine, diode outline, capacitor plates, zigzag
-        {48, 140, green},
-        {79, 140, green},
-        {64, 124, green},
-        {64, 155, green},
-        {52, 140, green},
-        {56, 146, white},
-        {117, 50, green},
-        {117, 66, green},
-        {130, 58, green},
-        {130, 65, green},
-        {121, 58, white},
-        {188, 129, green},
-        {203, 135, green},
-        {196, 132, white},
-        {204, 135, white},
-        {262, 108, green},
-        {269, 112, green},
-        {255, 120, green},
+        {48, 140, green}, {79, 140, green}, {64, 124, green}, {64, 155, green}, {52, 140, green},
+        {56, 146, white}, {117, 50, green}, {117, 66, green}, {130, 58, green}, {130, 65, green},
+        {121, 58, white}, {188, 129, green}, {203, 135, green}, {196, 132, white}, {204, 135, white},
+        {262, 108, green}, {269, 112, green}, {255, 120, green},
         // junction dots and the output arrow
-        {196, 58, blue},
-        {193, 58, blue},
-        {196, 209, blue},
-        {312, 74, blue},
-        {307, 84, blue},
-        {317, 84, blue},
-        {312, 190, blue},
-        {306, 84, white},
-        {318, 84, white},
-        {312, 73, white},
+        {196, 58, blue}, {193, 58, blue}, {196, 209, blue}, {312, 74, blue}, {307, 84, blue},
+        {317, 84, blue}, {312, 190, blue}, {306, 84, white}, {318, 84, white}, {312, 73, white},
         {312, 191, white},
     };
+    // clang-format on
     for (const Pixel& p : expected)
         EXPECT_EQ(at(p.x, p.y), p.colour) << "at (" << p.x << ", " << p.y << ")";
 }
 
 TEST_F(CircuitDrawingTest, LabelsAreBlueAndStayInsideTheirBoxes)
 {
-    const QRect boxes[] = {
-        {QPoint(24, 133), QPoint(41, 147)},   {QPoint(126, 36), QPoint(135, 47)},
-        {QPoint(166, 120), QPoint(175, 131)}, {QPoint(289, 120), QPoint(297, 131)},
-        {QPoint(317, 122), QPoint(334, 133)},
-    };
+    const QRect boxes[] = {{QPoint(24, 133), QPoint(41, 147)},
+                           {QPoint(126, 36), QPoint(135, 47)},
+                           {QPoint(166, 120), QPoint(175, 131)},
+                           {QPoint(289, 120), QPoint(297, 131)},
+                           {QPoint(317, 122), QPoint(334, 133)}};
     for (const QRect& box : boxes) {
         int inside = 0;
         const QRect ring = box.adjusted(-1, -1, 1, 1);

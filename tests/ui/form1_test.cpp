@@ -3,6 +3,7 @@
 #include "tests/calc/messagelog.h"
 #include "tests/ui/modalguard.h"
 #include "tests/ui/qstringprinter.h"
+#include "tests/ui/userinput.h"
 #include "ui/circuitdrawing.h"
 #include "ui/form1.h"
 
@@ -44,14 +45,8 @@ protected:
         }
         return child<QLabel>(name)->text();
     }
-    void type(const char* name, const QString& s)
-    {
-        auto* edit = child<QLineEdit>(name);
-        edit->selectAll();
-        QTest::keyClick(edit, Qt::Key_Delete);
-        QTest::keyClicks(edit, s);
-    }
-    void click(const char* name) { QTest::mouseClick(child<QPushButton>(name), Qt::LeftButton); }
+    void type(const char* name, const QString& s) { typeInto(form, name, s); }
+    void click(const char* name) { clickButton(form, name); }
     QColor textColour(const char* name) { return child<QLineEdit>(name)->palette().color(QPalette::Text); }
 
     ModalGuard guard;

@@ -4,6 +4,7 @@
 #include "tests/calc/messagelog.h"
 #include "tests/ui/modalguard.h"
 #include "tests/ui/qstringprinter.h"
+#include "tests/ui/userinput.h"
 #include "ui/form1.h"
 #include "ui/form2.h"
 #include "ui/plotarea.h"
@@ -38,17 +39,8 @@ protected:
         }
         QLocale::setDefault(QLocale::c());
     }
-    void type(const char* name, const QString& s)
-    {
-        auto* edit = form1->findChild<QLineEdit*>(QString::fromLatin1(name));
-        edit->selectAll();
-        QTest::keyClick(edit, Qt::Key_Delete);
-        QTest::keyClicks(edit, s);
-    }
-    void press(const char* name)
-    {
-        QTest::mouseClick(form1->findChild<QPushButton*>(QString::fromLatin1(name)), Qt::LeftButton);
-    }
+    void type(const char* name, const QString& s) { typeInto(*form1, name, s); }
+    void press(const char* name) { clickButton(*form1, name); }
     ui::Form2* graph() { return form1->existingGraphWindow(); }
     QImage plot() { return graph()->Picture1->image().copy(); }
     int countColour(const QImage& image, QRgb colour)
