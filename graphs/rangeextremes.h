@@ -23,8 +23,14 @@ public:
             std::vector<T> blockHigh(n);
             for (std::size_t b = 0; b < n; ++b) {
                 const std::size_t end = std::min(below, (b + 1) * Fan);
-                blockLow[b] = *std::min_element(low + b * Fan, low + end);
-                blockHigh[b] = *std::max_element(high + b * Fan, high + end);
+                T lo = low[b * Fan];
+                T hi = high[b * Fan];
+                for (std::size_t i = b * Fan + 1; i < end; ++i) {
+                    lo = std::min(lo, low[i]);
+                    hi = std::max(hi, high[i]);
+                }
+                blockLow[b] = lo;
+                blockHigh[b] = hi;
             }
             lowest_.push_back(std::move(blockLow));
             highest_.push_back(std::move(blockHigh));
