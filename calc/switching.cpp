@@ -36,6 +36,14 @@ std::int32_t firstWithinToleranceOfDecreasing(const Value& value, std::int32_t l
     return k >= 0 && std::abs(value(k)) <= SwitchTolerance ? k : -1;
 }
 
+// Both searched functions fall along their grids whenever the circuit is a
+// circuit; a product R*omega*C or C*R beyond a double (infinite or zero)
+// still leaves them falling, as an infinite or a vanishing term.
+bool physical(const Module1Scalars& m)
+{
+    return m.f > 0 && m.omega > 0 && std::isfinite(m.omega) && m.R > 0 && m.C > 0 && m.N >= 1;
+}
+
 } // namespace
 
 double switchGridTime(const Module1Scalars& m, std::int32_t k, double offset)
@@ -63,7 +71,7 @@ void Module1::CalcT1()
         return;
     }
     const auto value = [this](std::int32_t k) { return switchOffValue(*this, k); };
-    const bool shaped = std::isfinite(R * omega * C) && std::isfinite(omega) && f > 0;
+    const bool shaped = physical(*this);
     const std::int32_t k = shaped ? firstWithinToleranceOfDecreasing(value, last) : firstWithinTolerance(value, last);
     if (k >= 0) {
         t1 = switchGridTime(*this, k, 0);
@@ -78,8 +86,7 @@ void Module1::CalcT2()
         return;
     }
     const auto value = [this](std::int32_t k) { return switchOnValue(*this, k); };
-    const bool shaped =
-        std::isfinite(C * R) && C * R > 0 && std::isfinite(omega) && f > 0 && std::isfinite(std::cos(omega * t1));
+    const bool shaped = physical(*this) && std::isfinite(std::cos(omega * t1));
     std::int32_t k = -1;
     if (shaped) {
         // Where the grid steps over the tolerance band, the first point at or

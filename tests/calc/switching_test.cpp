@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <random>
+#include <utility>
 
 namespace {
 
@@ -60,6 +61,19 @@ TEST(Switching, BisectionReturnsThePointOfThePlainWalk)
         (m.t1 > 0 ? foundT1 : missedT1) += 1;
         bandT2 += std::abs(calc::switchOnValue(m, static_cast<std::int32_t>(std::lround(
                                                       (m.t2 - 0.75 / m.f) * 40 * m.N * m.f)))) <= calc::SwitchTolerance;
+    }
+    // Products beyond a double: an infinite R*omega*C, a vanishing C*R.
+    for (const auto& [R, C] : {std::pair{1e300, 1e300}, std::pair{1e-300, 1e-300}, std::pair{1e300, 1e-310}}) {
+        calc::Module1 m;
+        m.f = 50;
+        m.omega = m.f * calc::TwoPi;
+        m.N = 1000;
+        m.R = R;
+        m.C = C;
+        m.CalcT1();
+        EXPECT_EQ(m.t1, plainT1(m)) << R << " " << C;
+        m.CalcT2();
+        EXPECT_EQ(m.t2, plainT2(m)) << R << " " << C;
     }
     // The draw must exercise both outcomes of each search.
     EXPECT_GT(foundT1, 100);
