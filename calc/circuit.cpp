@@ -52,8 +52,11 @@ bool convertCircuit(Module1Scalars& m, const CircuitTexts& texts, const ShowMess
     if (!N || *N < 1 || *N > Module1::MaxN) {
         return refuse(messages::BadN);
     }
+    // The searches divide by (40*N)*f and form R*omega first: past a double,
+    // every grid point would stand at one time.
     const double omega = f * TwoPi;
-    if (!std::isfinite(omega) || !std::isfinite(1 / f) || !std::isfinite(1 / (*N * f))) {
+    if (!std::isfinite(omega) || !std::isfinite(1 / f) || !std::isfinite(static_cast<double>(40 * *N) * f) ||
+        !std::isfinite(R * omega)) {
         return refuse(messages::NotFinite);
     }
     m.Vp = Vp;

@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <cstddef>
-#include <new>
 
 namespace calc {
 
@@ -34,10 +33,6 @@ double largestMagnitude(const Samples& a, std::int32_t n)
 
 void Module1::CalcWaveforms()
 {
-    if (N < -1) {
-        // Index range 0..N+1 would be empty or reversed.
-        throw std::bad_alloc();
-    }
     const auto size = static_cast<std::size_t>(N) + 2;
     resize(Vc, size);
     resize(VoNoC, size);

@@ -1,9 +1,11 @@
 #pragma once
 
-// The two switching searches walk a grid of 10*N+1 points, 40 times finer than
-// the samples. Both searched functions fall strictly over their quarter period,
-// so the first point at or below a bound is found by bisection; the plain walk
-// is kept for parameters where that shape cannot be trusted (non-finite values).
+// The two switching searches look over a grid of 10*N+1 points, 40 times
+// finer than the samples. Both searched functions fall strictly over their
+// quarter period for every circuit the buttons accept (f, R, C > 0, a grid
+// within a double), also where R*omega*C or C*R lies beyond a double as an
+// infinite or a vanishing term, so the first point at or below a bound is
+// found by bisection: the point a walk over the whole grid would find.
 
 #include <cstdint>
 

@@ -128,6 +128,9 @@ public:
         }
         top = std::max(top, 0);
         bottom = std::min(bottom, height_ - 1);
+        if (top > bottom) {
+            return;
+        }
         uchar* pixel = bits_ + static_cast<qsizetype>(top) * stride_ + static_cast<qsizetype>(column) * 4;
         for (int y = top; y <= bottom; ++y, pixel += stride_) {
             *reinterpret_cast<QRgb*>(pixel) = colour;

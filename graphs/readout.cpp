@@ -7,6 +7,9 @@
 
 namespace graphs {
 
+// Np, f and the arrays are read as the module holds them now, not as they
+// were drawn: after a later verification with another f the same position
+// reads the new time over the unchanged picture, as the program always has.
 std::optional<std::string> Picture1_MouseMove(calc::Module1& m, float X, float Y, char separator)
 {
     const bool current = Y >= 50;

@@ -80,6 +80,8 @@ TEST(Verification, RefusalsShowOneMessageAndChangeNothing)
                         {{.Text5 = "53687092"}, msg::BadN},
                         {{.Text5 = "3E9"}, msg::BadN},
                         {{.Text2 = "1E-320"}, msg::NotFinite},
+                        {{.Text2 = "1E305", .Text5 = "1000"}, msg::NotFinite},
+                        {{.Text2 = "1E10", .Text3 = "1E-6", .Text4 = "1E300"}, msg::NotFinite},
                         {{.Text1 = "1E308", .Text3 = "1E300"}, msg::NotFinite}};
     for (const Row& row : rows) {
         calc::Module1 m;
