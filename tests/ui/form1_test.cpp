@@ -4,7 +4,6 @@
 #include "tests/ui/modalguard.h"
 #include "tests/ui/qstringprinter.h"
 #include "tests/ui/userinput.h"
-#include "ui/circuitdrawing.h"
 #include "ui/form1.h"
 
 #include <QLabel>
@@ -153,16 +152,6 @@ TEST_F(Form1Test, DesignFillsBoxesAndTurnsFieldsBlueForGood)
     ASSERT_EQ(log.shown.back(), msg::MissingDesignF);
     EXPECT_EQ(text("Label31"), "3,19E+03");
     EXPECT_EQ(text("Text1"), "12");
-}
-
-TEST_F(Form1Test, PictureShowsTheCircuitDrawing)
-{
-    const QImage shown = child("Picture1")->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    const QImage drawing = circuitDrawing();
-    for (const QPoint p : {QPoint(0, 0), QPoint(363, 273), QPoint(196, 58), QPoint(312, 74), QPoint(64, 100),
-                           QPoint(190, 129), QPoint(100, 240)}) {
-        EXPECT_EQ(shown.pixel(p), drawing.pixel(p)) << p.x() << "," << p.y();
-    }
 }
 
 } // namespace
