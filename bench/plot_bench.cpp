@@ -19,7 +19,7 @@ const QColor background(255, 224, 192);
 calc::Module1 pressed(std::int64_t N, std::int64_t Np)
 {
     calc::Module1 m;
-    graphs::Command2_Click(m, {.Text5 = std::to_string(N)}, std::to_string(Np), [](const std::string&) {});
+    graphs::Command2_Click(m, {.N = std::to_string(N)}, std::to_string(Np), [](const std::string&) {});
     return m;
 }
 

@@ -17,11 +17,11 @@ bool checkCircuitFields(Module1Scalars& m, const CircuitTexts& texts, const Show
     using namespace messages;
     return checkFields(m,
                        {
-                           {texts.Text1, MissingVp, InvalidVp},
-                           {texts.Text2, MissingF, InvalidF},
-                           {texts.Text3, MissingC, InvalidC},
-                           {texts.Text4, MissingR, InvalidR},
-                           {texts.Text5, MissingN, InvalidN},
+                           {texts.Vp, MissingVp, InvalidVp},
+                           {texts.f, MissingF, InvalidF},
+                           {texts.C, MissingC, InvalidC},
+                           {texts.R, MissingR, InvalidR},
+                           {texts.N, MissingN, InvalidN},
                        },
                        show);
 }
@@ -32,11 +32,11 @@ bool convertCircuit(Module1Scalars& m, const CircuitTexts& texts, const ShowMess
         show(message);
         return false;
     };
-    const double Vp = Val(texts.Text1);
-    const double f = Val(texts.Text2);
-    const double C = Val(texts.Text3) * 1e-6;
-    const double R = Val(texts.Text4);
-    const auto N = roundToLong(Val(texts.Text5));
+    const double Vp = Val(texts.Vp);
+    const double f = Val(texts.f);
+    const double C = Val(texts.C) * 1e-6;
+    const double R = Val(texts.R);
+    const auto N = roundToLong(Val(texts.N));
     if (!std::isfinite(Vp)) {
         return refuse(messages::TooLargeVp);
     }

@@ -13,14 +13,17 @@ namespace calc {
 struct Module1;
 struct Module1Scalars;
 
-// Texts of Text1 to Text5 as typed.
+// Texts of the five circuit fields as typed; their defaults are the fields' default texts.
 struct CircuitTexts {
-    std::string Text1 = "10";    // Vp, V
-    std::string Text2 = "50";    // f, Hz
-    std::string Text3 = "10";    // C, uF
-    std::string Text4 = "2000";  // R, ohm
-    std::string Text5 = "10000"; // N
+    std::string Vp = "10";   // Vp, V
+    std::string f = "50";    // f, Hz
+    std::string C = "10";    // C, uF
+    std::string R = "2000";  // R, ohm
+    std::string N = "10000"; // N
 };
+
+// The default text of the graph's periods field, Np.
+inline constexpr const char* DefaultNp = "4";
 
 // The literal the angular frequency is formed with, not a more precise 2*pi.
 inline constexpr double TwoPi = 6.28318530717958;

@@ -27,16 +27,16 @@ std::string forField(double x, std::string& resultText)
 
 } // namespace
 
-std::optional<DesignOutput> Command3_Click(Module1Scalars& m, const DesignTexts& texts, char separator,
-                                           const ShowMessage& show)
+std::optional<DesignResults> Command3_Click(Module1Scalars& m, const DesignTexts& texts, char separator,
+                                            const ShowMessage& show)
 {
     using namespace messages;
     if (!checkFields(m,
                      {
-                         {texts.Text6, MissingVoDC, InvalidVoDC},
-                         {texts.Text8, MissingDesignF, InvalidDesignF},
-                         {texts.Text9, MissingIoDC, InvalidIoDC},
-                         {texts.Text10, MissingRipple, InvalidRipple},
+                         {texts.VoDC, MissingVoDC, InvalidVoDC},
+                         {texts.f, MissingDesignF, InvalidDesignF},
+                         {texts.IoDC, MissingIoDC, InvalidIoDC},
+                         {texts.Ripple, MissingRipple, InvalidRipple},
                      },
                      show)) {
         return std::nullopt;
@@ -45,10 +45,10 @@ std::optional<DesignOutput> Command3_Click(Module1Scalars& m, const DesignTexts&
         show(message);
         return std::nullopt;
     };
-    const double VoDC = Val(texts.Text6);
-    const double f = Val(texts.Text8);
-    const double IoDC = Val(texts.Text9) * 0.001;
-    const double Ripple = Val(texts.Text10) * 0.001;
+    const double VoDC = Val(texts.VoDC);
+    const double f = Val(texts.f);
+    const double IoDC = Val(texts.IoDC) * 0.001;
+    const double Ripple = Val(texts.Ripple) * 0.001;
     if (!usable(VoDC)) {
         return refuse(BadVoDC);
     }
@@ -75,14 +75,14 @@ std::optional<DesignOutput> Command3_Click(Module1Scalars& m, const DesignTexts&
     m.Vp = Vp;
     m.R = R;
     m.C = C;
-    DesignOutput out;
-    out.Label29 = formatScientific(R, separator);
-    out.Label35 = formatScientific(Vp, separator);
-    out.Label31 = formatScientific(C, separator);
-    out.Text1 = forField(Vp, m.ResultText);
-    out.Text4 = forField(R, m.ResultText);
-    out.Text3 = forField(C, m.ResultText);
-    out.Text2 = forField(f, m.ResultText);
+    DesignResults out;
+    out.R = formatScientific(R, separator);
+    out.Vp = formatScientific(Vp, separator);
+    out.C = formatScientific(C, separator);
+    out.VpField = forField(Vp, m.ResultText);
+    out.RField = forField(R, m.ResultText);
+    out.CField = forField(C, m.ResultText);
+    out.fField = forField(f, m.ResultText);
     return out;
 }
 

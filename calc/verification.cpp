@@ -9,8 +9,8 @@
 
 namespace calc {
 
-std::optional<VerificationCaptions> Command1_Click(Module1& m, const CircuitTexts& texts, char separator,
-                                                   const ShowMessage& show)
+std::optional<VerificationResults> Command1_Click(Module1& m, const CircuitTexts& texts, char separator,
+                                                  const ShowMessage& show)
 {
     if (!checkCircuitFields(m, texts, show)) {
         return std::nullopt;
@@ -40,7 +40,7 @@ std::optional<VerificationCaptions> Command1_Click(Module1& m, const CircuitText
         return refuse();
     }
     m.commit(std::move(trial));
-    return VerificationCaptions{
+    return VerificationResults{
         formatScientific(ripple, separator),
         formatScientific(peak, separator),
         formatScientific(m.VoDC, separator),

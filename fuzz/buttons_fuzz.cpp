@@ -1,5 +1,5 @@
 // Arbitrary bytes as a session of one student: the first ten lines are the
-// texts of Text1..Text5, Text7, Text6, Text8, Text9, Text10; every byte after
+// texts of the fields Vp, f, C, R, N, Np, then VoDC, f, IoDC, Ripple; every byte after
 // them presses a button or moves the pointer, in that order, on one Module1.
 // A design press writes its results into the fields, as the window does.
 //
@@ -121,7 +121,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         input = end == std::string_view::npos ? std::string_view() : input.substr(end + 1);
     }
     calc::CircuitTexts circuit{fields[0], fields[1], fields[2], fields[3], capped(fields[4])};
-    const std::string& Text7 = fields[5];
+    const std::string& periods = fields[5];
     const calc::DesignTexts design{fields[6], fields[7], fields[8], fields[9]};
 
     calc::Module1 m;
@@ -137,7 +137,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             const auto captions = calc::Command1_Click(m, circuit, separator, show);
             checkPress(captions.has_value(), shown, m, before);
             if (captions) {
-                for (const std::string* c : {&captions->Label10, &captions->Label22, &captions->Label13}) {
+                for (const std::string* c : {&captions->Ripple, &captions->IdPicco, &captions->VoDC}) {
                     require(scientific(*c, separator), "result boxes read d.ddE+dd");
                 }
             }
@@ -151,17 +151,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 break;
             }
             require(shown.empty(), "a design shows no message");
-            for (const std::string* c : {&out->Label29, &out->Label35, &out->Label31}) {
+            for (const std::string* c : {&out->R, &out->Vp, &out->C}) {
                 require(scientific(*c, separator), "design boxes read d.ddE+dd");
             }
-            for (const std::string* c : {&out->Text1, &out->Text2, &out->Text3, &out->Text4}) {
+            for (const std::string* c : {&out->VpField, &out->fField, &out->CField, &out->RField}) {
                 require(scientific(*c, '.'), "designed fields read d.ddE+dd with a point");
             }
-            circuit = {out->Text1, out->Text2, out->Text3, out->Text4, circuit.Text5};
+            circuit = {out->VpField, out->fField, out->CField, out->RField, circuit.N};
             break;
         }
         case 2: {
-            const bool accepted = graphs::Command2_Click(m, circuit, Text7, show);
+            const bool accepted = graphs::Command2_Click(m, circuit, periods, show);
             checkPress(accepted, shown, m, before);
             if (accepted) {
                 require(std::isfinite(m.IdPicco) && std::isfinite(m.Vomax), "the graph has finite scales");

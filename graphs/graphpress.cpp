@@ -11,12 +11,12 @@
 
 namespace graphs {
 
-bool Command2_Click(calc::Module1& m, const calc::CircuitTexts& texts, const std::string& Text7,
+bool Command2_Click(calc::Module1& m, const calc::CircuitTexts& texts, const std::string& periods,
                     const calc::ShowMessage& show)
 {
     namespace msg = calc::messages;
     if (!calc::checkCircuitFields(m, texts, show) ||
-        !calc::checkFields(m, {{Text7, msg::MissingNp, msg::InvalidNp}}, show)) {
+        !calc::checkFields(m, {{periods, msg::MissingNp, msg::InvalidNp}}, show)) {
         return false;
     }
     calc::Module1 trial = m.trial();
@@ -30,7 +30,7 @@ bool Command2_Click(calc::Module1& m, const calc::CircuitTexts& texts, const std
     if (!calc::convertCircuit(trial, texts, show)) {
         return refuse(nullptr);
     }
-    const auto Np = calc::roundToInteger(calc::Val(Text7));
+    const auto Np = calc::roundToInteger(calc::Val(periods));
     if (!Np) {
         return refuse(msg::BadNp);
     }

@@ -15,7 +15,7 @@ namespace graphs {
 // the time-constant warning, then CalcWaveforms, CalcIdPicco and CalcVomax.
 // True when the graph is to be drawn from the module; false when a field was
 // refused (its message shown), and then the module is as it was.
-bool Command2_Click(calc::Module1& m, const calc::CircuitTexts& texts, const std::string& Text7,
+bool Command2_Click(calc::Module1& m, const calc::CircuitTexts& texts, const std::string& periods,
                     const calc::ShowMessage& show);
 
 } // namespace graphs

@@ -123,8 +123,8 @@ void Form1::build()
         }
     }
 
-    const auto field = [this](const char* name, QRect r, const char* text, QColor colour, const char* unit) {
-        auto* edit = new QLineEdit(QString::fromLatin1(text), this);
+    const auto field = [this](const char* name, QRect r, const std::string& text, QColor colour, const char* unit) {
+        auto* edit = new QLineEdit(QString::fromStdString(text), this);
         place(edit, name, r);
         fill(edit, colour);
         edit->setAccessibleName(QString::fromLatin1(unit));
@@ -160,21 +160,23 @@ void Form1::build()
     Picture1->setFocusPolicy(Qt::StrongFocus);
     Picture1->setAccessibleName(QStringLiteral("Circuito raddrizzatore a singola semionda"));
 
-    Text6 = field("Text6", twipRect(7080, 720, 1935, 375), "12", designColour, "VoDC [V]");
-    Text8 = field("Text8", twipRect(10200, 720, 1935, 375), "50", designColour, "f [Hz]");
-    Text9 = field("Text9", twipRect(13560, 720, 1935, 375), "500", designColour, "IoDC [mA]");
-    Text10 = field("Text10", twipRect(7080, 1440, 1935, 375), "3600", designColour, "Ripple [mV]");
+    const calc::DesignTexts design;
+    const calc::CircuitTexts circuit;
+    Text6 = field("Text6", twipRect(7080, 720, 1935, 375), design.VoDC, designColour, "VoDC [V]");
+    Text8 = field("Text8", twipRect(10200, 720, 1935, 375), design.f, designColour, "f [Hz]");
+    Text9 = field("Text9", twipRect(13560, 720, 1935, 375), design.IoDC, designColour, "IoDC [mA]");
+    Text10 = field("Text10", twipRect(7080, 1440, 1935, 375), design.Ripple, designColour, "Ripple [mV]");
     Command3 = button("Command3", twipRect(10080, 1320, 2175, 615), designColour);
     Label29 = result("Label29", twipRect(7080, 2280, 1935, 375), designColour, "R [ohm]");
     Label35 = result("Label35", twipRect(10200, 2280, 1935, 375), designColour, "Vp [V]");
     Label31 = result("Label31", twipRect(13560, 2280, 1935, 375), designColour, "C [uF]");
 
-    Text1 = field("Text1", twipRect(7080, 3600, 1905, 375), "10", verifyColour, "Vp [V]");
-    Text2 = field("Text2", twipRect(10200, 3600, 1935, 375), "50", verifyColour, "f [Hz]");
-    Text3 = field("Text3", twipRect(7080, 4200, 1935, 375), "10", verifyColour, "C [uF]");
-    Text4 = field("Text4", twipRect(10200, 4200, 1935, 375), "2000", verifyColour, "R [ohm]");
-    Text5 = field("Text5", twipRect(7080, 4800, 1935, 375), "10000", verifyColour, "N");
-    Text7 = field("Text7", twipRect(10200, 4800, 1935, 375), "4", verifyColour, "Np");
+    Text1 = field("Text1", twipRect(7080, 3600, 1905, 375), circuit.Vp, verifyColour, "Vp [V]");
+    Text2 = field("Text2", twipRect(10200, 3600, 1935, 375), circuit.f, verifyColour, "f [Hz]");
+    Text3 = field("Text3", twipRect(7080, 4200, 1935, 375), circuit.C, verifyColour, "C [uF]");
+    Text4 = field("Text4", twipRect(10200, 4200, 1935, 375), circuit.R, verifyColour, "R [ohm]");
+    Text5 = field("Text5", twipRect(7080, 4800, 1935, 375), circuit.N, verifyColour, "N");
+    Text7 = field("Text7", twipRect(10200, 4800, 1935, 375), calc::DefaultNp, verifyColour, "Np");
     Command1 = button("Command1", twipRect(7080, 5400, 1815, 615), verifyColour);
     Command2 = button("Command2", twipRect(10200, 5400, 1935, 615), graphColour);
     Command2->setText(QStringLiteral("Grafico"));
@@ -222,13 +224,13 @@ Form2* Form1::graphWindow()
 void Form1::Command1_Click()
 {
     const WaitCursor busy;
-    const auto captions = calc::Command1_Click(module_, circuitTexts(), separator(), show_);
-    if (!captions) {
+    const auto results = calc::Command1_Click(module_, circuitTexts(), separator(), show_);
+    if (!results) {
         return;
     }
-    Label10->setText(QString::fromStdString(captions->Label10));
-    Label22->setText(QString::fromStdString(captions->Label22));
-    Label13->setText(QString::fromStdString(captions->Label13));
+    Label10->setText(QString::fromStdString(results->Ripple));
+    Label22->setText(QString::fromStdString(results->IdPicco));
+    Label13->setText(QString::fromStdString(results->VoDC));
 }
 
 void Form1::Command2_Click()
@@ -254,11 +256,11 @@ void Form1::Command3_Click()
     if (!out) {
         return;
     }
-    Label29->setText(QString::fromStdString(out->Label29));
-    Label35->setText(QString::fromStdString(out->Label35));
-    Label31->setText(QString::fromStdString(out->Label31));
+    Label29->setText(QString::fromStdString(out->R));
+    Label35->setText(QString::fromStdString(out->Vp));
+    Label31->setText(QString::fromStdString(out->C));
     const std::pair<QLineEdit*, const std::string*> copies[] = {
-        {Text1, &out->Text1}, {Text4, &out->Text4}, {Text3, &out->Text3}, {Text2, &out->Text2}};
+        {Text1, &out->VpField}, {Text4, &out->RField}, {Text3, &out->CField}, {Text2, &out->fField}};
     for (const auto& [edit, text] : copies) {
         edit->setText(QString::fromStdString(*text));
         QPalette p = edit->palette();

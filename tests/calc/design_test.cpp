@@ -17,14 +17,14 @@ TEST(Design, WorkedExampleFillsBoxesAndFields)
     const auto out = calc::Command3_Click(m, DesignTexts{}, ',', log.callback());
     ASSERT_TRUE(out);
     EXPECT_TRUE(log.shown.empty());
-    EXPECT_EQ(out->Label29, "2,40E+01");
-    EXPECT_EQ(out->Label35, "1,38E+01");
-    EXPECT_EQ(out->Label31, "3,19E+03");
+    EXPECT_EQ(out->R, "2,40E+01");
+    EXPECT_EQ(out->Vp, "1,38E+01");
+    EXPECT_EQ(out->C, "3,19E+03");
     // The fields take a point whatever the regional separator.
-    EXPECT_EQ(out->Text1, "1.38E+01");
-    EXPECT_EQ(out->Text2, "5.00E+01");
-    EXPECT_EQ(out->Text3, "3.19E+03");
-    EXPECT_EQ(out->Text4, "2.40E+01");
+    EXPECT_EQ(out->VpField, "1.38E+01");
+    EXPECT_EQ(out->fField, "5.00E+01");
+    EXPECT_EQ(out->CField, "3.19E+03");
+    EXPECT_EQ(out->RField, "2.40E+01");
     EXPECT_DOUBLE_EQ(m.Vp, 13.8);
     EXPECT_DOUBLE_EQ(m.R, 24);
     EXPECT_NEAR(m.C, 3194.44, 0.01);
@@ -36,13 +36,13 @@ TEST(Design, NegativeAndSmallValuesAreComputed)
 {
     calc::Module1 m;
     MessageLog log;
-    const auto negative = calc::Command3_Click(m, DesignTexts{.Text6 = "-12"}, '.', log.callback());
+    const auto negative = calc::Command3_Click(m, DesignTexts{.VoDC = "-12"}, '.', log.callback());
     ASSERT_TRUE(negative);
-    EXPECT_EQ(negative->Text1, "-1.02E+01");
-    EXPECT_EQ(negative->Label29, "-2.40E+01");
-    EXPECT_EQ(negative->Label31, "2.36E+03");
-    const auto small = calc::Command3_Click(m, DesignTexts{.Text9 = "0.5"}, '.', log.callback());
-    EXPECT_EQ(small->Label29, "2.40E+04");
+    EXPECT_EQ(negative->VpField, "-1.02E+01");
+    EXPECT_EQ(negative->R, "-2.40E+01");
+    EXPECT_EQ(negative->C, "2.36E+03");
+    const auto small = calc::Command3_Click(m, DesignTexts{.IoDC = "0.5"}, '.', log.callback());
+    EXPECT_EQ(small->R, "2.40E+04");
     EXPECT_TRUE(log.shown.empty());
 }
 
@@ -52,17 +52,17 @@ TEST(Design, RefusalsLeaveTheModuleAsItWas)
         DesignTexts texts;
         const char* message;
     };
-    const Row rows[] = {{{.Text8 = ""}, msg::MissingDesignF},
-                        {{.Text9 = "0,5"}, msg::InvalidIoDC},
-                        {{.Text6 = "a", .Text10 = "b"}, msg::InvalidVoDC},
-                        {{.Text6 = "0"}, msg::BadVoDC},
-                        {{.Text8 = "-"}, msg::BadDesignF},
-                        {{.Text9 = "e"}, msg::BadIoDC},
-                        {{.Text10 = "."}, msg::BadRipple},
-                        {{.Text10 = "1E999"}, msg::BadRipple},
-                        {{.Text9 = "1E-330"}, msg::BadIoDC},
-                        {{.Text6 = "1E300", .Text9 = "1E-300"}, msg::DesignOutOfRange},
-                        {{.Text8 = "1E-300", .Text9 = "1E300"}, msg::DesignOutOfRange}};
+    const Row rows[] = {{{.f = ""}, msg::MissingDesignF},
+                        {{.IoDC = "0,5"}, msg::InvalidIoDC},
+                        {{.VoDC = "a", .Ripple = "b"}, msg::InvalidVoDC},
+                        {{.VoDC = "0"}, msg::BadVoDC},
+                        {{.f = "-"}, msg::BadDesignF},
+                        {{.IoDC = "e"}, msg::BadIoDC},
+                        {{.Ripple = "."}, msg::BadRipple},
+                        {{.Ripple = "1E999"}, msg::BadRipple},
+                        {{.IoDC = "1E-330"}, msg::BadIoDC},
+                        {{.VoDC = "1E300", .IoDC = "1E-300"}, msg::DesignOutOfRange},
+                        {{.f = "1E-300", .IoDC = "1E300"}, msg::DesignOutOfRange}};
     for (const Row& row : rows) {
         calc::Module1 m;
         MessageLog log;

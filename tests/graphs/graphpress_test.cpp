@@ -29,7 +29,7 @@ TEST(GraphPress, PeriodsRoundHalvesToEven)
     for (const auto& [text, periods] : rows) {
         calc::Module1 m;
         MessageLog log;
-        EXPECT_TRUE(graphs::Command2_Click(m, {.Text3 = "11"}, text, log.callback())) << text;
+        EXPECT_TRUE(graphs::Command2_Click(m, {.C = "11"}, text, log.callback())) << text;
         EXPECT_TRUE(log.shown.empty()) << text;
         EXPECT_EQ(m.Np, periods) << text;
     }
@@ -39,21 +39,21 @@ TEST(GraphPress, RefusalsLeaveTheModuleForTheGraphOnScreen)
 {
     struct Row {
         calc::CircuitTexts texts;
-        const char* Text7;
+        const char* periods;
         const char* message;
     };
-    const Row rows[] = {{{}, "", msg::MissingNp},           {{}, "4 ", msg::InvalidNp},
-                        {{.Text2 = ""}, "", msg::MissingF}, // the first bad field only
-                        {{}, "32767.5", msg::BadNp},        {{}, "-40000", msg::BadNp},
-                        {{}, "1E999", msg::BadNp},          {{.Text1 = "0"}, "4", msg::ZeroVp},
-                        {{.Text1 = "-"}, "4", msg::ZeroVp}, {{.Text2 = "0"}, "4", msg::BadF},
-                        {{.Text5 = "0"}, "4", msg::BadN}};
+    const Row rows[] = {{{}, "", msg::MissingNp},        {{}, "4 ", msg::InvalidNp},
+                        {{.f = ""}, "", msg::MissingF}, // the first bad field only
+                        {{}, "32767.5", msg::BadNp},     {{}, "-40000", msg::BadNp},
+                        {{}, "1E999", msg::BadNp},       {{.Vp = "0"}, "4", msg::ZeroVp},
+                        {{.Vp = "-"}, "4", msg::ZeroVp}, {{.f = "0"}, "4", msg::BadF},
+                        {{.N = "0"}, "4", msg::BadN}};
     for (const Row& row : rows) {
         calc::Module1 m;
         MessageLog log;
-        ASSERT_TRUE(graphs::Command2_Click(m, {.Text3 = "11"}, "3", log.callback()));
+        ASSERT_TRUE(graphs::Command2_Click(m, {.C = "11"}, "3", log.callback()));
         const calc::Module1 before = m;
-        EXPECT_FALSE(graphs::Command2_Click(m, row.texts, row.Text7, log.callback()));
+        EXPECT_FALSE(graphs::Command2_Click(m, row.texts, row.periods, log.callback()));
         ASSERT_EQ(log.shown.size(), 1u) << row.message;
         EXPECT_EQ(log.shown[0], row.message);
         EXPECT_EQ(m.Np, before.Np);

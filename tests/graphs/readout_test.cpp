@@ -39,12 +39,12 @@ TEST_F(Readout, BelowTheVoltageBandNothingChanges)
 
 TEST_F(Readout, FollowsTheModuleAsItIsNow)
 {
-    ASSERT_TRUE(calc::Command1_Click(m, {.Text2 = "100"}, '.', log.callback()));
+    ASSERT_TRUE(calc::Command1_Click(m, {.f = "100"}, '.', log.callback()));
     EXPECT_EQ(at(25, 48.1F), "t= 10000.00usec ; Vc(t) = 10.00V");
     ASSERT_TRUE(graphs::Command2_Click(m, {}, "0", log.callback()));
     EXPECT_EQ(at(75, 98), "t= 0.00usec ; id(t) = 30.36mA");
     // A time beyond a double is no text to show: the last one stays.
-    ASSERT_TRUE(graphs::Command2_Click(m, {.Text2 = "1E-305"}, "4", log.callback()));
+    ASSERT_TRUE(graphs::Command2_Click(m, {.f = "1E-305"}, "4", log.callback()));
     EXPECT_EQ(at(75, 98), "(unchanged)");
 }
 
