@@ -23,6 +23,7 @@ namespace {
 const QColor red(255, 0, 0);
 const QColor green(0, 255, 0);
 const QColor blue(0, 0, 255);
+const QColor lightOrange(255, 224, 192);
 
 struct Curve {
     const calc::Samples* values;
@@ -233,6 +234,13 @@ void PlotWaveformsSegmentBySegment(const calc::Module1& m, QImage& image)
         }
     }
     drawBaselines(painter, s);
+}
+
+QImage blankPlot(const QSize& devicePixels)
+{
+    QImage image(devicePixels, QImage::Format_RGB32);
+    image.fill(lightOrange);
+    return image;
 }
 
 } // namespace graphs

@@ -1,6 +1,7 @@
 #pragma once
 
 class QImage;
+class QSize;
 
 namespace calc {
 struct Module1;
@@ -18,6 +19,9 @@ struct PlotScale;
 // drawn as one batch of lines between them, which covers exactly the pixels
 // of its segments drawn one by one.
 void PlotWaveforms(const calc::Module1& m, QImage& image);
+
+// The bare background of the plot area, of the given device pixels.
+QImage blankPlot(const QSize& devicePixels);
 
 // The same picture with one drawLine per segment: the yardstick for the
 // drawing above, in the tests and the benchmarks.

@@ -1,5 +1,7 @@
 #include "ui/plotarea.h"
 
+#include "graphs/plotwaveforms.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 #include <qdrawutil.h>
@@ -7,12 +9,6 @@
 #include <cmath>
 
 namespace ui {
-
-namespace {
-
-const QColor lightOrange(255, 224, 192);
-
-} // namespace
 
 PlotArea::PlotArea(QWidget* parent) : QWidget(parent)
 {
@@ -36,8 +32,7 @@ void PlotArea::blank()
 {
     const qreal ratio = devicePixelRatioF();
     const QSize size = inner().size().isValid() ? inner().size() : QSize(1, 1);
-    image_ = QImage((QSizeF(size) * ratio).toSize(), QImage::Format_RGB32);
-    image_.fill(lightOrange);
+    image_ = graphs::blankPlot((QSizeF(size) * ratio).toSize());
     update();
 }
 

@@ -1,0 +1,18 @@
+#pragma once
+
+// The plot area's geometry in its user scale: (0, 100) at the top left,
+// (100, 0) at the bottom right. The diode current stands on the upper
+// baseline, the voltages on the lower one; each curve's peak is drawn a full
+// scale above its baseline. Both the drawing and the readout use these.
+
+namespace graphs {
+
+inline constexpr double FullScale = 48;
+inline constexpr double CurrentBaseline = 50;
+inline constexpr double VoltageBaseline = 0.1;
+
+// The plot area's inner pixels at scale 1.
+inline constexpr int PlotWidth = 989;
+inline constexpr int PlotHeight = 581;
+
+} // namespace graphs
