@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds the program (incrementally) and starts it.
+# Builds the program (incrementally) and starts it; with arguments it runs
+# them on the command line (./run.sh --help).
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/packages.sh
@@ -9,9 +10,12 @@ if [ ! -f build/build.ninja ]; then
     cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
         -DRADDRIZZATORE_TESTS=OFF -DRADDRIZZATORE_BENCH=OFF >/dev/null
 fi
-cmake --build build --target raddrizzatore
+# Build messages go to standard error: with arguments, standard output is
+# the program's CSV.
+cmake --build build --target raddrizzatore </dev/null >&2
 
-if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+# With arguments the program works on the command line and needs no display.
+if [ $# -eq 0 ] && [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     echo "No display: start it from a desktop session, or try: xvfb-run -a ./run.sh" >&2
     exit 1
 fi

@@ -17,11 +17,13 @@ needPackages() {
         echo "    sudo apt-get install -y ${missing[*]}" >&2
         exit 1
     fi
-    echo "Installing ${missing[*]} ..."
+    # Standard output and input stay the program's (./run.sh --verifica < in.csv).
+    echo "Installing ${missing[*]} ..." >&2
     export DEBIAN_FRONTEND=noninteractive
-    apt-get update -qq
-    apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+    apt-get update -qq </dev/null >&2
+    apt-get install -y -qq --no-install-recommends "${missing[@]}" </dev/null >/dev/null
 }
 
-BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev fonts-liberation2)
+# libcsv-dev: the RFC 4180 reader and writer of the command-line mode.
+BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev fonts-liberation2 libcsv-dev)
 TEST_PACKAGES=(googletest libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick libx11-dev)
