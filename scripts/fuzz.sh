@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Fuzzes the logic of the three buttons and the readout for the given number
-# of seconds (default 60). A crash or a broken invariant fails the run and
+# Fuzzes the logic of the three buttons and the readout, then the CSV of the
+# command line, for the given number of seconds in all (default 60, split
+# between the two). A crash or a broken invariant fails the run and
 # leaves its input in the log and in build-fuzz/findings/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -12,14 +13,17 @@ CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo 
     -DRADDRIZZATORE_FUZZ=ON >/dev/null
 cmake --build build-fuzz
 # The seeds stay as committed; what the run learns goes to a scratch corpus.
-work=build-fuzz/corpus
-mkdir -p "$work" build-fuzz/findings
-cp -n fuzz/corpus/* "$work"/
-set +e
-build-fuzz/fuzz/buttons_fuzz -max_total_time="$seconds" -dict=fuzz/fields.dict \
-    -artifact_prefix=build-fuzz/findings/ -print_final_stats=1 "$work" >build-fuzz/fuzz.log 2>&1
-status=$?
-set -e
+status=0
+fuzz() { # TARGET SEEDS SECONDS
+    local work="build-fuzz/corpus-$1"
+    mkdir -p "$work" build-fuzz/findings
+    cp -n "$2"/* "$work"/
+    build-fuzz/fuzz/"$1" -max_total_time="$3" -dict=fuzz/fields.dict \
+        -artifact_prefix=build-fuzz/findings/ -print_final_stats=1 "$work" >>build-fuzz/fuzz.log 2>&1 || status=$?
+}
+: >build-fuzz/fuzz.log
+fuzz buttons_fuzz fuzz/corpus $((seconds - seconds / 2))
+fuzz csv_fuzz fuzz/csv_corpus $((seconds / 2))
 grep -v -E '^#[0-9]+[[:space:]]+(NEW|REDUCE|pulse)' build-fuzz/fuzz.log | tail -n 80
 if ls build-fuzz/findings/* >/dev/null 2>&1; then
     for f in build-fuzz/findings/*; do
