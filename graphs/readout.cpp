@@ -2,29 +2,25 @@
 
 #include "calc/format.h"
 #include "calc/module1.h"
+#include "graphs/plotgeometry.h"
 
 #include <cmath>
 
 namespace graphs {
 
-// Np, f and the arrays are read as the module holds them now, not as they
+// Np, f, IdPicco and Vomax are read as the module holds them now, not as they
 // were drawn: after a later verification with another f the same position
 // reads the new time over the unchanged picture, as the program always has.
-std::optional<std::string> Picture1_MouseMove(calc::Module1& m, float X, float Y, char separator)
+// Every press that replaces the arrays also takes both peaks from them.
+std::optional<std::string> Picture1_MouseMove(const calc::Module1& m, float X, float Y, char separator)
 {
-    const bool current = Y >= 50;
-    if (!current && !(Y >= 0.1F)) {
+    const bool current = Y >= CurrentBaseline;
+    if (!current && !(Y >= static_cast<float>(VoltageBaseline))) {
         return std::nullopt;
     }
     const double t = static_cast<double>(X) / 100 * m.Np * 1000000 / m.f;
-    double value = 0;
-    if (current) {
-        m.CalcIdPicco();
-        value = (static_cast<double>(Y) - 50) * 1000 * m.IdPicco / 48;
-    } else {
-        m.CalcVomax();
-        value = (static_cast<double>(Y) - 0.1) * m.Vomax / 48;
-    }
+    const double value = current ? (static_cast<double>(Y) - CurrentBaseline) * 1000 * m.IdPicco / FullScale
+                                 : (static_cast<double>(Y) - VoltageBaseline) * m.Vomax / FullScale;
     if (!std::isfinite(t) || !std::isfinite(value)) {
         return std::nullopt;
     }

@@ -9,6 +9,8 @@
 #include <cmath>
 #include <numbers>
 
+namespace ui {
+
 namespace {
 
 const QColor frameColour(0, 0, 128);    // navy
@@ -74,3 +76,5 @@ QIcon appIcon()
     icon.addPixmap(QPixmap::fromImage(appIconImage(16)));
     return icon;
 }
+
+} // namespace ui

@@ -13,6 +13,8 @@
 #include <cmath>
 #include <numbers>
 
+namespace ui {
+
 namespace {
 
 const QColor wireColour(0, 128, 0);
@@ -176,3 +178,5 @@ QImage circuitDrawing()
 
     return image;
 }
+
+} // namespace ui

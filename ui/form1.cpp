@@ -4,13 +4,11 @@
 #include "calc/module1.h"
 #include "calc/verification.h"
 #include "graphs/graphpress.h"
-#include "graphs/plotwaveforms.h"
 #include "ui/appicon.h"
 #include "ui/circuitdrawing.h"
 #include "ui/decimalseparator.h"
 #include "ui/form2.h"
 #include "ui/messagebox.h"
-#include "ui/plotarea.h"
 #include "ui/programfont.h"
 #include "ui/twips.h"
 #include "ui/waitcursor.h"
@@ -184,10 +182,10 @@ void Form1::build()
     Label13 = result("Label13", twipRect(10320, 6240, 1935, 375), verifyColour, "VoDC [V]");
     Label22 = result("Label22", twipRect(7080, 6840, 1935, 375), verifyColour, "Id picco [mA]");
 
-    const QWidget* order[] = {Text1,    Text2,    Text3, Text4, Text5, Command1, Text7,
+    QWidget* const order[] = {Text1,    Text2,    Text3, Text4, Text5, Command1, Text7,
                               Command2, Picture1, Text6, Text8, Text9, Command3, Text10};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
-        setTabOrder(const_cast<QWidget*>(order[i]), const_cast<QWidget*>(order[i + 1]));
+        setTabOrder(order[i], order[i + 1]);
     }
     Text1->setFocus();
 
@@ -239,13 +237,7 @@ void Form1::Command2_Click()
     if (!graphs::Command2_Click(module_, circuitTexts(), Text7->text().toStdString(), show_)) {
         return;
     }
-    Form2* form2 = graphWindow();
-    form2->Picture1->blank();
-    form2->show();
-    form2->raise();
-    form2->activateWindow();
-    graphs::PlotWaveforms(module_, form2->Picture1->image());
-    form2->Picture1->showDrawing();
+    graphWindow()->showWaveforms();
 }
 
 void Form1::Command3_Click()

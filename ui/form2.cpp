@@ -1,5 +1,6 @@
 #include "ui/form2.h"
 
+#include "graphs/plotwaveforms.h"
 #include "graphs/readout.h"
 #include "ui/appicon.h"
 #include "ui/decimalseparator.h"
@@ -40,7 +41,7 @@ QLabel* label(QWidget* parent, const char* name, QRect r, const char* text)
 
 } // namespace
 
-Form2::Form2(calc::Module1& module) : module_(module)
+Form2::Form2(const calc::Module1& module) : module_(module)
 {
     setObjectName(QStringLiteral("Form2"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -59,7 +60,7 @@ Form2::Form2(calc::Module1& module) : module_(module)
     Picture1->setGeometry(twipRect(360, 240, 14895, 8775));
     Picture1->blank();
     Picture1->setAccessibleName(QStringLiteral("Grafico delle forme d'onda"));
-    Picture1->onMouseMove = [this](float X, float Y, QPoint global) { Picture1_MouseMove(X, Y, global); };
+    connect(Picture1, &PlotArea::mouseMoved, this, &Form2::Picture1_MouseMove);
 
     auto* picture2 = new QWidget(this);
     picture2->setObjectName(QStringLiteral("Picture2"));
@@ -71,6 +72,16 @@ Form2::Form2(calc::Module1& module) : module_(module)
     label(this, "Label3", twipRect(15720, 6120, 1815, 255), "tensione sul carico");
 
     Picture1->setFocus();
+}
+
+void Form2::showWaveforms()
+{
+    Picture1->blank();
+    show();
+    raise();
+    activateWindow();
+    graphs::PlotWaveforms(module_, Picture1->image());
+    Picture1->showDrawing();
 }
 
 void Form2::Picture1_MouseMove(float X, float Y, QPoint globalPosition)

@@ -65,10 +65,8 @@ void PlotArea::paintEvent(QPaintEvent* /*event*/)
 
 void PlotArea::mouseMoveEvent(QMouseEvent* event)
 {
-    if (onMouseMove) {
-        const QPointF user = userPosition(event->position());
-        onMouseMove(static_cast<float>(user.x()), static_cast<float>(user.y()), event->globalPosition().toPoint());
-    }
+    const QPointF user = userPosition(event->position());
+    emit mouseMoved(static_cast<float>(user.x()), static_cast<float>(user.y()), event->globalPosition().toPoint());
 }
 
 } // namespace ui

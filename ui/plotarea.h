@@ -5,8 +5,6 @@
 #include <QImage>
 #include <QWidget>
 
-#include <functional>
-
 namespace ui {
 
 // The graph window's plot area. What is drawn lives in a persistent image of
@@ -20,6 +18,7 @@ public:
     // Back to the bare background, sized for the current screen.
     void blank();
     QImage& image() { return image_; }
+    const QImage& image() const { return image_; }
     // After drawing into image().
     void showDrawing();
 
@@ -27,9 +26,12 @@ public:
     // The widget position of a point of the user scale, for tests and tools.
     QPointF widgetPosition(float x, float y) const;
 
-    std::function<void(float X, float Y, QPoint globalPosition)> onMouseMove;
-
     static constexpr int Border = 2;
+
+signals:
+    // The pointer's position in the user scale, and on the screen for the
+    // tooltip.
+    void mouseMoved(float X, float Y, QPoint globalPosition);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -30,7 +30,7 @@ protected:
             static char* argv[] = {name, nullptr};
             static QGuiApplication app(argc, argv);
         }
-        image = circuitDrawing();
+        image = ui::circuitDrawing();
     }
     static QRgb at(int x, int y) { return image.pixel(x, y); }
     static inline QImage image;
@@ -90,7 +90,7 @@ TEST(AppIconTest, UsesOnlyTheSixteenVgaColours)
                                     0xff008080, 0xffc0c0c0, 0xff808080, 0xffff0000, 0xff00ff00, 0xffffff00,
                                     0xff0000ff, 0xffff00ff, 0xff00ffff, 0xffffffff};
     for (int size : {32, 16}) {
-        const QImage icon = appIconImage(size).convertToFormat(QImage::Format_RGB32);
+        const QImage icon = ui::appIconImage(size).convertToFormat(QImage::Format_RGB32);
         ASSERT_EQ(icon.size(), QSize(size, size));
         std::set<QRgb> used;
         for (int y = 0; y < size; ++y)

@@ -2,6 +2,7 @@
 #include "calc/module1.h"
 #include "graphs/plotscale.h"
 #include "tests/calc/messagelog.h"
+#include "tests/support/pixels.h"
 #include "tests/ui/modalguard.h"
 #include "tests/ui/qstringprinter.h"
 #include "tests/ui/userinput.h"
@@ -42,17 +43,8 @@ protected:
     void type(const char* name, const QString& s) { typeInto(*form1, name, s); }
     void press(const char* name) { clickButton(*form1, name); }
     ui::Form2* graph() { return form1->existingGraphWindow(); }
-    QImage plot() { return graph()->Picture1->image().copy(); }
-    int countColour(const QImage& image, QRgb colour)
-    {
-        int n = 0;
-        for (int y = 0; y < image.height(); ++y) {
-            for (int x = 0; x < image.width(); ++x) {
-                n += image.pixel(x, y) == colour;
-            }
-        }
-        return n;
-    }
+    ui::PlotArea* area() { return graph()->findChild<ui::PlotArea*>(QStringLiteral("Picture1")); }
+    QImage plot() { return area()->image().copy(); }
 
     ModalGuard guard;
     MessageLog log;
@@ -60,7 +52,7 @@ protected:
     std::unique_ptr<ui::Form1> form1 = std::make_unique<ui::Form1>(module);
 };
 
-TEST_F(Form2Test, GrafficoOpensOneWindowWithTheLayoutAndADrawing)
+TEST_F(Form2Test, GraficoOpensOneWindowWithTheLayoutAndADrawing)
 {
     EXPECT_EQ(graph(), nullptr) << "no graph window before the first press";
     press("Command2");
@@ -71,11 +63,11 @@ TEST_F(Form2Test, GrafficoOpensOneWindowWithTheLayoutAndADrawing)
     EXPECT_EQ(window->parent(), nullptr) << "no owner";
     EXPECT_EQ(window->windowTitle(), "Corrente nel diodo e tensione sul carico");
     EXPECT_EQ(window->size(), QSize(1172, 628));
-    EXPECT_EQ(window->Picture1->geometry(), QRect(24, 16, 993, 585));
+    EXPECT_EQ(area()->geometry(), QRect(24, 16, 993, 585));
     EXPECT_FALSE(window->findChild<QWidget*>("Picture2")->isVisible());
     EXPECT_EQ(window->findChild<QLabel*>("Label3")->text(), "tensione sul carico");
     EXPECT_EQ(window->findChild<QWidget*>("Line1")->palette().color(QPalette::Window), QColor(255, 0, 0));
-    EXPECT_GT(countColour(plot(), qRgb(0, 255, 0)), 500);
+    EXPECT_GT(countPixels(plot(), qRgb(0, 255, 0)), 500);
     for (const char* box : {"Label10", "Label13", "Label22"}) {
         EXPECT_TRUE(form1->findChild<QLabel*>(box)->text().isEmpty()) << "Grafico fills no result box";
     }
@@ -83,7 +75,7 @@ TEST_F(Form2Test, GrafficoOpensOneWindowWithTheLayoutAndADrawing)
     type("Text7", "0");
     press("Command2");
     EXPECT_EQ(graph(), window) << "a second press reuses the window";
-    EXPECT_EQ(countColour(plot(), qRgb(0, 255, 0)), 0) << "only the second drawing is left";
+    EXPECT_EQ(countPixels(plot(), qRgb(0, 255, 0)), 0) << "only the second drawing is left";
 }
 
 TEST_F(Form2Test, RefusedPressLeavesTheGraphAsItWas)
@@ -115,8 +107,9 @@ TEST_F(Form2Test, ClosedWindowIsRebuiltAndOutlivesTheMainWindow)
     form1->close();
     form1.reset();
     ASSERT_FALSE(second.isNull());
-    second->Picture1_MouseMove(25, 98, {});
-    EXPECT_EQ(second->Picture1->toolTip(), "t= 20000.00usec ; id(t) = 32.78mA");
+    ui::PlotArea* secondArea = second->findChild<ui::PlotArea*>(QStringLiteral("Picture1"));
+    emit secondArea->mouseMoved(25, 98, {});
+    EXPECT_EQ(secondArea->toolTip(), "t= 20000.00usec ; id(t) = 32.78mA");
     second->close();
 }
 
@@ -126,16 +119,16 @@ TEST_F(Form2Test, MouseMotionOverThePlotSetsTheReadout)
     press("Command2");
     form1->hide(); // the offscreen screen stacks both windows at one place
     ASSERT_TRUE(QTest::qWaitForWindowExposed(graph()));
-    ui::PlotArea* area = graph()->Picture1;
-    EXPECT_TRUE(area->toolTip().isEmpty());
-    QTest::mouseMove(area, area->widgetPosition(0, 0.05F).toPoint());
-    EXPECT_TRUE(area->toolTip().isEmpty()) << "the strip below 0.1 gives no text";
-    QTest::mouseMove(area, area->widgetPosition(25, 50).toPoint());
-    EXPECT_EQ(area->toolTip(), "t= 20000,00usec ; id(t) = 0,00mA");
-    QTest::mouseMove(area, area->widgetPosition(50, 48.1F).toPoint());
-    EXPECT_TRUE(area->toolTip().startsWith("t= 40000,00usec ; Vc(t) = 10,0")) << area->toolTip().toStdString();
-    QTest::mouseMove(area, area->widgetPosition(50, 0.05F).toPoint());
-    EXPECT_TRUE(area->toolTip().startsWith("t= 40000,00usec ; Vc(t)")) << "kept below the strip";
+    ui::PlotArea* plotArea = area();
+    EXPECT_TRUE(plotArea->toolTip().isEmpty());
+    QTest::mouseMove(plotArea, plotArea->widgetPosition(0, 0.05F).toPoint());
+    EXPECT_TRUE(plotArea->toolTip().isEmpty()) << "the strip below 0.1 gives no text";
+    QTest::mouseMove(plotArea, plotArea->widgetPosition(25, 50).toPoint());
+    EXPECT_EQ(plotArea->toolTip(), "t= 20000,00usec ; id(t) = 0,00mA");
+    QTest::mouseMove(plotArea, plotArea->widgetPosition(50, 48.1F).toPoint());
+    EXPECT_TRUE(plotArea->toolTip().startsWith("t= 40000,00usec ; Vc(t) = 10,0")) << plotArea->toolTip().toStdString();
+    QTest::mouseMove(plotArea, plotArea->widgetPosition(50, 0.05F).toPoint());
+    EXPECT_TRUE(plotArea->toolTip().startsWith("t= 40000,00usec ; Vc(t)")) << "kept below the strip";
 }
 
 } // namespace
