@@ -7,8 +7,6 @@
 #include "calc/val.h"
 
 #include <cmath>
-#include <new>
-#include <stdexcept>
 
 namespace calc {
 
@@ -77,14 +75,9 @@ void warnTimeConstant(const Module1Scalars& m, const ShowMessage& show)
     }
 }
 
-bool simulate(Module1& m, const ShowMessage& show)
+bool simulate(Module1& m, Module1& trial, const ShowMessage& show)
 {
-    try {
-        m.CalcWaveforms();
-    } catch (const std::bad_alloc&) {
-        show(messages::OutOfMemory);
-        return false;
-    } catch (const std::length_error&) {
+    if (!m.simulate(trial)) {
         show(messages::OutOfMemory);
         return false;
     }

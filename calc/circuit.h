@@ -40,7 +40,8 @@ bool convertCircuit(Module1Scalars& m, const CircuitTexts& texts, const ShowMess
 // than R*C; the calculation goes on either way.
 void warnTimeConstant(const Module1Scalars& m, const ShowMessage& show);
 
-// CalcWaveforms, with a message instead of a crash when the arrays cannot be had.
-bool simulate(Module1& m, const ShowMessage& show);
+// CalcWaveforms on a trial of m, with a message instead of a crash when the
+// arrays cannot be had.
+bool simulate(Module1& m, Module1& trial, const ShowMessage& show);
 
 } // namespace calc

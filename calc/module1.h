@@ -10,10 +10,10 @@
 // The handlers check fields with CheckNumber, convert with Val, then run
 // CalcWaveforms and the scans. Units inside are SI (V, A, s, F, ohm).
 
+#include "calc/samplememory.h"
+
 #include <cstdint>
-#include <memory>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace calc {
@@ -47,32 +47,7 @@ struct Module1Scalars {
     std::int16_t InputError = 0;
 };
 
-// Leaves new elements unwritten: the sample loop writes every one of them, so
-// zeroing first would only double the memory traffic.
-template <class T>
-struct UnzeroedAllocator : std::allocator<T> {
-    template <class U>
-    struct rebind {
-        using other = UnzeroedAllocator<U>;
-    };
-    UnzeroedAllocator() = default;
-    template <class U>
-    explicit UnzeroedAllocator(const UnzeroedAllocator<U>& /*other*/) noexcept
-    {
-    }
-    template <class U>
-    void construct(U* p) noexcept
-    {
-        ::new (static_cast<void*>(p)) U;
-    }
-    template <class U, class... Args>
-    void construct(U* p, Args&&... args)
-    {
-        ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
-    }
-};
-
-using Samples = std::vector<double, UnzeroedAllocator<double>>;
+using Samples = std::vector<double, SampleAllocator<double>>;
 
 struct SampleArrays {
     Samples Vc;    // V, load voltage
@@ -83,12 +58,22 @@ struct SampleArrays {
 // The four scans, taken while the sample loop writes the arrays: the same
 // comparisons and sums in the same order, so the same bits as a later scan.
 struct Measured {
-    std::uint64_t generation = 0;
-    double dt = 0; // the spacing SumVc was summed with
     double IdPicco = 0;
     double Vomax = 0;
     double Vomin = 0;
     double SumVc = 0;
+};
+
+// What the arrays on show were simulated from: a design press changes the
+// module's parameters without simulating.
+struct SimulatedFrom {
+    double Vp = 0;
+    double f = 0;
+    double C = 0;
+    double R = 0;
+    std::int32_t N = 0;
+    double omega = 0;
+    double dt = 0;
 };
 
 struct Module1 : Module1Scalars, SampleArrays {
@@ -106,8 +91,8 @@ struct Module1 : Module1Scalars, SampleArrays {
     // The sample loop of CalcWaveforms alone, into arrays already sized,
     // from the t1 and t2 already found.
     void CalcSamples();
-    // The scans. The arrays change only through CalcWaveforms, so a scan of
-    // arrays measured by their sample loop takes the measurement instead.
+    // The scans. The arrays change only through CalcWaveforms, whose sample
+    // loop measures them, so a scan takes that measurement.
     void CalcIdPicco();
     void CalcVomax();
     void CalcVomin();
@@ -117,12 +102,22 @@ struct Module1 : Module1Scalars, SampleArrays {
     // refused. The trial reuses the buffers of the run before last: touching
     // fresh memory costs more than the whole sample loop.
     Module1 trial();
+    // CalcWaveforms on the trial. When its arrays cannot be had, the spare
+    // set and then the arrays on show are let go, and it tries again; false
+    // when even that fails.
+    bool simulate(Module1& trial);
     void commit(Module1&& trial);
+    // Arrays let go for the trial are simulated again from what they were
+    // simulated from, so a refused press leaves the module as it was.
     void discard(Module1&& trial);
 
 private:
+    void restoreArrays(SampleArrays&& buffers);
+
     Measured measured_;
+    SimulatedFrom simulatedFrom_;
     SampleArrays spare_;
+    bool released_ = false; // the arrays on show were let go for a trial
 };
 
 } // namespace calc

@@ -17,18 +17,6 @@ void resize(Samples& a, std::size_t n)
     a.resize(n);
 }
 
-// Largest magnitude, starting from the first sample as stored.
-double largestMagnitude(const Samples& a, std::int32_t n)
-{
-    double best = a[0];
-    for (std::int32_t k = 0; k <= n; ++k) {
-        if (std::abs(a[k]) >= best) {
-            best = std::abs(a[k]);
-        }
-    }
-    return best;
-}
-
 } // namespace
 
 void Module1::CalcWaveforms()
@@ -41,6 +29,7 @@ void Module1::CalcWaveforms()
     VoNoC[N + 1] = 0;
     id[N + 1] = 0;
     ++generation;
+    simulatedFrom_ = {Vp, f, C, R, N, omega, dt};
 
     CalcT1();
     CalcT2();
@@ -58,7 +47,7 @@ void Module1::CalcSamples()
     const double heldVoltage = Vp * std::cos(omega * t1);
     const double RC = R * C;
 
-    Measured m{generation, dt, 0, 0, 0, 0};
+    Measured m;
     for (std::int32_t k = 0; k <= N; ++k) {
         // The last sample stands at the end of the period, whatever k/(N*f)
         // rounds to.
@@ -110,41 +99,25 @@ void Module1::CalcSamples()
 
 void Module1::CalcIdPicco()
 {
-    IdPicco = measured_.generation == generation ? measured_.IdPicco : largestMagnitude(id, N);
+    IdPicco = measured_.IdPicco;
 }
 
 void Module1::CalcVomax()
 {
-    Vomax = measured_.generation == generation ? measured_.Vomax : largestMagnitude(Vc, N);
+    Vomax = measured_.Vomax;
 }
 
+// Taken from the magnitude, so also the smallest magnitude for a negative Vp,
+// whose first sample is negative.
 void Module1::CalcVomin()
 {
-    if (measured_.generation == generation) {
-        Vomin = measured_.Vomin;
-        return;
-    }
-    // Starting from the magnitude keeps this the smallest magnitude also for
-    // a negative Vp, whose first sample is negative.
-    Vomin = std::abs(Vc[0]);
-    for (std::int32_t k = 0; k <= N; ++k) {
-        if (std::abs(Vc[k]) <= Vomin) {
-            Vomin = std::abs(Vc[k]);
-        }
-    }
+    Vomin = measured_.Vomin;
 }
 
+// The sample at t = T repeats the one at t = 0: the period counts it once.
 void Module1::CalcVoDC()
 {
-    // The sample at t = T repeats the one at t = 0: the period counts it once.
-    if (measured_.generation == generation && measured_.dt == dt) {
-        SumVc = measured_.SumVc;
-    } else {
-        SumVc = 0;
-        for (std::int32_t k = 0; k < N; ++k) {
-            SumVc = dt * Vc[k] + SumVc;
-        }
-    }
+    SumVc = measured_.SumVc;
     VoDC = f * SumVc;
 }
 

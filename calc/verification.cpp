@@ -25,7 +25,7 @@ std::optional<VerificationResults> Command1_Click(Module1& m, const CircuitTexts
     }
     trial.dt = 1 / (static_cast<double>(trial.N) * trial.f);
     warnTimeConstant(trial, show);
-    if (!simulate(trial, show)) {
+    if (!simulate(m, trial, show)) {
         return refuse();
     }
     trial.CalcIdPicco();

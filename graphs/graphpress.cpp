@@ -5,6 +5,7 @@
 #include "calc/module1.h"
 #include "calc/rounding.h"
 #include "calc/val.h"
+#include "graphs/plotgeometry.h"
 
 #include <cmath>
 #include <utility>
@@ -40,13 +41,14 @@ bool Command2_Click(calc::Module1& m, const calc::CircuitTexts& texts, const std
     }
     trial.Np = *Np;
     calc::warnTimeConstant(trial, show);
-    if (!calc::simulate(trial, show)) {
+    if (!calc::simulate(m, trial, show)) {
         return refuse(nullptr);
     }
     trial.CalcIdPicco();
     trial.CalcVomax();
-    // The curves are scaled by 48/IdPicco, 48/Vp and 48/Vomax.
-    if (!std::isfinite(trial.IdPicco * 48) || !std::isfinite(trial.Vomax * 48) || !std::isfinite(trial.Vp * 48)) {
+    // The curves are scaled by FullScale/IdPicco, FullScale/Vp and FullScale/Vomax.
+    if (!std::isfinite(trial.IdPicco * FullScale) || !std::isfinite(trial.Vomax * FullScale) ||
+        !std::isfinite(trial.Vp * FullScale)) {
         return refuse(msg::NotFinite);
     }
     m.commit(std::move(trial));
