@@ -10,40 +10,34 @@ namespace {
 using calc::DesignTexts;
 namespace msg = calc::messages;
 
-TEST(Design, WorkedExampleFillsBoxesAndFields)
+// Vp = VoDC + Ripple/2, R = VoDC/IoDC, C = Vp/(Ripple*f*R): 12 V at 0.5 A with
+// a 3.6 V ripple at 50 Hz takes 13.8 V, 24 ohm and 3194.44 uF.
+TEST(Design, ResultsInTheBoxesAndTheFields)
 {
+    struct Row {
+        DesignTexts texts;
+        std::vector<std::string> boxes, fields; // R, Vp, C; Vp, f, C, R
+    };
+    const Row rows[] = {
+        {{}, {"2,40E+01", "1,38E+01", "3,19E+03"}, {"1.38E+01", "5.00E+01", "3.19E+03", "2.40E+01"}},
+        {{.VoDC = "-12"}, {"-2,40E+01", "-1,02E+01", "2,36E+03"}, {"-1.02E+01", "5.00E+01", "2.36E+03", "-2.40E+01"}},
+        {{.IoDC = "0.5"}, {"2,40E+04", "1,38E+01", "3,19E+00"}, {"1.38E+01", "5.00E+01", "3.19E+00", "2.40E+04"}},
+    };
+    for (const Row& row : rows) {
+        calc::Module1 m;
+        MessageLog log;
+        const auto out = calc::Command3_Click(m, row.texts, ',', log.callback());
+        ASSERT_TRUE(out);
+        EXPECT_TRUE(log.shown.empty());
+        EXPECT_EQ((std::vector{out->R, out->Vp, out->C}), row.boxes);
+        EXPECT_EQ((std::vector{out->VpField, out->fField, out->CField, out->RField}), row.fields);
+    }
     calc::Module1 m;
-    MessageLog log;
-    const auto out = calc::Command3_Click(m, DesignTexts{}, ',', log.callback());
-    ASSERT_TRUE(out);
-    EXPECT_TRUE(log.shown.empty());
-    EXPECT_EQ(out->R, "2,40E+01");
-    EXPECT_EQ(out->Vp, "1,38E+01");
-    EXPECT_EQ(out->C, "3,19E+03");
-    // The fields take a point whatever the regional separator.
-    EXPECT_EQ(out->VpField, "1.38E+01");
-    EXPECT_EQ(out->fField, "5.00E+01");
-    EXPECT_EQ(out->CField, "3.19E+03");
-    EXPECT_EQ(out->RField, "2.40E+01");
+    ASSERT_TRUE(calc::Command3_Click(m, DesignTexts{}, '.', [](const std::string&) {}));
     EXPECT_DOUBLE_EQ(m.Vp, 13.8);
     EXPECT_DOUBLE_EQ(m.R, 24);
     EXPECT_NEAR(m.C, 3194.44, 0.01);
     EXPECT_EQ(m.f, 50);
-    EXPECT_EQ(m.ResultText, "5.00E+01");
-}
-
-TEST(Design, NegativeAndSmallValuesAreComputed)
-{
-    calc::Module1 m;
-    MessageLog log;
-    const auto negative = calc::Command3_Click(m, DesignTexts{.VoDC = "-12"}, '.', log.callback());
-    ASSERT_TRUE(negative);
-    EXPECT_EQ(negative->VpField, "-1.02E+01");
-    EXPECT_EQ(negative->R, "-2.40E+01");
-    EXPECT_EQ(negative->C, "2.36E+03");
-    const auto small = calc::Command3_Click(m, DesignTexts{.IoDC = "0.5"}, '.', log.callback());
-    EXPECT_EQ(small->R, "2.40E+04");
-    EXPECT_TRUE(log.shown.empty());
 }
 
 TEST(Design, RefusalsLeaveTheModuleAsItWas)
@@ -69,8 +63,7 @@ TEST(Design, RefusalsLeaveTheModuleAsItWas)
         ASSERT_TRUE(calc::Command3_Click(m, DesignTexts{}, '.', log.callback()));
         const calc::Module1Scalars before = m;
         EXPECT_FALSE(calc::Command3_Click(m, row.texts, '.', log.callback()));
-        ASSERT_EQ(log.shown.size(), 1u);
-        EXPECT_EQ(log.shown[0], row.message);
+        EXPECT_EQ(log.shown, std::vector<std::string>{row.message});
         EXPECT_EQ(m.f, before.f);
         EXPECT_EQ(m.Vp, before.Vp);
         EXPECT_EQ(m.C, before.C);
