@@ -6,13 +6,14 @@ cd "$(dirname "$0")"
 source scripts/packages.sh
 needPackages "${BUILD_PACKAGES[@]}"
 
+# The first run configures the program alone, without the tests; once
+# ./test.sh has configured everything, build/ is kept as it is.
 if [ ! -f build/build.ninja ]; then
-    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        -DRADDRIZZATORE_TESTS=OFF -DRADDRIZZATORE_BENCH=OFF >/dev/null
+    cmake --preset app >/dev/null
 fi
 # Build messages go to standard error: with arguments, standard output is
 # the program's CSV.
-cmake --build build --target raddrizzatore </dev/null >&2
+cmake --build --preset app </dev/null >&2
 
 # With arguments the program works on the command line and needs no display.
 if [ $# -eq 0 ] && [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then

@@ -5,8 +5,7 @@ cd "$(dirname "$0")"
 source scripts/packages.sh
 needPackages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DRADDRIZZATORE_TESTS=ON -DRADDRIZZATORE_BENCH=ON >/dev/null
-cmake --build build
+cmake --preset default >/dev/null
+cmake --build --preset default
 # The window tests need a display server of their own; the others ignore it.
 xvfb-run -a -s "-screen 0 1600x1000x24" ctest --test-dir build --output-on-failure -j 2 "$@"

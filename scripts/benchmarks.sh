@@ -6,8 +6,7 @@ cd "$(dirname "$0")/.."
 source scripts/packages.sh
 needPackages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DRADDRIZZATORE_TESTS=ON -DRADDRIZZATORE_BENCH=ON >/dev/null
-cmake --build build --target calc_bench plot_bench
+cmake --preset default >/dev/null
+cmake --build --preset default --target calc_bench plot_bench
 build/bench/calc_bench "$@"
 build/bench/plot_bench "$@"

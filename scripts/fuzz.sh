@@ -9,9 +9,8 @@ source scripts/packages.sh
 needPackages cmake ninja-build clang libclang-rt-14-dev
 
 seconds="${1:-60}"
-CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DRADDRIZZATORE_FUZZ=ON >/dev/null
-cmake --build build-fuzz
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz
 # The seeds stay as committed; what the run learns goes to a scratch corpus.
 status=0
 fuzz() { # TARGET SEEDS SECONDS

@@ -6,11 +6,9 @@ cd "$(dirname "$0")/.."
 source scripts/packages.sh
 needPackages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
 
-flags="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
-cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" \
-    -DRADDRIZZATORE_TESTS=ON -DRADDRIZZATORE_BENCH=OFF >/dev/null
-cmake --build build-asan
+# The flags are those of the asan preset (CMakePresets.json).
+cmake --preset asan >/dev/null
+cmake --build --preset asan
 export ASAN_OPTIONS="abort_on_error=1:detect_leaks=1"
 export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan-qt.supp:print_suppressions=0"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
