@@ -1,3 +1,4 @@
+#include "batch/commandline.h"
 #include "calc/module1.h"
 #include "ui/form1.h"
 
@@ -5,6 +6,10 @@
 
 int main(int argc, char* argv[])
 {
+    // Any argument asks for the command line: no window, and no display.
+    if (argc > 1) {
+        return batch::runCommandLine(argc, argv);
+    }
     QApplication app(argc, argv);
     calc::Module1 module;
     ui::Form1 form1(module);

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "batch/csvreader.h"
+
+#include <ostream>
+
+namespace batch {
+
+// Writes one record as a line of RFC 4180 CSV ending in LF; a cell holding a
+// comma, a quote or a line break is quoted.
+void writeCsv(std::ostream& out, const Record& cells);
+
+} // namespace batch

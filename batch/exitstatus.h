@@ -1,0 +1,10 @@
+#pragma once
+
+namespace batch {
+
+// What the shell learns from a run.
+inline constexpr int Computed = 0;   // every row computed
+inline constexpr int Refused = 1;    // some row refused; the others were written
+inline constexpr int Unreadable = 2; // the input, the options or the output would not do
+
+} // namespace batch

@@ -1,0 +1,40 @@
+#include "batch/graphfile.h"
+
+#include "batch/exitstatus.h"
+#include "batch/messages.h"
+#include "batch/singlerow.h"
+#include "calc/module1.h"
+#include "graphs/graphpress.h"
+#include "graphs/plotgeometry.h"
+#include "graphs/plotwaveforms.h"
+
+#include <QImage>
+#include <QSaveFile>
+#include <QSize>
+
+namespace batch {
+
+int runGraph(const QString& file, std::istream& in, std::ostream& err)
+{
+    const auto v = readSingleRow(in, err, {"Vp", "f", "C", "R", "N", "Np"}, "--grafico");
+    if (!v) {
+        return Unreadable;
+    }
+    calc::Module1 m;
+    const calc::ShowMessage show = [&err](const std::string& text) { err << text << '\n'; };
+    if (!graphs::Command2_Click(m, {(*v)[0], (*v)[1], (*v)[2], (*v)[3], (*v)[4]}, (*v)[5], show)) {
+        return Refused;
+    }
+    QImage image = graphs::blankPlot(QSize(graphs::PlotWidth, graphs::PlotHeight));
+    graphs::PlotWaveforms(m, image);
+    // The picture goes to a file beside the target that replaces it only once
+    // complete: a failure never leaves a damaged file, nor loses the old one.
+    QSaveFile out(file);
+    if (!out.open(QIODevice::WriteOnly) || !image.save(&out, "PNG") || !out.commit()) {
+        err << messages::unwritableFile(file.toStdString()) << '\n';
+        return Unreadable;
+    }
+    return Computed;
+}
+
+} // namespace batch

@@ -1,0 +1,58 @@
+#include "batch/samples.h"
+
+#include "batch/exitstatus.h"
+#include "batch/messages.h"
+#include "batch/singlerow.h"
+#include "calc/module1.h"
+#include "calc/verification.h"
+
+#include <array>
+#include <charconv>
+#include <cstdint>
+
+namespace batch {
+
+int runSamples(std::istream& in, std::ostream& out, std::ostream& err)
+{
+    const auto v = readSingleRow(in, err, {"Vp", "f", "C", "R", "N"}, "--campioni");
+    if (!v) {
+        return Unreadable;
+    }
+    calc::Module1 m;
+    const calc::ShowMessage show = [&err](const std::string& text) { err << text << '\n'; };
+    if (!calc::Command1_Click(m, {(*v)[0], (*v)[1], (*v)[2], (*v)[3], (*v)[4]}, '.', show)) {
+        return Refused;
+    }
+    out << "t [s],id [A],Vc [V],VoNoC [V]\n";
+    // Four numbers of at most 24 characters and their separators fit the reserve.
+    constexpr std::ptrdiff_t Reserve = 128;
+    std::array<char, 1 << 16> buffer{};
+    char* end = buffer.data();
+    const auto flush = [&] {
+        out.write(buffer.data(), end - buffer.data());
+        end = buffer.data();
+    };
+    // The times the simulation used: the last sample stands at the end of the
+    // period, whatever k/(N*f) rounds to.
+    const double period = 1 / m.f;
+    const double samplesPerSecond = static_cast<double>(m.N) * m.f;
+    for (std::int32_t k = 0; k <= m.N && out; ++k) {
+        const double t = k == m.N ? period : k / samplesPerSecond;
+        for (const double x : {t, m.id[k], m.Vc[k], m.VoNoC[k]}) {
+            end = std::to_chars(end, buffer.data() + buffer.size(), x).ptr;
+            *end++ = ',';
+        }
+        end[-1] = '\n';
+        if (buffer.data() + buffer.size() - end < Reserve) {
+            flush();
+        }
+    }
+    flush();
+    if (!out.flush()) {
+        err << messages::Unwritable << '\n';
+        return Unreadable;
+    }
+    return Computed;
+}
+
+} // namespace batch
