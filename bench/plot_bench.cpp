@@ -5,6 +5,7 @@
 #include "graphs/graphpress.h"
 #include "graphs/plotwaveforms.h"
 #include "graphs/readout.h"
+#include "tests/support/referencedrawing.h"
 
 #include <QImage>
 
@@ -66,6 +67,6 @@ void readout(benchmark::State& state)
 } // namespace
 
 BENCHMARK(drawing<graphs::PlotWaveforms>)->Apply(drawingArgs);
-BENCHMARK(drawing<graphs::PlotWaveformsSegmentBySegment>)->Apply(drawingArgs);
+BENCHMARK(drawing<PlotWaveformsSegmentBySegment>)->Apply(drawingArgs);
 BENCHMARK(grafico)->Unit(benchmark::kMillisecond);
 BENCHMARK(readout)->Arg(10'000)->Arg(calc::Module1::MaxN)->ArgName("N")->Unit(benchmark::kMicrosecond);

@@ -1,6 +1,7 @@
 #include "graphs/plotwaveforms.h"
 
 #include "calc/module1.h"
+#include "graphs/plotgeometry.h"
 #include "graphs/plotscale.h"
 #include "graphs/rangeextremes.h"
 
@@ -27,14 +28,16 @@ const QColor lightOrange(255, 224, 192);
 
 struct Curve {
     const calc::Samples* values;
-    double fullScale; // the value drawn 48 units above the baseline
+    double fullScale; // the value drawn a full scale above the baseline
     double baseline;
     QColor colour;
 };
 
 std::array<Curve, 3> curvesOf(const calc::Module1& m)
 {
-    return {{{&m.id, m.IdPicco, 50, red}, {&m.VoNoC, m.Vp, 0.1, green}, {&m.Vc, m.Vomax, 0.1, blue}}};
+    return {{{&m.id, m.IdPicco, CurrentBaseline, red},
+             {&m.VoNoC, m.Vp, VoltageBaseline, green},
+             {&m.Vc, m.Vomax, VoltageBaseline, blue}}};
 }
 
 void line(QPainter& painter, const PlotScale& s, float x1, float y1, float x2, float y2)
@@ -56,9 +59,11 @@ void drawTicks(QPainter& painter, const PlotScale& s)
 void drawBaselines(QPainter& painter, const PlotScale& s)
 {
     painter.setPen(QPen(red, 0));
-    line(painter, s, 0, 50, 100, 50);
+    const auto current = static_cast<float>(CurrentBaseline);
+    line(painter, s, 0, current, 100, current);
     painter.setPen(QPen(blue, 0));
-    line(painter, s, 0, 0.1F, 100, 0.1F);
+    const auto voltage = static_cast<float>(VoltageBaseline);
+    line(painter, s, 0, voltage, 100, voltage);
 }
 
 // Pixel row of a sample value of the curve: the same in every slot, and
@@ -66,7 +71,7 @@ void drawBaselines(QPainter& painter, const PlotScale& s)
 // extreme rows.
 int rowOf(const Curve& c, double value, const PlotScale& s)
 {
-    const double y = value * 48 / c.fullScale + c.baseline;
+    const double y = value * FullScale / c.fullScale + c.baseline;
     return s.row(static_cast<float>(y));
 }
 
@@ -89,28 +94,35 @@ struct Run {
     int column;
 };
 
-// The runs of a slot. Columns never fall as k grows, so each run's end is
-// found by galloping and bisection instead of by placing every sample.
+// The last sample from first on that lies in the same column. Columns never
+// fall as k grows, so it is found by galloping and bisection instead of by
+// placing every sample.
+std::int32_t lastInColumn(const SlotColumns& columnOf, std::int32_t N, std::int32_t first, int column)
+{
+    std::int32_t inside = first;  // known to lie in the column
+    std::int32_t outside = N + 1; // known to lie beyond it, or past the end
+    for (std::int32_t step = 1; step <= N - inside; step *= 2) {
+        if (columnOf(inside + step) != column) {
+            outside = inside + step;
+            break;
+        }
+        inside += step;
+    }
+    while (outside - inside > 1) {
+        const std::int32_t mid = inside + (outside - inside) / 2;
+        (columnOf(mid) == column ? inside : outside) = mid;
+    }
+    return inside;
+}
+
 void runsOf(const SlotColumns& columnOf, std::int32_t N, std::vector<Run>& runs)
 {
     runs.clear();
     for (std::int32_t first = 0; first <= N;) {
         const int column = columnOf(first);
-        std::int32_t inside = first;  // known to lie in the column
-        std::int32_t outside = N + 1; // known to lie beyond it, or past the end
-        for (std::int32_t step = 1; step <= N - inside; step *= 2) {
-            if (columnOf(inside + step) != column) {
-                outside = inside + step;
-                break;
-            }
-            inside += step;
-        }
-        while (outside - inside > 1) {
-            const std::int32_t mid = inside + (outside - inside) / 2;
-            (columnOf(mid) == column ? inside : outside) = mid;
-        }
-        runs.push_back({first, inside, column});
-        first = inside + 1;
+        const std::int32_t last = lastInColumn(columnOf, N, first, column);
+        runs.push_back({first, last, column});
+        first = last + 1;
     }
 }
 
@@ -145,6 +157,84 @@ private:
     int height_;
 };
 
+// Draws one curve over one slot from the slot's column runs.
+class SlotCurve {
+public:
+    SlotCurve(const Curve& curve, const RangeExtremes<double>& extremes, const PlotScale& s)
+        : curve_(curve), extremes_(extremes), s_(s)
+    {
+    }
+
+    void draw(const std::vector<Run>& runs, std::int32_t N, const Spans& spans, QPainter& painter,
+              std::vector<QLine>& joins) const
+    {
+        joins.clear();
+        for (std::size_t r = 0; r < runs.size(); ++r) {
+            // A slot's last sample alone in its column is left to the
+            // painter: a shallow segment may end short of its end pixel.
+            const bool lastAlone = r > 0 && runs[r].first == N;
+            if (!lastAlone) {
+                stretch(runs[r], spans);
+            }
+            if (r > 0) {
+                join(runs[r - 1], runs[r], lastAlone, joins);
+            }
+        }
+        painter.setPen(QPen(curve_.colour, 0));
+        painter.drawLines(joins.data(), static_cast<int>(joins.size()));
+    }
+
+private:
+    // The segments inside one column are vertical and cover the stretch from
+    // its lowest to its highest sample, both ends included.
+    void stretch(const Run& run, const Spans& spans) const
+    {
+        const auto e = extremes_.over(run.first, run.last);
+        const int a = rowOf(curve_, e.lowest, s_);
+        const int b = rowOf(curve_, e.highest, s_);
+        spans.draw(run.column, std::min(a, b), std::max(a, b), curve_.colour.rgb());
+    }
+
+    // The segment from the last sample of a column to the first of the next.
+    // It always covers its start pixel; between neighbouring pixels it covers
+    // nothing the two stretches do not, so only the others are kept.
+    void join(const Run& before, const Run& after, bool lastAlone, std::vector<QLine>& joins) const
+    {
+        const calc::Samples& values = *curve_.values;
+        const QPoint from(before.column, rowOf(curve_, values[before.last], s_));
+        const QPoint to(after.column, rowOf(curve_, values[after.first], s_));
+        if (lastAlone || to.x() - from.x() > 1 || std::abs(to.y() - from.y()) > 1) {
+            joins.emplace_back(from, to);
+        }
+    }
+
+    const Curve& curve_;
+    const RangeExtremes<double>& extremes_;
+    const PlotScale& s_;
+};
+
+void drawCurves(const calc::Module1& m, const PlotScale& s, QImage& image, QPainter& painter)
+{
+    const Spans spans(image);
+    const auto curves = curvesOf(m);
+    std::vector<RangeExtremes<double>> extremes;
+    std::vector<SlotCurve> slotCurves;
+    extremes.reserve(curves.size());
+    slotCurves.reserve(curves.size());
+    for (const Curve& c : curves) {
+        extremes.emplace_back(c.values->data(), static_cast<std::size_t>(m.N) + 1);
+        slotCurves.emplace_back(c, extremes.back(), s);
+    }
+    std::vector<Run> runs;
+    std::vector<QLine> joins;
+    for (int p = 1; p <= m.Np; ++p) {
+        runsOf(SlotColumns{m, s, p}, m.N, runs);
+        for (const SlotCurve& c : slotCurves) {
+            c.draw(runs, m.N, spans, painter, joins);
+        }
+    }
+}
+
 } // namespace
 
 PlotScale scaleOf(const QImage& image)
@@ -161,77 +251,7 @@ void PlotWaveforms(const calc::Module1& m, QImage& image)
     painter.setRenderHint(QPainter::Antialiasing, false);
     drawTicks(painter, s);
     if (m.Np >= 1 && m.N >= 1) {
-        const Spans spans(image);
-        const auto curves = curvesOf(m);
-        std::vector<RangeExtremes<double>> extremes;
-        extremes.reserve(curves.size());
-        for (const Curve& c : curves) {
-            extremes.emplace_back(c.values->data(), static_cast<std::size_t>(m.N) + 1);
-        }
-        std::vector<Run> runs;
-        std::vector<QLine> joins;
-        for (int p = 1; p <= m.Np; ++p) {
-            runsOf(SlotColumns{m, s, p}, m.N, runs);
-            for (std::size_t c = 0; c < curves.size(); ++c) {
-                // The segments inside one column are vertical and cover the
-                // stretch from its lowest to its highest sample, both ends
-                // included.
-                const Curve& curve = curves[c];
-                const calc::Samples& values = *curve.values;
-                const QRgb colour = curve.colour.rgb();
-                joins.clear();
-                for (std::size_t r = 0; r < runs.size(); ++r) {
-                    // A slot's last sample alone in its column is left to the
-                    // painter: a shallow segment may end short of its end pixel.
-                    const bool lastAlone = r > 0 && runs[r].first == m.N;
-                    if (!lastAlone) {
-                        const auto e = extremes[c].over(runs[r].first, runs[r].last);
-                        const int a = rowOf(curve, e.lowest, s);
-                        const int b = rowOf(curve, e.highest, s);
-                        spans.draw(runs[r].column, std::min(a, b), std::max(a, b), colour);
-                    }
-                    if (r == 0) {
-                        continue;
-                    }
-                    // The segment from the last sample of a column to the first
-                    // of the next. It always covers its start pixel; between
-                    // neighbouring pixels it covers nothing the two stretches
-                    // do not.
-                    const QPoint from(runs[r - 1].column, rowOf(curve, values[runs[r - 1].last], s));
-                    const QPoint to(runs[r].column, rowOf(curve, values[runs[r].first], s));
-                    if (lastAlone || to.x() - from.x() > 1 || std::abs(to.y() - from.y()) > 1) {
-                        joins.emplace_back(from, to);
-                    }
-                }
-                painter.setPen(QPen(curve.colour, 0));
-                painter.drawLines(joins.data(), static_cast<int>(joins.size()));
-            }
-        }
-    }
-    drawBaselines(painter, s);
-}
-
-void PlotWaveformsSegmentBySegment(const calc::Module1& m, QImage& image)
-{
-    const PlotScale s = scaleOf(image);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    drawTicks(painter, s);
-    if (m.Np >= 1 && m.N >= 1) {
-        const auto curves = curvesOf(m);
-        std::vector<QPoint> points(static_cast<std::size_t>(m.N) + 1);
-        for (int p = 1; p <= m.Np; ++p) {
-            const SlotColumns columnOf{m, s, p};
-            for (const Curve& c : curves) {
-                for (std::int32_t k = 0; k <= m.N; ++k) {
-                    points[k] = QPoint(columnOf(k), rowOf(c, (*c.values)[k], s));
-                }
-                painter.setPen(QPen(c.colour, 0));
-                for (std::int32_t k = 0; k < m.N; ++k) {
-                    painter.drawLine(points[k], points[k + 1]);
-                }
-            }
-        }
+        drawCurves(m, s, image, painter);
     }
     drawBaselines(painter, s);
 }

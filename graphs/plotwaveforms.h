@@ -23,10 +23,7 @@ void PlotWaveforms(const calc::Module1& m, QImage& image);
 // The bare background of the plot area, of the given device pixels.
 QImage blankPlot(const QSize& devicePixels);
 
-// The same picture with one drawLine per segment: the yardstick for the
-// drawing above, in the tests and the benchmarks.
-void PlotWaveformsSegmentBySegment(const calc::Module1& m, QImage& image);
-
+// The user scale over all of the image's pixels.
 PlotScale scaleOf(const QImage& image);
 
 } // namespace graphs

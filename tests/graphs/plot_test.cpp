@@ -3,6 +3,8 @@
 #include "graphs/plotscale.h"
 #include "graphs/plotwaveforms.h"
 #include "tests/calc/messagelog.h"
+#include "tests/support/pixels.h"
+#include "tests/support/referencedrawing.h"
 
 #include <QImage>
 
@@ -35,26 +37,10 @@ calc::Module1 pressed(const char* Text7, const calc::CircuitTexts& texts = {})
     return m;
 }
 
-int count(const QImage& image, QRgb colour, int row = -1)
+// The pixels of the given colour in one row of the image.
+int inRow(const QImage& image, QRgb colour, int row)
 {
-    int n = 0;
-    for (int y = row < 0 ? 0 : row; y <= (row < 0 ? image.height() - 1 : row); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            n += image.pixel(x, y) == colour;
-        }
-    }
-    return n;
-}
-
-int differingPixels(const QImage& a, const QImage& b)
-{
-    int n = 0;
-    for (int y = 0; y < a.height(); ++y) {
-        for (int x = 0; x < a.width(); ++x) {
-            n += a.pixel(x, y) != b.pixel(x, y);
-        }
-    }
-    return n;
+    return countPixels(image, colour, pixelRow(image, row));
 }
 
 TEST(Plot, ReducedLinesCoverExactlyThePixelsOfTheSegments)
@@ -87,7 +73,7 @@ TEST(Plot, ReducedLinesCoverExactlyThePixelsOfTheSegments)
                 QImage shipped = blankImage(size.width(), size.height());
                 QImage reference = blankImage(size.width(), size.height());
                 graphs::PlotWaveforms(m, shipped);
-                graphs::PlotWaveformsSegmentBySegment(m, reference);
+                PlotWaveformsSegmentBySegment(m, reference);
                 ASSERT_TRUE(shipped == reference) << differingPixels(shipped, reference) << " pixels differ, N=" << N
                                                   << " Np=" << Np << " shape=" << shape;
                 ++cases;
@@ -104,23 +90,20 @@ TEST(Plot, DefaultGraphPeaksBaselinesAndSlots)
     graphs::PlotWaveforms(m, image);
     const graphs::PlotScale s = graphs::scaleOf(image);
 
-    EXPECT_EQ(count(image, red, s.row(50)), image.width()) << "the red baseline spans the width";
-    EXPECT_EQ(count(image, blue, s.row(0.1F)), image.width()) << "so does the blue one";
-    EXPECT_GE(count(image, red, s.row(98)), 4) << "a current peak in each period";
-    EXPECT_EQ(count(image, red, s.row(98) - 1), 0) << "and nothing above it";
-    EXPECT_GE(count(image, blue, s.row(48.1F)) + count(image, green, s.row(48.1F)), 4);
-    EXPECT_EQ(count(image, blue, s.row(48.1F) - 1) + count(image, green, s.row(48.1F) - 1), 0);
+    EXPECT_EQ(inRow(image, red, s.row(50)), image.width()) << "the red baseline spans the width";
+    EXPECT_EQ(inRow(image, blue, s.row(0.1F)), image.width()) << "so does the blue one";
+    EXPECT_GE(inRow(image, red, s.row(98)), 4) << "a current peak in each period";
+    EXPECT_EQ(inRow(image, red, s.row(98) - 1), 0) << "and nothing above it";
+    EXPECT_GE(inRow(image, blue, s.row(48.1F)) + inRow(image, green, s.row(48.1F)), 4);
+    EXPECT_EQ(inRow(image, blue, s.row(48.1F) - 1) + inRow(image, green, s.row(48.1F) - 1), 0);
 
     // Where the generator is negative the half-wave lies on the baseline,
     // drawn over by it: no green pixel over the middle half of any slot.
     for (int p = 0; p < 4; ++p) {
-        for (int x = s.column(25.0F * p + 6.5F); x <= s.column(25.0F * p + 18.5F); ++x) {
-            for (int y = 0; y < image.height(); ++y) {
-                ASSERT_NE(image.pixel(x, y), green) << x << "," << y;
-            }
-        }
+        const QRect middle(QPoint(s.column(25.0F * p + 6.5F), 0), QPoint(s.column(25.0F * p + 18.5F), image.height()));
+        EXPECT_EQ(countPixels(image, green, middle), 0) << "slot " << p;
     }
-    EXPECT_GT(count(image, green), 500);
+    EXPECT_GT(countPixels(image, green), 500);
     // Tick marks: 20 on the left edge, 5 on the bottom.
     EXPECT_EQ(image.pixel(0, s.row(5)), qRgb(0, 0, 0));
     EXPECT_EQ(image.pixel(s.column(25), s.row(0.5F)), qRgb(0, 0, 0));
@@ -132,14 +115,14 @@ TEST(Plot, NoPeriodsDrawsOnlyTicksAndBaselines)
     QImage image = blankImage();
     graphs::PlotWaveforms(m, image);
     const graphs::PlotScale s = graphs::scaleOf(image);
-    const int ticks = count(image, qRgb(0, 0, 0));
+    const int ticks = countPixels(image, qRgb(0, 0, 0));
     // The red baseline covers the tick at 50, the blue one a row of each
     // bottom tick.
     EXPECT_EQ(ticks, 19 * (s.column(0.2F) + 1) + 5 * (s.row(0) - s.row(0.5F)));
-    EXPECT_EQ(count(image, red), image.width());
-    EXPECT_EQ(count(image, blue), image.width());
-    EXPECT_EQ(count(image, green), 0);
-    EXPECT_EQ(count(image, background) + ticks + 2 * image.width(), image.width() * image.height());
+    EXPECT_EQ(countPixels(image, red), image.width());
+    EXPECT_EQ(countPixels(image, blue), image.width());
+    EXPECT_EQ(countPixels(image, green), 0);
+    EXPECT_EQ(countPixels(image, background) + ticks + 2 * image.width(), image.width() * image.height());
 }
 
 TEST(Plot, ScaleMapsEdgesToEdgePixelsAndBack)
