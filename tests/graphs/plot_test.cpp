@@ -40,7 +40,7 @@ calc::Module1 pressed(const char* Text7, const calc::CircuitTexts& texts = {})
 // The pixels of the given colour in one row of the image.
 int inRow(const QImage& image, QRgb colour, int row)
 {
-    return countPixels(image, colour, pixelRow(image, row));
+    return countPixels(image, colour, QRect(0, row, image.width(), 1));
 }
 
 TEST(Plot, ReducedLinesCoverExactlyThePixelsOfTheSegments)
@@ -74,8 +74,7 @@ TEST(Plot, ReducedLinesCoverExactlyThePixelsOfTheSegments)
                 QImage reference = blankImage(size.width(), size.height());
                 graphs::PlotWaveforms(m, shipped);
                 PlotWaveformsSegmentBySegment(m, reference);
-                ASSERT_TRUE(shipped == reference) << differingPixels(shipped, reference) << " pixels differ, N=" << N
-                                                  << " Np=" << Np << " shape=" << shape;
+                ASSERT_TRUE(shipped == reference) << "N=" << N << " Np=" << Np << " shape=" << shape;
                 ++cases;
             }
         }
