@@ -42,12 +42,17 @@ TEST(GraphPress, RefusalsLeaveTheModuleForTheGraphOnScreen)
         const char* periods;
         const char* message;
     };
-    const Row rows[] = {{{}, "", msg::MissingNp},        {{}, "4 ", msg::InvalidNp},
+    const Row rows[] = {{{}, "", msg::MissingNp},
+                        {{}, "4 ", msg::InvalidNp},
                         {{.f = ""}, "", msg::MissingF}, // the first bad field only
-                        {{}, "32767.5", msg::BadNp},     {{}, "-40000", msg::BadNp},
-                        {{}, "1E999", msg::BadNp},       {{.Vp = "0"}, "4", msg::ZeroVp},
-                        {{.Vp = "-"}, "4", msg::ZeroVp}, {{.f = "0"}, "4", msg::BadF},
-                        {{.N = "0"}, "4", msg::BadN}};
+                        {{}, "32767.5", msg::BadNp},
+                        {{}, "-40000", msg::BadNp},
+                        {{}, "1E999", msg::BadNp},
+                        {{.Vp = "0"}, "4", msg::ZeroVp},
+                        {{.Vp = "-"}, "4", msg::ZeroVp},
+                        {{.f = "0"}, "4", msg::BadF},
+                        {{.N = "0"}, "4", msg::BadN},
+                        {{.Vp = "3E307", .C = "11"}, "4", msg::NotFinite}}; // 48 units of Vp lie beyond a double
     for (const Row& row : rows) {
         calc::Module1 m;
         MessageLog log;
