@@ -66,9 +66,11 @@ TEST(Plot, ReducedLinesCoverExactlyThePixelsOfTheSegments)
                     m.Vc[k] = shape == 0 ? std::sin(3 * phase) : shape == 1 ? noise(random) : (k / 5) % 3 - 1.0;
                     m.VoNoC[k] = shape == 2 ? noise(random) : std::max(0.0, std::cos(phase));
                 }
+                // Three different scales, so that a curve drawn to another's
+                // scale shows.
                 m.IdPicco = 1;
-                m.Vomax = 1;
-                m.Vp = 1;
+                m.Vomax = 0.9;
+                m.Vp = 1.1;
                 const QSize size = cases % 2 ? QSize(989, 581) : QSize(1978, 1162);
                 QImage shipped = blankImage(size.width(), size.height());
                 QImage reference = blankImage(size.width(), size.height());
