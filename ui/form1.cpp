@@ -6,9 +6,11 @@
 #include "graphs/graphpress.h"
 #include "ui/appicon.h"
 #include "ui/circuitdrawing.h"
+#include "ui/contextmenu.h"
 #include "ui/decimalseparator.h"
 #include "ui/form2.h"
 #include "ui/messagebox.h"
+#include "ui/modelnotes.h"
 #include "ui/programfont.h"
 #include "ui/twips.h"
 #include "ui/waitcursor.h"
@@ -17,6 +19,7 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
+#include <QShortcut>
 
 #include <utility>
 
@@ -138,6 +141,7 @@ void Form1::build()
         box->setTextInteractionFlags(Qt::TextSelectableByMouse);
         box->setFocusPolicy(Qt::NoFocus);
         box->setAccessibleDescription(QString::fromLatin1(description));
+        addCopyMenu(box);
         return box;
     };
     const auto button = [this](const char* name, QRect r, QColor colour) {
@@ -148,6 +152,12 @@ void Form1::build()
                                         "QPushButton:pressed { border-style: inset; }"
                                         "QPushButton:focus { border-color: #404040; }")
                              .arg(colour.name()));
+        // Return and Enter press the focused button as Space does; no repeats
+        // while the key is held, as with Space.
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+            auto* press = new QShortcut(key, b, b, &QPushButton::click, Qt::WidgetShortcut);
+            press->setAutoRepeat(false);
+        }
         return b;
     };
 
@@ -192,6 +202,7 @@ void Form1::build()
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
+    new QShortcut(Qt::Key_F1, this, this, &Form1::showModelNotes);
 }
 
 calc::CircuitTexts Form1::circuitTexts() const
@@ -217,6 +228,11 @@ Form2* Form1::graphWindow()
         form2_ = new Form2(module_);
     }
     return form2_.data();
+}
+
+void Form1::showModelNotes()
+{
+    messageBoxFor(this, QString::fromUtf8(ModelNotesTitle))(ModelNotes);
 }
 
 void Form1::Command1_Click()

@@ -38,6 +38,8 @@ public:
 private:
     void build();
     calc::CircuitTexts circuitTexts() const;
+    // F1: what the model assumes.
+    void showModelNotes();
     char separator() const;
 
     calc::Module1& module_;

@@ -1,15 +1,26 @@
 #include "ui/form2.h"
 
 #include "graphs/plotwaveforms.h"
+#include "graphs/pngfile.h"
 #include "graphs/readout.h"
 #include "ui/appicon.h"
+#include "ui/contextmenu.h"
 #include "ui/decimalseparator.h"
+#include "ui/messagebox.h"
 #include "ui/plotarea.h"
 #include "ui/programfont.h"
 #include "ui/twips.h"
 
+#include <QAction>
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QShortcut>
 #include <QToolTip>
+
+#include <utility>
 
 namespace ui {
 
@@ -39,9 +50,15 @@ QLabel* label(QWidget* parent, const char* name, QRect r, const char* text)
     return l;
 }
 
+QString askWithDialog(QWidget* parent)
+{
+    return QFileDialog::getSaveFileName(parent, QStringLiteral("Salva immagine"), QStringLiteral("grafico.png"),
+                                        QStringLiteral("Immagine PNG (*.png)"));
+}
+
 } // namespace
 
-Form2::Form2(const calc::Module1& module) : module_(module)
+Form2::Form2(const calc::Module1& module) : module_(module), show_(messageBoxFor(this)), askSavePath_(askWithDialog)
 {
     setObjectName(QStringLiteral("Form2"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -71,12 +88,40 @@ Form2::Form2(const calc::Module1& module) : module_(module)
     label(this, "Label2", twipRect(15720, 2280, 1695, 255), "corrente nel diodo");
     label(this, "Label3", twipRect(15720, 6120, 1815, 255), "tensione sul carico");
 
+    // The shortcuts belong to the window, so they work without the menu.
+    auto* copy = new QAction(QStringLiteral("Copia immagine"), this);
+    copy->setShortcut(Qt::CTRL | Qt::Key_C);
+    connect(copy, &QAction::triggered, this, &Form2::copyPlot);
+    auto* save = new QAction(QStringLiteral("Salva immagine…"), this);
+    save->setShortcut(Qt::CTRL | Qt::Key_S);
+    connect(save, &QAction::triggered, this, &Form2::savePlot);
+    addActions({copy, save});
+    Picture1->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(Picture1, &QWidget::customContextMenuRequested, this, [this, copy, save](QPoint at) {
+        popUpMenu(Picture1, at, {copy, save});
+    });
+    new QShortcut(Qt::Key_Escape, this, this, &QWidget::close);
+
     Picture1->setFocus();
+}
+
+void Form2::setShowMessage(calc::ShowMessage show)
+{
+    show_ = std::move(show);
+}
+
+void Form2::setAskSavePath(AskSavePath ask)
+{
+    askSavePath_ = std::move(ask);
 }
 
 void Form2::showWaveforms()
 {
     Picture1->blank();
+    if (isMinimized()) {
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+        showNormal();
+    }
     show();
     raise();
     activateWindow();
@@ -93,6 +138,24 @@ void Form2::Picture1_MouseMove(float X, float Y, QPoint globalPosition)
     const QString tip = QString::fromStdString(*text);
     Picture1->setToolTip(tip);
     QToolTip::showText(globalPosition, tip, Picture1);
+}
+
+void Form2::copyPlot()
+{
+    QGuiApplication::clipboard()->setImage(Picture1->image());
+}
+
+void Form2::savePlot()
+{
+    const QString path = askSavePath_(this);
+    if (path.isEmpty()) {
+        return;
+    }
+    if (!graphs::writePng(Picture1->image(), path)) {
+        show_(QStringLiteral("Impossibile salvare l'immagine in\n%1\nNessun file è stato creato o modificato.")
+                  .arg(QDir::toNativeSeparators(path))
+                  .toStdString());
+    }
 }
 
 } // namespace ui

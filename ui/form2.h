@@ -1,7 +1,12 @@
 #pragma once
 
+#include "calc/showmessage.h"
+
 #include <QPoint>
+#include <QString>
 #include <QWidget>
+
+#include <functional>
 
 namespace calc {
 struct Module1;
@@ -13,20 +18,32 @@ class PlotArea;
 
 // The graph window: the plot area, the hint and the two-line legend. Moving
 // the mouse over the plot shows the time and the value under the pointer,
-// read from the module as it is at that moment.
+// read from the module as it is at that moment. A right-click on the plot,
+// Ctrl+C or Ctrl+S copies or saves the drawing; Esc closes the window.
 class Form2 : public QWidget {
     Q_OBJECT
 public:
     explicit Form2(const calc::Module1& module);
 
-    // Blanks the plot, brings the window to the front and draws the module's
-    // waveforms into it.
+    // Blanks the plot, brings the window to the front, restored if it was
+    // minimised, and draws the module's waveforms into it.
     void showWaveforms();
+
+    // Where a failed save is reported; tests capture it here.
+    void setShowMessage(calc::ShowMessage show);
+    // Asks for the file to save the plot into: empty when the user gives up.
+    // Tests answer in place of the file dialog here.
+    using AskSavePath = std::function<QString(QWidget* parent)>;
+    void setAskSavePath(AskSavePath ask);
 
 private:
     void Picture1_MouseMove(float X, float Y, QPoint globalPosition);
+    void copyPlot();
+    void savePlot();
 
     const calc::Module1& module_;
+    calc::ShowMessage show_;
+    AskSavePath askSavePath_;
     PlotArea* Picture1 = nullptr;
 };
 

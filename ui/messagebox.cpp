@@ -13,11 +13,10 @@ QString programTitle()
     return QStringLiteral("Raddrizzatore a singola semionda");
 }
 
-calc::ShowMessage messageBoxFor(QWidget* parent)
+calc::ShowMessage messageBoxFor(QWidget* parent, const QString& title)
 {
-    return [guard = QPointer<QWidget>(parent)](const std::string& text) {
-        QMessageBox box(QMessageBox::NoIcon, programTitle(), QString::fromStdString(text), QMessageBox::Ok,
-                        guard.data());
+    return [guard = QPointer<QWidget>(parent), title](const std::string& text) {
+        QMessageBox box(QMessageBox::NoIcon, title, QString::fromStdString(text), QMessageBox::Ok, guard.data());
         box.setWindowModality(Qt::ApplicationModal);
         // Some desktop themes put a picture on the OK button; the box has none.
         box.button(QMessageBox::Ok)->setIcon(QIcon());

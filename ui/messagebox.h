@@ -12,8 +12,9 @@ namespace ui {
 QString programTitle();
 
 // The program's message box: the text, one OK button, no icon, modal to the
-// whole application. The wait cursor of a running calculation steps aside
-// while the box is open.
-calc::ShowMessage messageBoxFor(QWidget* parent);
+// whole application, captioned with the program's title unless told
+// otherwise. The wait cursor of a running calculation steps aside while the
+// box is open.
+calc::ShowMessage messageBoxFor(QWidget* parent, const QString& title = programTitle());
 
 } // namespace ui

@@ -1,7 +1,6 @@
 #include "ui/appicon.h"
 #include "ui/circuitdrawing.h"
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QRect>
 
@@ -20,18 +19,8 @@ struct Pixel {
 
 class CircuitDrawingTest : public testing::Test {
 protected:
-    // Glyph rendering needs a font database, hence an application object.
-    static void SetUpTestSuite()
-    {
-        if (!QGuiApplication::instance()) {
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-            static int argc = 1;
-            static char name[] = "circuitdrawing_test";
-            static char* argv[] = {name, nullptr};
-            static QGuiApplication app(argc, argv);
-        }
-        image = ui::circuitDrawing();
-    }
+    // The application object of guitestmain.cpp gives the glyphs their fonts.
+    static void SetUpTestSuite() { image = ui::circuitDrawing(); }
     static QRgb at(int x, int y) { return image.pixel(x, y); }
     static inline QImage image;
 };

@@ -5,12 +5,17 @@
 #include "tests/ui/qstringprinter.h"
 #include "tests/ui/userinput.h"
 #include "ui/form1.h"
+#include "ui/form2.h"
 
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -62,22 +67,13 @@ TEST_F(Form1Test, OpensWithDefaultsEmptyResultsAndLayout)
     for (const char* box : resultBoxes) {
         EXPECT_TRUE(text(box).isEmpty()) << box;
     }
-    const std::pair<const char*, const char*> defaults[] = {
-        {"Text1", "10"},
-        {"Text2", "50"},
-        {"Text3", "10"},
-        {"Text4", "2000"},
-        {"Text5", "10000"},
-        {"Text6", "12"},
-        {"Text7", "4"},
-        {"Text8", "50"},
-        {"Text9", "500"},
-        {"Text10", "3600"},
-        {"Label42", "Diodo ideale: tensione nulla ai suoi capi quando è ON"},
-        {"Label11", "Ripple = Vomax - Vomin "}};
-    for (const auto& [name, value] : defaults) {
-        EXPECT_EQ(text(name), QString::fromUtf8(value)) << name;
-    }
+    QStringList shown;
+    for (const char* name : {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7", "Text8", "Text9", "Text10",
+                             "Label42", "Label11"})
+        shown << text(name);
+    EXPECT_EQ(shown.join('|'), QString::fromUtf8("10|50|10|2000|10000|12|4|50|500|3600|"
+                                                 "Diodo ideale: tensione nulla ai suoi capi quando è ON|"
+                                                 "Ripple = Vomax - Vomin "));
     EXPECT_EQ(child("Text1")->geometry(), QRect(472, 240, 127, 25));
     EXPECT_EQ(child("Command3")->geometry(), QRect(672, 88, 145, 41));
     EXPECT_EQ(child("Label10")->palette().color(QPalette::Window), QColor(192, 192, 255));
@@ -152,6 +148,51 @@ TEST_F(Form1Test, DesignFillsBoxesAndTurnsFieldsBlueForGood)
     ASSERT_EQ(log.shown.back(), msg::MissingDesignF);
     EXPECT_EQ(text("Label31"), "3,19E+03");
     EXPECT_EQ(text("Text1"), "12");
+}
+
+TEST_F(Form1Test, ReturnAndEnterPressTheFocusedButton)
+{
+    for (const char* name : {"Command1", "Command3", "Command2"}) {
+        auto* button = child<QPushButton>(name);
+        const QSignalSpy presses(button, &QPushButton::clicked);
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+            form.activateWindow(); // "Grafico" brought the graph window to the front
+            ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+            button->setFocus();
+            QTest::keyClick(button, key);
+        }
+        EXPECT_EQ(presses.count(), 2) << name;
+    }
+    EXPECT_FALSE(text("Label10").isEmpty() || text("Label29").isEmpty());
+    delete form.existingGraphWindow();
+}
+
+TEST_F(Form1Test, ResultBoxMenuCopiesTheBoxText)
+{
+    click("Command1");
+    click("Command3");
+    for (const char* box : resultBoxes) {
+        QMenu* menu = openContextMenu(child(box));
+        EXPECT_EQ(menuEntries(menu), QStringList{"Copia|"}) << box;
+        chooseEntry(menu, 0);
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), text(box)) << box;
+    }
+}
+
+TEST_F(Form1Test, F1ExplainsTheModelInABoxWithOK)
+{
+    QString shown;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->standardButtons(), QMessageBox::Ok);
+        shown = box->windowTitle() + '|' + box->text();
+        box->accept();
+    });
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+    EXPECT_TRUE(shown.startsWith("Informazioni|")) << shown.toStdString();
+    for (const char* says : {"diodo è considerato ideale", "N punti", "\"Verifica\""})
+        EXPECT_TRUE(shown.contains(QString::fromUtf8(says))) << says;
 }
 
 } // namespace

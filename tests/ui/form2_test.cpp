@@ -10,11 +10,14 @@
 #include "ui/form2.h"
 #include "ui/plotarea.h"
 
+#include <QClipboard>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -45,11 +48,20 @@ protected:
     ui::Form2* graph() { return form1->existingGraphWindow(); }
     ui::PlotArea* area() { return graph()->findChild<ui::PlotArea*>(QStringLiteral("Picture1")); }
     QImage plot() { return area()->image().copy(); }
+    void openGraph()
+    {
+        press("Command2");
+        graph()->setShowMessage(log.callback());
+        graph()->setAskSavePath([this](QWidget*) { return savePath; });
+        form1->hide(); // the offscreen screen stacks both windows at one place
+        ASSERT_TRUE(QTest::qWaitForWindowActive(graph()));
+    }
 
     ModalGuard guard;
     MessageLog log;
     calc::Module1 module;
     std::unique_ptr<ui::Form1> form1 = std::make_unique<ui::Form1>(module);
+    QString savePath; // what the save dialog answers
 };
 
 TEST_F(Form2Test, GraficoOpensOneWindowWithTheLayoutAndADrawing)
@@ -116,9 +128,7 @@ TEST_F(Form2Test, ClosedWindowIsRebuiltAndOutlivesTheMainWindow)
 TEST_F(Form2Test, MouseMotionOverThePlotSetsTheReadout)
 {
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
-    press("Command2");
-    form1->hide(); // the offscreen screen stacks both windows at one place
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(graph()));
+    openGraph();
     ui::PlotArea* plotArea = area();
     EXPECT_TRUE(plotArea->toolTip().isEmpty());
     QTest::mouseMove(plotArea, plotArea->widgetPosition(0, 0.05F).toPoint());
@@ -129,6 +139,60 @@ TEST_F(Form2Test, MouseMotionOverThePlotSetsTheReadout)
     EXPECT_TRUE(plotArea->toolTip().startsWith("t= 40000,00usec ; Vc(t) = 10,0")) << plotArea->toolTip().toStdString();
     QTest::mouseMove(plotArea, plotArea->widgetPosition(50, 0.05F).toPoint());
     EXPECT_TRUE(plotArea->toolTip().startsWith("t= 40000,00usec ; Vc(t)")) << "kept below the strip";
+}
+
+TEST_F(Form2Test, MenuAndShortcutsCopyAndSaveThePlot)
+{
+    openGraph();
+    EXPECT_EQ(menuEntries(openContextMenu(area())), QStringList({"Copia immagine|Ctrl+C", "Salva immagine…|Ctrl+S"}));
+    QTemporaryDir dir;
+    savePath = dir.filePath("grafico.png");
+    // Entry 0 copies, entry 1 saves; chosen in the menu or by its key alone.
+    const std::tuple<const char*, int, Qt::Key> rows[] = {
+        {"menu copy", 0, {}}, {"menu save", 1, {}}, {"Ctrl+C", 0, Qt::Key_C}, {"Ctrl+S", 1, Qt::Key_S}};
+    for (const auto& [how, entry, key] : rows) {
+        QGuiApplication::clipboard()->clear();
+        QFile::remove(savePath);
+        if (key != 0)
+            QTest::keyClick(graph(), key, Qt::ControlModifier);
+        else
+            chooseEntry(openContextMenu(area()), entry);
+        const QImage result = entry == 0 ? QGuiApplication::clipboard()->image() : QImage(savePath);
+        EXPECT_TRUE(result.convertToFormat(QImage::Format_RGB32) == plot()) << how;
+    }
+    EXPECT_EQ(log.shown.size(), 1u) << "nothing beside the time-constant warning";
+}
+
+TEST_F(Form2Test, FailedOrCancelledSaveLeavesTheTargetAsItWas)
+{
+    openGraph();
+    QTemporaryDir dir;
+    // So long a name that no temporary file fits beside it.
+    const QString crowded = dir.filePath(QString(251, 'g') + ".png");
+    ASSERT_TRUE(QImage(1, 1, QImage::Format_RGB32).save(crowded));
+    const std::pair<QString, std::size_t> rows[] = {{"", 0}, {dir.filePath("mancante/grafico.png"), 1}, {crowded, 1}};
+    for (const auto& [target, messages] : rows) {
+        log.shown.clear();
+        const qint64 before = QFileInfo(savePath = target).size();
+        QTest::keyClick(graph(), Qt::Key_S, Qt::ControlModifier);
+        EXPECT_EQ(log.shown.size(), messages) << target.toStdString();
+        EXPECT_EQ(QFileInfo(target).size(), before) << target.toStdString();
+    }
+}
+
+TEST_F(Form2Test, GraficoBringsBackAMinimisedWindowAndEscClosesIt)
+{
+    press("Command2");
+    QPointer<ui::Form2> window = graph();
+    window->showMinimized();
+    form1->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form1.get()));
+    press("Command2");
+    EXPECT_FALSE(window->isMinimized());
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window)) << "brought to the front";
+    QTest::keyClick(window, Qt::Key_Escape);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(window.isNull());
 }
 
 } // namespace
