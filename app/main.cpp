@@ -1,6 +1,7 @@
 #include "batch/commandline.h"
 #include "calc/module1.h"
 #include "ui/form1.h"
+#include "ui/translations.h"
 
 #include <QApplication>
 
@@ -11,6 +12,7 @@ int main(int argc, char* argv[])
         return batch::runCommandLine(argc, argv);
     }
     QApplication app(argc, argv);
+    ui::installQtTranslations(app);
     calc::Module1 module;
     ui::Form1 form1(module);
     form1.show();

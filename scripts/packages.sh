@@ -25,5 +25,7 @@ needPackages() {
 }
 
 # libcsv-dev: the RFC 4180 reader and writer of the command-line mode.
-BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev fonts-liberation2 libcsv-dev)
+# qt6-translations-l10n: Qt's own texts (context menus, file dialog) in the
+# user's language.
+BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev fonts-liberation2 libcsv-dev qt6-translations-l10n)
 TEST_PACKAGES=(googletest libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick libx11-dev)
