@@ -33,15 +33,13 @@ void* allocateSampleMemory(std::size_t bytes)
     if (raw == MAP_FAILED) {
         throw std::bad_alloc();
     }
-    const auto first = reinterpret_cast<std::uintptr_t>(raw);
-    const std::uintptr_t start = (first + HugePage - 1) / HugePage * HugePage;
-    if (start > first) {
-        munmap(raw, start - first);
+    const auto misalignment = reinterpret_cast<std::uintptr_t>(raw) % HugePage;
+    const std::size_t head = misalignment == 0 ? 0 : HugePage - misalignment;
+    if (head > 0) {
+        munmap(raw, head);
     }
-    if (start - first < HugePage) {
-        munmap(reinterpret_cast<void*>(start + size), HugePage - (start - first));
-    }
-    auto* p = reinterpret_cast<void*>(start);
+    char* p = static_cast<char*>(raw) + head;
+    munmap(p + size, HugePage - head);
     // Only advice: without huge pages the arrays work the same, more slowly.
     madvise(p, size, MADV_HUGEPAGE);
     return p;

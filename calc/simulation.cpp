@@ -17,6 +17,20 @@ void resize(Samples& a, std::size_t n)
     a.resize(n);
 }
 
+// The scans' comparisons, in their order: ties move to the later sample.
+void measure(Measured& m, double i, double vc)
+{
+    if (std::abs(i) >= m.IdPicco) {
+        m.IdPicco = std::abs(i);
+    }
+    if (std::abs(vc) >= m.Vomax) {
+        m.Vomax = std::abs(vc);
+    }
+    if (std::abs(vc) <= m.Vomin) {
+        m.Vomin = std::abs(vc);
+    }
+}
+
 } // namespace
 
 void Module1::CalcWaveforms()
@@ -77,19 +91,9 @@ void Module1::CalcSamples()
         VoNoC[k] = half;
 
         if (k == 0) {
-            m.IdPicco = i;
-            m.Vomax = vc;
-            m.Vomin = std::abs(vc);
+            m = {i, vc, std::abs(vc), 0};
         }
-        if (std::abs(i) >= m.IdPicco) {
-            m.IdPicco = std::abs(i);
-        }
-        if (std::abs(vc) >= m.Vomax) {
-            m.Vomax = std::abs(vc);
-        }
-        if (std::abs(vc) <= m.Vomin) {
-            m.Vomin = std::abs(vc);
-        }
+        measure(m, i, vc);
         if (k < N) {
             m.SumVc = dt * vc + m.SumVc;
         }

@@ -24,6 +24,35 @@ struct Number {
     long long magnitude = 0;
 };
 
+struct Exponent {
+    std::size_t end = 0; // where the exponent ends; where it began when there is none
+    long long value = 0;
+};
+
+// An exponent counts only with at least one digit: "1e" and "1e+" are 1.
+Exponent scanExponent(std::string_view s, std::size_t i)
+{
+    if (i >= s.size() || (s[i] != 'e' && s[i] != 'E')) {
+        return {i, 0};
+    }
+    std::size_t j = i + 1;
+    bool negative = false;
+    if (j < s.size() && (s[j] == '+' || s[j] == '-')) {
+        negative = s[j] == '-';
+        ++j;
+    }
+    long long exponent = 0;
+    const std::size_t firstDigit = j;
+    for (; j < s.size() && isDigit(s[j]); ++j) {
+        // Saturate: only the sign of the magnitude matters beyond this.
+        exponent = std::min(exponent * 10 + (s[j] - '0'), 1'000'000'000LL);
+    }
+    if (j == firstDigit) {
+        return {i, 0};
+    }
+    return {j, negative ? -exponent : exponent};
+}
+
 Number scanNumber(std::string_view s)
 {
     Number n;
@@ -59,23 +88,10 @@ Number scanNumber(std::string_view s)
     }
     n.end = i;
     n.magnitude = integerDigits > 0 ? integerDigits - 1 : -leadingFractionZeros - 1;
-    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
-        std::size_t j = i + 1;
-        bool negativeExponent = false;
-        if (j < s.size() && (s[j] == '+' || s[j] == '-')) {
-            negativeExponent = s[j] == '-';
-            ++j;
-        }
-        long long exponent = 0;
-        const std::size_t firstDigit = j;
-        for (; j < s.size() && isDigit(s[j]); ++j) {
-            // Saturate: only the sign of the magnitude matters beyond this.
-            exponent = std::min(exponent * 10 + (s[j] - '0'), 1'000'000'000LL);
-        }
-        if (j > firstDigit) {
-            n.end = j;
-            n.magnitude += negativeExponent ? -exponent : exponent;
-        }
+    const auto [end, exponent] = scanExponent(s, i);
+    if (end > i) {
+        n.end = end;
+        n.magnitude += exponent;
     }
     return n;
 }
