@@ -32,8 +32,8 @@ SteadyState continuous(double Vp, double f, double C, double R)
         (held(mid) > std::cos(w * mid) ? lo : hi) = mid;
     }
     const double t2 = hi;
-    const double area = std::sin(w * t1) / w + std::cos(w * t1) * RC * (1 - std::exp(-(t2 - t1) / RC)) -
-                        std::sin(w * t2) / w;
+    const double area =
+        std::sin(w * t1) / w + std::cos(w * t1) * RC * (1 - std::exp(-(t2 - t1) / RC)) - std::sin(w * t2) / w;
     // The current Vp*A*cos(wt + phi) peaks at wt = 2*pi - phi when the diode
     // conducts there, else where it starts to conduct.
     const double A = std::hypot(1 / R, w * C);
@@ -46,8 +46,8 @@ TEST(SteadyState, ShownResultsFollowTheContinuousCircuit)
 {
     int circuits = 0;
     for (const double wRC : {0.1, 0.3, 1.0, 3.0, 10.0, 30.0, 100.0, 1e3, 1e4, 1e5, 1e6}) {
-        for (const auto& [Vp, f, R] : {std::tuple{1.0, 10.0, 1e3}, std::tuple{230.0, 1e4, 47.0},
-                                       std::tuple{1000.0, 50.0, 1e6}}) {
+        for (const auto& [Vp, f, R] :
+             {std::tuple{1.0, 10.0, 1e3}, std::tuple{230.0, 1e4, 47.0}, std::tuple{1000.0, 50.0, 1e6}}) {
             calc::Module1 m;
             m.Vp = Vp;
             m.f = f;

@@ -85,7 +85,7 @@ TEST(Verification, RefusalsShowOneMessageAndChangeNothing)
                         {{.f = "1E-320"}, {msg::NotFinite}},
                         {{.f = "1E305", .N = "1000"}, {msg::NotFinite}},
                         {{.f = "1E10", .C = "1E-6", .R = "1E300"}, {msg::NotFinite}},
-                        {{.Vp = "1E308", .C = "1", .R = "1E6"}, {msg::NotFinite}},  // the ripple alone overflows
+                        {{.Vp = "1E308", .C = "1", .R = "1E6"}, {msg::NotFinite}},   // the ripple alone overflows
                         {{.Vp = "1E306", .C = "1E6", .R = "1E6"}, {msg::NotFinite}}, // the peak current alone
                         {{.Vp = "1E308", .C = "1E300"}, {msg::NotFinite}}};
     for (const Row& row : rows) {
