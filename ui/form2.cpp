@@ -50,10 +50,15 @@ QLabel* label(QWidget* parent, const char* name, QRect r, const char* text)
     return l;
 }
 
+// A name typed without an extension still gets ".png", so the file opens as
+// the picture it is.
 QString askWithDialog(QWidget* parent)
 {
-    return QFileDialog::getSaveFileName(parent, QStringLiteral("Salva immagine"), QStringLiteral("grafico.png"),
-                                        QStringLiteral("Immagine PNG (*.png)"));
+    QFileDialog dialog(parent, QStringLiteral("Salva immagine"), QString(), QStringLiteral("Immagine PNG (*.png)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("png"));
+    dialog.selectFile(QStringLiteral("grafico.png"));
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 
 } // namespace
