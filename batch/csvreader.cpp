@@ -21,46 +21,44 @@ struct Reading {
     std::exception_ptr exception;
 };
 
-bool isContinuation(unsigned char c)
+// Bytes in the sequence a lead byte opens; 0 for a byte that opens none.
+std::size_t sequenceLength(unsigned char lead)
 {
-    return (c & 0xC0) == 0x80;
+    if (lead < 0x80) {
+        return 1;
+    }
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        return 2;
+    }
+    if (lead >= 0xE0 && lead <= 0xEF) {
+        return 3;
+    }
+    return lead >= 0xF0 && lead <= 0xF4 ? 4 : 0;
 }
 
 // Well-formed UTF-8: shortest forms only, no surrogates, nothing past U+10FFFF.
 bool isUtf8(std::string_view s)
 {
+    constexpr std::array<unsigned long, 5> shortest = {0, 0, 0x80, 0x800, 0x10000};
     for (std::size_t i = 0; i < s.size();) {
-        const auto c = static_cast<unsigned char>(s[i]);
-        std::size_t length = 0;
-        unsigned long codePoint = 0;
-        if (c < 0x80) {
+        const auto lead = static_cast<unsigned char>(s[i]);
+        const std::size_t length = sequenceLength(lead);
+        if (length == 0 || s.size() - i < length) {
+            return false;
+        }
+        if (length == 1) {
             ++i;
             continue;
         }
-        if (c >= 0xC2 && c <= 0xDF) {
-            length = 2;
-            codePoint = c & 0x1FU;
-        } else if (c >= 0xE0 && c <= 0xEF) {
-            length = 3;
-            codePoint = c & 0x0FU;
-        } else if (c >= 0xF0 && c <= 0xF4) {
-            length = 4;
-            codePoint = c & 0x07U;
-        } else {
-            return false;
-        }
-        if (s.size() - i < length) {
-            return false;
-        }
+        unsigned long codePoint = lead & (0x7FU >> length);
         for (std::size_t k = 1; k < length; ++k) {
             const auto next = static_cast<unsigned char>(s[i + k]);
-            if (!isContinuation(next)) {
+            if ((next & 0xC0U) != 0x80) {
                 return false;
             }
             codePoint = (codePoint << 6U) | (next & 0x3FU);
         }
-        const unsigned long shortest = length == 2 ? 0x80 : length == 3 ? 0x800 : 0x10000;
-        if (codePoint < shortest || codePoint > 0x10FFFF || (codePoint >= 0xD800 && codePoint <= 0xDFFF)) {
+        if (codePoint < shortest[length] || codePoint > 0x10FFFF || (codePoint >= 0xD800 && codePoint <= 0xDFFF)) {
             return false;
         }
         i += length;
