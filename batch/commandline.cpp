@@ -40,8 +40,11 @@ int runCommandLine(const QStringList& arguments, std::istream& in, std::ostream&
         return fail(messages::BadArguments);
     }
     if (parser.isSet(help)) {
-        out << messages::Usage;
-        return out.flush() ? Computed : Unreadable;
+        if (!(out << messages::Usage).flush()) {
+            err << messages::Unwritable << '\n';
+            return Unreadable;
+        }
+        return Computed;
     }
     if (!parser.positionalArguments().isEmpty()) {
         return fail(messages::unexpectedArgument(parser.positionalArguments()[0].toStdString()));
