@@ -7,9 +7,9 @@
 #include "graphs/graphpress.h"
 #include "graphs/plotgeometry.h"
 #include "graphs/plotwaveforms.h"
+#include "graphs/pngfile.h"
 
 #include <QImage>
-#include <QSaveFile>
 #include <QSize>
 
 namespace batch {
@@ -27,10 +27,7 @@ int runGraph(const QString& file, std::istream& in, std::ostream& err)
     }
     QImage image = graphs::blankPlot(QSize(graphs::PlotWidth, graphs::PlotHeight));
     graphs::PlotWaveforms(m, image);
-    // The picture goes to a file beside the target that replaces it only once
-    // complete: a failure never leaves a damaged file, nor loses the old one.
-    QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly) || !image.save(&out, "PNG") || !out.commit()) {
+    if (!graphs::writePng(image, file)) {
         err << messages::unwritableFile(file.toStdString()) << '\n';
         return Unreadable;
     }
