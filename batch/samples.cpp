@@ -32,12 +32,8 @@ int runSamples(std::istream& in, std::ostream& out, std::ostream& err)
         out.write(buffer.data(), end - buffer.data());
         end = buffer.data();
     };
-    // The times the simulation used: the last sample stands at the end of the
-    // period, whatever k/(N*f) rounds to.
-    const double period = 1 / m.f;
-    const double samplesPerSecond = static_cast<double>(m.N) * m.f;
     for (std::int32_t k = 0; k <= m.N && out; ++k) {
-        const double t = k == m.N ? period : k / samplesPerSecond;
+        const double t = m.sampleTime(k);
         for (const double x : {t, m.id[k], m.Vc[k], m.VoNoC[k]}) {
             end = std::to_chars(end, buffer.data() + buffer.size(), x).ptr;
             *end++ = ',';

@@ -55,7 +55,6 @@ void Module1::CalcSamples()
     const double period = 1 / f;
     const double quarter = 1 / (f * 4);
     const double threeQuarters = 3 / (f * 4);
-    const double samplesPerSecond = static_cast<double>(N) * f;
     const double chargeFactor = (-C) * omega * Vp;
     const double loadFactor = Vp / R;
     const double heldVoltage = Vp * std::cos(omega * t1);
@@ -63,9 +62,7 @@ void Module1::CalcSamples()
 
     Measured m;
     for (std::int32_t k = 0; k <= N; ++k) {
-        // The last sample stands at the end of the period, whatever k/(N*f)
-        // rounds to.
-        const double t = k == N ? period : k / samplesPerSecond;
+        const double t = sampleTime(k);
         const bool conducting = (0 <= t && t <= t1) || (t2 < t && t <= period);
         const bool blocking = t1 < t && t <= t2;
         const bool generatorHigh = (0 <= t && t <= quarter) || (threeQuarters < t && t <= period);
