@@ -1,5 +1,4 @@
-// The real program on a real X display, driven as a user drives it: keys,
-// pointer and windows through xdotool, screenshots through ImageMagick.
+// The real program on a real X display, driven through xdotool and seen through ImageMagick's screenshots.
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -7,19 +6,17 @@
 
 // After the headers above, whose names Xlib's macros (Bool, Status) would hit.
 #include <X11/Xlib.h>
+#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cmath>
 #include <csignal>
-#include <functional>
+#include <cstdio>
 #include <numbers>
-#include <thread>
 
 namespace {
 
-using namespace std::chrono_literals;
 using std::numbers::pi;
 
 const std::string mainTitle = "Raddrizzatore a singola semionda";
@@ -33,27 +30,22 @@ const QRgb verifyColour = qRgb(192, 192, 255), black = qRgb(0, 0, 0), red = qRgb
 // the program among them: the tests hold a connection for their whole run.
 Display* display = nullptr;
 
-std::string run(const std::string& command)
+std::string xdotool(const std::string& arguments)
 {
     std::string out(1 << 16, '\0');
-    FILE* pipe = popen(command.c_str(), "r");
+    FILE* pipe = popen(("xdotool " + arguments).c_str(), "r");
     out.resize(std::fread(out.data(), 1, out.size(), pipe));
     pclose(pipe);
     return out;
 }
-void xdotool(const std::string& arguments)
+bool waitUntil(const auto& condition, int tries = 200)
 {
-    EXPECT_EQ(std::system(("xdotool " + arguments).c_str()), 0) << arguments;
-}
-bool waitUntil(const std::function<bool()>& condition, int tries = 200)
-{
-    return condition() || (tries > 0 && (std::this_thread::sleep_for(50ms), waitUntil(condition, tries - 1)));
+    return condition() || (tries > 0 && usleep(50000) == 0 && waitUntil(condition, tries - 1));
 }
 QImage shot()
 {
-    const std::string file = testing::UnitTest::GetInstance()->current_test_info()->name() + std::string(".png");
-    std::system(("import -window root " + file).c_str());
-    return QImage(QString::fromStdString(file)).convertToFormat(QImage::Format_RGB32);
+    std::system(("import -window root " + testing::TempDir() + "screen.png").c_str());
+    return QImage(QString::fromStdString(testing::TempDir() + "screen.png")).convertToFormat(QImage::Format_RGB32);
 }
 // Bounding box of the pixels in `area` that are (or, with `except`, are not) `colour`.
 QRect span(const QImage& image, QRect area, QRgb colour, bool except = false)
@@ -66,16 +58,11 @@ QRect span(const QImage& image, QRect area, QRgb colour, bool except = false)
     }
     return box;
 }
-// The text on a verification field or result box: what differs from its colour inside the frame.
-QRect ink(const QImage& image, QRect r)
-{
-    return span(image, r.adjusted(2, 2, -2, -2), verifyColour, true);
-}
 // What a window manager's close button sends; no command-line tool sends it.
 void closeWindow(unsigned long id)
 {
-    const Atom protocols = XInternAtom(display, "WM_PROTOCOLS", False);
-    XEvent event{.xclient = {ClientMessage, 0, False, display, id, protocols, 32, {}}};
+    XEvent event{
+        .xclient = {ClientMessage, 0, False, display, id, XInternAtom(display, "WM_PROTOCOLS", False), 32, {}}};
     event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
     XSendEvent(display, id, False, NoEventMask, &event);
     XFlush(display);
@@ -89,13 +76,11 @@ protected:
             GTEST_SKIP() << "no X display to open windows on";
         }
         ASSERT_TRUE(waitUntil([] { return display != nullptr || (display = XOpenDisplay(nullptr)) != nullptr; }));
-        if ((pid_ = fork()) == 0) {
-            // On xcb as from a desktop, and with the point as decimal separator.
-            unsetenv("QT_QPA_PLATFORM");
-            setenv("LC_ALL", "C.UTF-8", 1);
-            execl(RADDRIZZATORE_PROGRAM, RADDRIZZATORE_PROGRAM, nullptr);
-            _exit(127);
-        }
+        // On xcb as from a desktop, and with the point as decimal separator.
+        unsetenv("QT_QPA_PLATFORM");
+        setenv("LC_ALL", "C.UTF-8", 1);
+        char* argv[] = {const_cast<char*>(RADDRIZZATORE_PROGRAM), nullptr};
+        ASSERT_EQ(posix_spawn(&pid_, argv[0], nullptr, nullptr, argv, environ), 0);
         ASSERT_TRUE(waitUntil([&] { return shot().pixel(label10.center()) == verifyColour; })) << "no main window";
     }
     void TearDown() override
@@ -105,20 +90,19 @@ protected:
         }
     }
     bool running() { return pid_ > 0 && !exited_ && !(exited_ = waitpid(pid_, &status_, WNOHANG) == pid_); }
-    // What xdotool prints for the program's mapped windows of exactly this name, one line each.
+    // The program's mapped windows of exactly this name, one line each, and what `then` prints for them.
     std::string search(const std::string& name, const std::string& then = "")
     {
-        return run("xdotool search --all --onlyvisible --pid " + std::to_string(pid_) + " --name '^" + name + "$'" +
-                   then);
+        return xdotool("search --all --onlyvisible --pid " + std::to_string(pid_) + " --name '^" + name + "$'" + then);
     }
-    auto count(const std::string& name) { return std::ranges::count(search(name), '\n'); }
     // The default fields give too short a time constant: the warning comes first.
     void pressAndDismissWarning(const std::string& press)
     {
+        const std::string main = search(mainTitle);
         xdotool(press);
-        ASSERT_TRUE(waitUntil([&] { return count(mainTitle) == 2; })) << "no warning";
-        xdotool("sleep 0.3 key Return");
-        ASSERT_TRUE(waitUntil([&] { return count(mainTitle) == 1; })) << "warning still open";
+        ASSERT_TRUE(waitUntil([&] { return search(mainTitle) != main; })) << "no warning";
+        xdotool("sleep 0.5 key Return");
+        ASSERT_TRUE(waitUntil([&] { return search(mainTitle) == main; })) << "warning still open";
     }
 
     pid_t pid_ = -1;
@@ -130,18 +114,19 @@ TEST_F(RealWindow, KeyboardOnlyVerificationShowsTheResults)
 {
     // Without a window manager only a click gives the window the keyboard, in
     // Text1 again. Ten times the default Vp gives ten times the default results.
-    xdotool("mousemove 200 470 click 1 sleep 0.2 key ctrl+a type '100\t50\t10\t2000\t10000\t'");
+    xdotool("mousemove 200 470 click 1 sleep 0.5 key ctrl+a type '100\t50\t10\t2000\t10000\t'");
     pressAndDismissWarning("key space");
-    xdotool("key Tab"); // to Text7, which only the graph reads
+    xdotool("key Tab Tab"); // past Text7, which only the graph reads
     const std::pair<QRect, std::string> results[] = {
         {label10, "5.55E+04"}, {label13, "7.11E+01"}, {label22, "3.04E+02"}};
     for (const auto& [box, shows] : results) {
         // The box holds the same pixels as the same text typed into a field of its colour.
-        xdotool("key ctrl+a type '" + shows + "\t'");
+        xdotool("key shift+Tab ctrl+a type '" + shows + "\t'");
         const QImage image = shot();
+        // The text: what differs from the colour inside the frame.
+        const auto ink = [&](QRect r) { return image.copy(span(image, r.adjusted(2, 2, -2, -2), verifyColour, true)); };
         EXPECT_EQ(span(image, box.adjusted(-4, -4, 4, 4), verifyColour), box.adjusted(1, 1, -1, -1)) << shows;
-        EXPECT_EQ(image.copy(ink(image, box)), image.copy(ink(image, text7))) << "not " << shows;
-        xdotool("key shift+Tab");
+        EXPECT_EQ(ink(box), ink(text7)) << "not " << shows;
     }
 }
 
@@ -153,10 +138,12 @@ TEST_F(RealWindow, DesignPressWritesTheVerificationFieldsInBlue)
     const std::pair<QRect, bool> fields[] = {{text1, true}, {text2, true},  {text3, true},
                                              {text4, true}, {text5, false}, {text7, false}};
     for (const auto& [field, designed] : fields) {
-        // Blue text inside the field's frame and none past it; black only where not designed.
-        const QRect inner = field.adjusted(2, 2, -2, -2);
-        EXPECT_EQ(inner.contains(span(image, field.adjusted(-6, -6, 6, 6), blue)), designed) << field.y();
-        EXPECT_EQ(span(image, inner, black).isEmpty(), designed) << field.x() << "," << field.y();
+        // The field's colour fills it up to its frame; blue text stands inside that and none past it.
+        const QRect fill = span(image, field.adjusted(-4, -4, 4, 4), verifyColour);
+        EXPECT_TRUE(field.contains(fill) && fill.contains(field.adjusted(1, 2, -1, -1)))
+            << field.x() << "," << field.y();
+        EXPECT_EQ(field.adjusted(2, 2, -2, -2).contains(span(image, field.adjusted(-6, -6, 6, 6), blue)), designed)
+            << field.x() << "," << field.y();
     }
 }
 
@@ -171,23 +158,20 @@ TEST_F(RealWindow, GraphIsDrawnReadUnderThePointerAndOutlivesTheMainWindow)
     EXPECT_EQ(span(image, {26, 308, 989, 1}, red, true), QRect()) << "current baseline";
     EXPECT_EQ(span(image, {26, 597, 989, 1}, blue, true), QRect()) << "voltage baseline";
 
-    // Default circuit, generator Vp cos(wt): the diode stops conducting where
-    // its current would turn negative and starts again where the decaying load
-    // voltage meets the cosine. Angles wt; voltages in Vp, currents in Vp/R.
+    // Default circuit, generator Vp cos(wt): the diode stops where its current would turn negative and conducts
+    // again where the decaying load voltage meets the cosine. Angles wt, voltages in Vp, currents in Vp/R, heights
+    // in the plot's scale (0 at the bottom, 100 at the top).
     const double wRC = 2 * pi * 50 * 2000 * 10e-6, off = std::atan(1 / wRC);
     const auto decay = [&](double angle) { return std::cos(off) * std::exp(-(angle - off) / wRC); };
     double on = 3 * pi / 2;
     for (double step = pi / 4; step > 1e-9; step /= 2) {
         on += std::cos(on + step) < decay(on + step) ? step : 0;
     }
-    const double peakCurrent = -wRC * std::sin(on) + std::cos(on);
-    // Colour, angle and height in the plot's scale (0 at the bottom, 100 at the top).
     const std::tuple<QRgb, double, double> points[] = {
         {red, on, 98}, // the current's peak, at switch-on
-        {red, 11 * pi / 6, 50 + 48 * (wRC / 2 + std::cos(pi / 6)) / peakCurrent},
+        {red, 11 * pi / 6, 50 + 48 * (wRC / 2 + std::cos(pi / 6)) / (std::cos(on) - wRC * std::sin(on))},
         {blue, 0, 48.1}, // the load voltage's peak, at the generator's
         {blue, pi, 0.1 + 48 * decay(pi)},
-        {blue, on, 0.1 + 48 * std::cos(on)},
         {green, pi / 3, 24.1}}; // the half-wave falling through Vp/2
     for (const auto& [colour, angle, y] : points) {
         for (int p = 0; p < 4; ++p) {
@@ -197,7 +181,7 @@ TEST_F(RealWindow, GraphIsDrawnReadUnderThePointerAndOutlivesTheMainWindow)
     }
 
     closeWindow(main);
-    ASSERT_TRUE(waitUntil([&] { return count(mainTitle) == 0; })) << "main window still open";
+    ASSERT_TRUE(waitUntil([&] { return search(mainTitle).empty(); })) << "main window still open";
     // The readout is an untitled tooltip just below the pointer, holding text.
     xdotool("mousemove 299 200 sleep 0.1 mousemove 300 200");
     EXPECT_TRUE(waitUntil([&] {
