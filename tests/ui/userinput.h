@@ -4,52 +4,86 @@
 #include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
-#include <QString>
-#include <QStringList>
 #include <QTest>
-#include <QWidget>
+#include <QTimer>
 
-// A user replacing a field's text at the keyboard.
-inline void typeInto(QWidget& window, const char* field, const QString& text)
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+// What a user does in the windows and reads there.
+
+inline void PrintTo(const QString& s, std::ostream* os)
 {
-    auto* edit = window.findChild<QLineEdit*>(QString::fromLatin1(field));
-    ASSERT_NE(edit, nullptr) << field;
+    *os << '"' << s.toStdString() << '"';
+}
+
+// Answers every modal window nobody captured, so that a test fails instead of
+// hanging: notes its title, whether OK is its only button, and its text.
+struct ModalGuard {
+    ModalGuard()
+    {
+        QObject::connect(&timer, &QTimer::timeout, [this] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                const auto* box = qobject_cast<QMessageBox*>(modal);
+                seen << modal->windowTitle() + (box && box->standardButtons() == QMessageBox::Ok ? "|OK|" : "|") +
+                            (box ? box->text() : "");
+                modal->close();
+            }
+        });
+        timer.start(20);
+    }
+    QStringList seen;
+    QTimer timer;
+};
+
+// The captions of labels and buttons and the texts of fields, separated by spaces.
+inline QString texts(const QWidget& window, const QString& names)
+{
+    QStringList shown;
+    for (const QString& name : names.split(' '))
+        shown << window.findChild<QWidget*>(name)->property("text").toString();
+    return shown.join(' ');
+}
+
+// Replacing a field's text at the keyboard.
+inline void typeInto(QWidget& window, const QString& field, const QString& text)
+{
+    auto* edit = window.findChild<QLineEdit*>(field);
+    ASSERT_NE(edit, nullptr) << field.toStdString();
     edit->selectAll();
     QTest::keyClick(edit, Qt::Key_Delete);
     QTest::keyClicks(edit, text);
 }
 
-inline void clickButton(QWidget& window, const char* button)
+// Steps in turn, separated by spaces: "Text3=1,5" types into a field, "Command1"
+// clicks a button.
+inline void act(QWidget& window, const QString& steps)
 {
-    auto* b = window.findChild<QPushButton*>(QString::fromLatin1(button));
-    ASSERT_NE(b, nullptr) << button;
-    QTest::mouseClick(b, Qt::LeftButton);
+    for (const QString& step : steps.split(' ')) {
+        if (step.contains('='))
+            typeInto(window, step.section('=', 0, 0), step.section('=', 1));
+        else
+            QTest::mouseClick(window.findChild<QPushButton*>(step), Qt::LeftButton);
+    }
 }
 
-// A right-click in the middle of the widget, after any menu still open has
-// gone; the menu it opened, if any.
-inline QMenu* openContextMenu(QWidget* widget)
+// Right-clicks the middle of the widget and reads the menu that opens, each
+// entry with its shortcut after a bar; then clicks the entry chosen, if any.
+inline QStringList contextMenu(QWidget* widget, int choose = -1)
 {
-    if (QWidget* open = QApplication::activePopupWidget())
-        open->close();
     const QPoint at = widget->rect().center();
     QContextMenuEvent event(QContextMenuEvent::Mouse, at, widget->mapToGlobal(at));
     QApplication::sendEvent(widget, &event);
-    return qobject_cast<QMenu*>(QApplication::activePopupWidget());
-}
-
-// Each entry as the user reads it, its shortcut after a bar.
-inline QStringList menuEntries(const QMenu* menu)
-{
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     QStringList entries;
     for (const QAction* a : menu != nullptr ? menu->actions() : QList<QAction*>())
         entries << a->text() + '|' + a->shortcut().toString();
+    if (menu != nullptr && choose >= 0)
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(menu->actions().at(choose)).center());
+    else if (menu != nullptr)
+        menu->close();
     return entries;
-}
-
-inline void chooseEntry(QMenu* menu, int entry)
-{
-    ASSERT_NE(menu, nullptr);
-    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(menu->actions().at(entry)).center());
 }
