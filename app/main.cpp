@@ -1,4 +1,4 @@
-#include "batch/commandline.h"
+#include "app/batch/commandline.h"
 #include "calc/module1.h"
 #include "ui/form1.h"
 #include "ui/translations.h"

@@ -2,8 +2,8 @@
 // (reading the CSV, one press a row, writing the CSV), and the samples of one
 // period written by --campioni.
 
-#include "batch/samples.h"
-#include "batch/verificationtable.h"
+#include "app/batch/samples.h"
+#include "app/batch/verificationtable.h"
 
 #include <benchmark/benchmark.h>
 

@@ -7,10 +7,10 @@
 // a row whose status says so. The samples are N + 1 rows of four numbers
 // ending at t = 1/f.
 
-#include "batch/csvreader.h"
-#include "batch/designtable.h"
-#include "batch/samples.h"
-#include "batch/verificationtable.h"
+#include "app/batch/csvreader.h"
+#include "app/batch/designtable.h"
+#include "app/batch/samples.h"
+#include "app/batch/verificationtable.h"
 #include "calc/module1.h"
 #include "calc/rounding.h"
 #include "calc/val.h"

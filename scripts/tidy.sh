@@ -8,7 +8,7 @@ source scripts/packages.sh
 needPackages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" clang-tidy
 
 cmake --preset default >/dev/null
-mapfile -t files < <(git ls-files 'calc/*.cpp' 'graphs/*.cpp' 'batch/*.cpp' 'ui/*.cpp' 'app/*.cpp')
+mapfile -t files < <(git ls-files 'calc/*.cpp' 'graphs/*.cpp' 'ui/*.cpp' 'app/*.cpp' 'app/batch/*.cpp')
 # One file per run, two at a time (one per core). The findings go to
 # standard output; of standard error only what is not a count is kept.
 quietCounts() { grep -v -E '^[0-9]+ warnings? (generated|treated as errors)\.$' >&2 || true; }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "batch/csvreader.h"
+#include "app/batch/csvreader.h"
 
 #include <functional>
 #include <istream>

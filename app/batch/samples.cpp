@@ -1,8 +1,8 @@
-#include "batch/samples.h"
+#include "app/batch/samples.h"
 
-#include "batch/exitstatus.h"
-#include "batch/messages.h"
-#include "batch/singlerow.h"
+#include "app/batch/exitstatus.h"
+#include "app/batch/messages.h"
+#include "app/batch/singlerow.h"
 #include "calc/module1.h"
 #include "calc/verification.h"
 

@@ -1,8 +1,8 @@
-#include "batch/graphfile.h"
+#include "app/batch/graphfile.h"
 
-#include "batch/exitstatus.h"
-#include "batch/messages.h"
-#include "batch/singlerow.h"
+#include "app/batch/exitstatus.h"
+#include "app/batch/messages.h"
+#include "app/batch/singlerow.h"
 #include "calc/module1.h"
 #include "graphs/graphpress.h"
 #include "graphs/plotgeometry.h"

@@ -1,9 +1,9 @@
-#include "batch/table.h"
+#include "app/batch/table.h"
 
-#include "batch/columns.h"
-#include "batch/csvwriter.h"
-#include "batch/exitstatus.h"
-#include "batch/messages.h"
+#include "app/batch/columns.h"
+#include "app/batch/csvwriter.h"
+#include "app/batch/exitstatus.h"
+#include "app/batch/messages.h"
 
 #include <optional>
 

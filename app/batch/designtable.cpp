@@ -1,6 +1,6 @@
-#include "batch/designtable.h"
+#include "app/batch/designtable.h"
 
-#include "batch/table.h"
+#include "app/batch/table.h"
 #include "calc/design.h"
 #include "calc/module1.h"
 

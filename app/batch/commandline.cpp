@@ -1,11 +1,11 @@
-#include "batch/commandline.h"
+#include "app/batch/commandline.h"
 
-#include "batch/designtable.h"
-#include "batch/exitstatus.h"
-#include "batch/graphfile.h"
-#include "batch/messages.h"
-#include "batch/samples.h"
-#include "batch/verificationtable.h"
+#include "app/batch/designtable.h"
+#include "app/batch/exitstatus.h"
+#include "app/batch/graphfile.h"
+#include "app/batch/messages.h"
+#include "app/batch/samples.h"
+#include "app/batch/verificationtable.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>

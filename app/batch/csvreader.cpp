@@ -1,6 +1,6 @@
-#include "batch/csvreader.h"
+#include "app/batch/csvreader.h"
 
-#include "batch/messages.h"
+#include "app/batch/messages.h"
 
 #include <csv.h>
 

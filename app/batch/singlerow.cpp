@@ -1,7 +1,7 @@
-#include "batch/singlerow.h"
+#include "app/batch/singlerow.h"
 
-#include "batch/columns.h"
-#include "batch/messages.h"
+#include "app/batch/columns.h"
+#include "app/batch/messages.h"
 
 namespace batch {
 

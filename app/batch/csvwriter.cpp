@@ -1,4 +1,4 @@
-#include "batch/csvwriter.h"
+#include "app/batch/csvwriter.h"
 
 #include <csv.h>
 

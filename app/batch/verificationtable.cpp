@@ -1,6 +1,6 @@
-#include "batch/verificationtable.h"
+#include "app/batch/verificationtable.h"
 
-#include "batch/table.h"
+#include "app/batch/table.h"
 #include "calc/messages.h"
 #include "calc/module1.h"
 #include "calc/verification.h"

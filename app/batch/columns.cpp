@@ -1,6 +1,6 @@
-#include "batch/columns.h"
+#include "app/batch/columns.h"
 
-#include "batch/messages.h"
+#include "app/batch/messages.h"
 
 #include <algorithm>
 
