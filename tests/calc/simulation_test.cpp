@@ -61,26 +61,6 @@ TEST(Simulation, DefaultCircuitSwitchesOnTheGridPointAfterEachCrossing)
     }
 }
 
-TEST(Simulation, EdgeCasesOfThePeriod)
-{
-    // 10000/(10000*40.1) rounds above 1/40.1; the last sample must still count.
-    const calc::Module1 late = simulated({.f = 40.1});
-    EXPECT_NEAR(late.Vc[late.N], 10, 1e-9);
-    EXPECT_NEAR(late.VoNoC[late.N], 10, 1e-9);
-    // One sample a period: the capacitor stands at the peak.
-    const calc::Module1 one = simulated({.N = 1});
-    EXPECT_EQ(one.VoDC, 10);
-    EXPECT_EQ(one.Vomin, 10);
-    EXPECT_NEAR(one.IdPicco, 0.005, 1e-15);
-    // A generator of the other sign flips the waveforms, not their magnitudes.
-    const calc::Module1 positive = simulated({});
-    const calc::Module1 negative = simulated({.Vp = -10});
-    EXPECT_EQ(negative.Vomax, 10);
-    EXPECT_EQ(negative.Vomin, positive.Vomin);
-    EXPECT_EQ(negative.VoDC, -positive.VoDC);
-    EXPECT_EQ(negative.IdPicco, positive.IdPicco);
-}
-
 // Two sets of arrays at the largest N do not fit in 2.2 GB of address space;
 // one does, so every press must still succeed there.
 TEST(Simulation, LargestNRunsAgainWhereTwoSetsOfArraysDoNotFit)

@@ -121,22 +121,6 @@ TEST(Plot, DefaultGraphPeaksBaselinesAndSlots)
     EXPECT_EQ(image.pixel(s.column(25), s.row(0.5F)), qRgb(0, 0, 0));
 }
 
-TEST(Plot, NoPeriodsDrawsOnlyTicksAndBaselines)
-{
-    const calc::Module1 m = pressed("0");
-    QImage image = blankImage();
-    graphs::PlotWaveforms(m, image);
-    const graphs::PlotScale s = graphs::scaleOf(image);
-    const int ticks = countPixels(image, qRgb(0, 0, 0));
-    // The red baseline covers the tick at 50, the blue one a row of each
-    // bottom tick.
-    EXPECT_EQ(ticks, 19 * (s.column(0.2F) + 1) + 5 * (s.row(0) - s.row(0.5F)));
-    EXPECT_EQ(countPixels(image, red), image.width());
-    EXPECT_EQ(countPixels(image, blue), image.width());
-    EXPECT_EQ(countPixels(image, green), 0);
-    EXPECT_EQ(countPixels(image, background) + ticks + 2 * image.width(), image.width() * image.height());
-}
-
 TEST(Plot, ScaleMapsEdgesToEdgePixelsAndBack)
 {
     const graphs::PlotScale s{989, 581};
