@@ -120,13 +120,14 @@ TEST_F(RealWindow, KeyboardOnlyVerificationShowsTheResults)
     const std::pair<QRect, std::string> results[] = {
         {label10, "5.55E+04"}, {label13, "7.11E+01"}, {label22, "3.04E+02"}};
     for (const auto& [box, shows] : results) {
-        // The box holds the same pixels as the same text typed into a field of its colour.
+        // The same text pixels as Text7 holding that text: all that differs from the colour inside the frame.
         xdotool("key shift+Tab ctrl+a type '" + shows + "\t'");
         const QImage image = shot();
-        // The text: what differs from the colour inside the frame.
-        const auto ink = [&](QRect r) { return image.copy(span(image, r.adjusted(2, 2, -2, -2), verifyColour, true)); };
+        const auto text = [&](QRect r) {
+            return image.copy(span(image, r.adjusted(2, 2, -2, -2), verifyColour, true));
+        };
         EXPECT_EQ(span(image, box.adjusted(-4, -4, 4, 4), verifyColour), box.adjusted(1, 1, -1, -1)) << shows;
-        EXPECT_EQ(ink(box), ink(text7)) << "not " << shows;
+        EXPECT_EQ(text(box), text(text7)) << "not " << shows;
     }
 }
 
@@ -139,11 +140,10 @@ TEST_F(RealWindow, DesignPressWritesTheVerificationFieldsInBlue)
                                              {text4, true}, {text5, false}, {text7, false}};
     for (const auto& [field, designed] : fields) {
         // The field's colour fills it up to its frame; blue text stands inside that and none past it.
+        SCOPED_TRACE(testing::Message() << "field at " << field.x() << "," << field.y());
         const QRect fill = span(image, field.adjusted(-4, -4, 4, 4), verifyColour);
-        EXPECT_TRUE(field.contains(fill) && fill.contains(field.adjusted(1, 2, -1, -1)))
-            << field.x() << "," << field.y();
-        EXPECT_EQ(field.adjusted(2, 2, -2, -2).contains(span(image, field.adjusted(-6, -6, 6, 6), blue)), designed)
-            << field.x() << "," << field.y();
+        EXPECT_TRUE(field.contains(fill) && fill.contains(field.adjusted(1, 2, -1, -1)));
+        EXPECT_EQ(field.adjusted(2, 2, -2, -2).contains(span(image, field.adjusted(-6, -6, 6, 6), blue)), designed);
     }
 }
 
