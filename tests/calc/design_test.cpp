@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 using calc::DesignTexts;
@@ -64,11 +66,8 @@ TEST(Design, RefusalsLeaveTheModuleAsItWas)
         const calc::Module1Scalars before = m;
         EXPECT_FALSE(calc::Command3_Click(m, row.texts, '.', log.callback()));
         EXPECT_EQ(log.shown, std::vector<std::string>{row.message});
-        EXPECT_EQ(m.f, before.f);
-        EXPECT_EQ(m.Vp, before.Vp);
-        EXPECT_EQ(m.C, before.C);
-        EXPECT_EQ(m.VoDC, before.VoDC);
-        EXPECT_EQ(m.ResultText, before.ResultText);
+        EXPECT_EQ(std::tie(m.f, m.Vp, m.C, m.VoDC, m.ResultText),
+                  std::tie(before.f, before.Vp, before.C, before.VoDC, before.ResultText));
     }
 }
 

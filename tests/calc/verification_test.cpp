@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 using calc::CircuitTexts;
@@ -100,12 +102,8 @@ TEST(Verification, RefusalsShowOneMessageAndChangeNothing)
             log.shown.erase(log.shown.begin());
         }
         EXPECT_EQ(log.shown, row.shown) << row.texts.Vp << " " << row.texts.f << " " << row.texts.C;
-        EXPECT_EQ(m.f, before.f);
-        EXPECT_EQ(m.N, before.N);
-        EXPECT_EQ(m.Vp, before.Vp);
-        EXPECT_EQ(m.generation, before.generation);
-        EXPECT_EQ(m.Vc, before.Vc);
-        EXPECT_EQ(m.VoDC, before.VoDC);
+        EXPECT_EQ(std::tie(m.f, m.N, m.Vp, m.VoDC, m.generation, m.Vc),
+                  std::tie(before.f, before.N, before.Vp, before.VoDC, before.generation, before.Vc));
     }
 }
 
