@@ -22,7 +22,6 @@ protected:
 TEST_F(Readout, WorkedPositionsUnderBothSeparators)
 {
     EXPECT_EQ(at(0, 50), "t= 0.00usec ; id(t) = 0.00mA");
-    EXPECT_EQ(at(0, 50, ','), "t= 0,00usec ; id(t) = 0,00mA");
     EXPECT_EQ(at(25, 98), "t= 20000.00usec ; id(t) = 30.36mA");
     EXPECT_EQ(at(25, 98, ','), "t= 20000,00usec ; id(t) = 30,36mA");
     EXPECT_EQ(at(100, 48.1F), "t= 80000.00usec ; Vc(t) = 10.00V");
