@@ -2,60 +2,40 @@
 #include "ui/appicon.h"
 #include "ui/circuitdrawing.h"
 
-#include <QImage>
-
-#include <gtest/gtest.h>
-
-#include <tuple>
-
-namespace {
-
-constexpr QRgb white = qRgb(255, 255, 255), black = qRgb(0, 0, 0), green = qRgb(0, 128, 0), blue = qRgb(0, 0, 255),
-               navy = qRgb(0, 0, 128), red = qRgb(255, 0, 0), grey = qRgb(128, 128, 128);
-
-// The application object of guitestmain.cpp gives the labels their font.
-TEST(CircuitDrawing, WiresLeadsComponentsAndLabelsWhereTheyBelong)
+// Pixels where a wrong colour or an element moved by one pixel shows; labels, in the font the application
+// object gives them, at the first ink of their top row and the last of their bottom row.
+TEST(Pictures, CircuitDrawingAndBothIconSizesPixelByPixel)
 {
-    const QImage image = ui::circuitDrawing();
+    const QImage image = ui::circuitDrawing(), big = ui::appIcon().pixmap(32).toImage(),
+                 small = ui::appIcon().pixmap(16).toImage();
     ASSERT_EQ(image.size(), QSize(367, 277));
     // clang-format off
-    const std::tuple<int, int, QRgb> pins[] = {
-        {0, 0, black}, {363, 273, black}, {364, 274, white},                                  // frame
-        {64, 107, green}, {64, 108, blue}, {96, 58, green}, {97, 58, blue}, {262, 157, blue}, // wires meet leads
-        {48, 140, green}, {79, 140, green}, {56, 146, white}, {52, 140, green},               // generator, sine
-        {117, 66, green}, {130, 58, green}, {121, 58, white}, {130, 65, green},               // diode
-        {188, 129, green}, {203, 135, green}, {196, 132, white}, {204, 135, white},           // capacitor plates
-        {262, 108, green}, {269, 112, green}, {255, 120, green},                              // zigzag
-        {193, 58, blue}, {192, 58, green}, {196, 209, blue}, {196, 210, white},               // junction dots
-        {312, 74, blue}, {307, 84, blue}, {317, 84, blue}, {306, 84, white}, {312, 73, white}, {312, 191, white},
-        {24, 133, blue}, {23, 133, white}, {41, 137, blue}, {42, 137, white}, {36, 147, blue}, {36, 148, white}, // Vp
-        {126, 36, blue}, {125, 36, white}, {135, 39, blue}, {136, 39, white}, {126, 47, blue}, {126, 48, white}, // D
-        {166, 124, blue}, {165, 124, white}, {175, 121, blue}, {176, 121, white}, {170, 131, blue},             // C
-        {289, 120, blue}, {288, 120, white}, {297, 122, blue}, {298, 122, white}, {297, 131, blue},             // R
-        {317, 122, blue}, {316, 122, white}, {333, 126, blue}, {334, 126, white}, {322, 133, blue}, {322, 134, white},
+    const std::tuple<const char*, int, int, QRgb> pins[] = {
+        {"frame right", 363, 150, black}, {"left wire", 64, 107, green}, {"upper lead", 64, 108, blue},
+        {"top wire", 96, 58, green}, {"diode lead", 97, 58, blue}, {"circle", 48, 140, green},
+        {"sine top", 58, 133, green}, {"sine end", 75, 140, green}, {"lower lead", 64, 158, blue},
+        {"diode back", 117, 62, green}, {"diode bar", 130, 52, green}, {"plate", 188, 129, green},
+        {"plate", 203, 135, green}, {"bottom wire", 230, 206, green}, {"zigzag", 269, 112, green},
+        {"past the zigzag", 270, 112, white}, {"dot", 193, 58, blue}, {"dot", 196, 209, blue},
+        {"under the dot", 196, 210, white}, {"arrow tip", 312, 74, blue}, {"over the tip", 312, 73, white},
+        {"arrow head", 307, 84, blue}, {"arrow foot", 312, 190, blue}, {"under the foot", 312, 191, white},
+        {"Vp", 24, 133, blue}, {"Vp", 36, 147, blue}, {"D", 126, 36, blue}, {"D", 132, 47, blue}, {"C", 169, 120, blue},
+        {"C", 173, 131, blue}, {"R", 289, 120, blue}, {"R", 297, 131, blue}, {"Vo", 317, 122, blue},
+        {"Vo", 332, 133, blue},
     };
     // clang-format on
-    for (const auto& [x, y, colour] : pins)
-        EXPECT_EQ(QColor(image.pixel(x, y)).name(), QColor(colour).name()) << "at (" << x << ", " << y << ")";
-}
-
-// Both sizes of the icon: a frame, red half-wave humps with the ripple over
-// them, the axis beneath.
-TEST(AppIcon, BothSizesShowTheRectifiedHumpsAndTheirRipple)
-{
+    for (const auto& [what, x, y, colour] : pins)
+        EXPECT_EQ(QColor(image.pixel(x, y)).name(), QColor(colour).name()) << what << " at " << x << ", " << y;
+    // The icon's frame, red humps, ripple and axis, each place at 32 and at 16 pixels.
     // clang-format off
-    const std::tuple<int, int, int, QRgb> pins[] = {
-        {32, 0, 0, navy}, {32, 31, 31, navy}, {32, 7, 4, red}, {32, 8, 5, navy}, {32, 9, 6, navy}, {32, 9, 7, white},
-        {32, 6, 5, red}, {32, 17, 11, navy}, {32, 28, 9, navy}, {32, 3, 28, red}, {32, 11, 28, grey},
-        {32, 29, 28, white}, {16, 0, 15, navy}, {16, 3, 4, red}, {16, 5, 4, navy}, {16, 5, 5, white},
-        {16, 6, 5, navy}, {16, 8, 6, navy}, {16, 7, 6, white}, {16, 1, 9, white}, {16, 2, 9, red}, {16, 6, 13, grey},
-        {16, 14, 13, white},
+    const std::tuple<const char*, int, int, int, int, QRgb> iconPins[] = {
+        {"frame", 31, 20, 15, 8, navy}, {"hump top", 7, 4, 3, 4, red}, {"before the hump", 2, 28, 1, 13, white},
+        {"hump foot", 10, 28, 5, 13, red}, {"axis", 11, 28, 6, 13, grey}, {"after the axis", 29, 28, 14, 13, white},
+        {"ripple", 9, 6, 5, 4, navy}, {"under the ripple", 9, 7, 5, 5, white}, {"sag", 28, 10, 13, 5, navy},
     };
     // clang-format on
-    for (const auto& [size, x, y, colour] : pins) {
-        const QImage icon = ui::appIcon().pixmap(size).toImage().convertToFormat(QImage::Format_RGB32);
-        EXPECT_EQ(QColor(icon.pixel(x, y)).name(), QColor(colour).name()) << size << " at (" << x << ", " << y << ")";
-    }
+    for (const auto& [what, x32, y32, x16, y16, colour] : iconPins)
+        EXPECT_EQ(QColor(big.pixel(x32, y32)).name() + QColor(small.pixel(x16, y16)).name(),
+                  QColor(colour).name().repeated(2))
+            << what;
 }
-
-} // namespace

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-// The window tests run on the offscreen platform with one application object.
 int main(int argc, char* argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");

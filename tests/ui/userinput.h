@@ -1,31 +1,24 @@
 #pragma once
 
-#include <QApplication>
-#include <QContextMenuEvent>
-#include <QLineEdit>
-#include <QMenu>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QTest>
-#include <QTimer>
+#include <QtTest>
+#include <QtWidgets>
 
 #include <gtest/gtest.h>
 
-#include <ostream>
-
-// What a user does in the windows and reads there.
+constexpr QRgb white = qRgb(255, 255, 255), black = qRgb(0, 0, 0), red = qRgb(255, 0, 0), green = qRgb(0, 128, 0),
+               lime = qRgb(0, 255, 0), blue = qRgb(0, 0, 255), navy = qRgb(0, 0, 128), grey = qRgb(128, 128, 128),
+               peach = qRgb(255, 224, 192), lilac = qRgb(192, 192, 255), pink = qRgb(255, 192, 192);
 
 inline void PrintTo(const QString& s, std::ostream* os)
 {
     *os << '"' << s.toStdString() << '"';
 }
 
-// Answers every modal window nobody captured, so that a test fails instead of
-// hanging: notes its title, whether OK is its only button, and its text.
-struct ModalGuard {
+// Closes every modal window, so a test fails instead of hanging; notes title, |OK| if OK is its one button, text.
+struct ModalGuard : QTimer {
     ModalGuard()
     {
-        QObject::connect(&timer, &QTimer::timeout, [this] {
+        callOnTimeout([this] {
             if (QWidget* modal = QApplication::activeModalWidget()) {
                 const auto* box = qobject_cast<QMessageBox*>(modal);
                 seen << modal->windowTitle() + (box && box->standardButtons() == QMessageBox::Ok ? "|OK|" : "|") +
@@ -33,18 +26,18 @@ struct ModalGuard {
                 modal->close();
             }
         });
-        timer.start(20);
+        start(20);
     }
     QStringList seen;
-    QTimer timer;
 };
 
-// The captions of labels and buttons and the texts of fields, separated by spaces.
+// The captions and texts of the named controls, a star after blue text.
 inline QString texts(const QWidget& window, const QString& names)
 {
     QStringList shown;
     for (const QString& name : names.split(' '))
-        shown << window.findChild<QWidget*>(name)->property("text").toString();
+        if (const auto* w = window.findChild<QWidget*>(name))
+            shown << w->property("text").toString() + (w->palette().color(QPalette::Text) == Qt::blue ? "*" : "");
     return shown.join(' ');
 }
 
@@ -58,32 +51,29 @@ inline void typeInto(QWidget& window, const QString& field, const QString& text)
     QTest::keyClicks(edit, text);
 }
 
-// Steps in turn, separated by spaces: "Text3=1,5" types into a field, "Command1"
-// clicks a button.
+// Steps separated by spaces: "Text3=1,5" types into a field, "Command1" clicks a button.
 inline void act(QWidget& window, const QString& steps)
 {
-    for (const QString& step : steps.split(' ')) {
+    for (const QString& step : steps.split(' '))
         if (step.contains('='))
             typeInto(window, step.section('=', 0, 0), step.section('=', 1));
         else
             QTest::mouseClick(window.findChild<QPushButton*>(step), Qt::LeftButton);
-    }
 }
 
-// Right-clicks the middle of the widget and reads the menu that opens, each
-// entry with its shortcut after a bar; then clicks the entry chosen, if any.
+// Right-clicks the widget and reads the menu that opens, each entry with its
+// shortcut after a bar, in brackets if disabled; then clicks the entry chosen.
 inline QStringList contextMenu(QWidget* widget, int choose = -1)
 {
-    const QPoint at = widget->rect().center();
-    QContextMenuEvent event(QContextMenuEvent::Mouse, at, widget->mapToGlobal(at));
+    QContextMenuEvent event(QContextMenuEvent::Mouse, {}, widget->mapToGlobal(QPoint()));
     QApplication::sendEvent(widget, &event);
-    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     QStringList entries;
-    for (const QAction* a : menu != nullptr ? menu->actions() : QList<QAction*>())
-        entries << a->text() + '|' + a->shortcut().toString();
-    if (menu != nullptr && choose >= 0)
-        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(menu->actions().at(choose)).center());
-    else if (menu != nullptr)
+    if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+        for (const QAction* a : menu->actions())
+            entries << QString(a->isEnabled() ? "%1|%2" : "(%1)|%2").arg(a->text(), a->shortcut().toString());
+        if (choose >= 0)
+            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(menu->actions().at(choose)).center());
         menu->close();
+    }
     return entries;
 }
