@@ -34,7 +34,8 @@ TEST(GraphPress, PeriodsAndRefusals)
                         {{.Vp = "-"}, "4", 0, msg::ZeroVp},
                         {{.f = "0"}, "4", 0, msg::BadF},
                         {{.N = "0"}, "4", 0, msg::BadN},
-                        {{.Vp = "3E307"}, "4", 0, msg::NotFinite}}; // 48 units of Vp lie beyond a double
+                        {{.Vp = "3E307"}, "4", 0, msg::NotFinite},               // 48 units of Vp lie beyond a double
+                        {{.Vp = "1E306", .R = "1E-3"}, "4", 0, msg::NotFinite}}; // and of the peak current
     for (const Row& row : rows) {
         calc::Module1 m;
         MessageLog log;
@@ -43,6 +44,9 @@ TEST(GraphPress, PeriodsAndRefusals)
         calc::CircuitTexts texts = row.texts;
         texts.C = "11"; // no time-constant warning
         EXPECT_EQ(graphs::Command2_Click(m, texts, row.periods, log.callback()), row.message == nullptr);
+        if (log.shown.size() == 2 && log.shown[0] == msg::TimeConstant) {
+            log.shown.erase(log.shown.begin()); // R*C below a period, as it may be
+        }
         EXPECT_EQ(log.shown, row.message ? std::vector<std::string>{row.message} : std::vector<std::string>{})
             << row.periods;
         EXPECT_EQ(m.Np, row.message ? before.Np : row.Np) << row.periods;
