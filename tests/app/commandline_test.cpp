@@ -1,132 +1,98 @@
 #include "calc/messages.h"
 #include "calc/module1.h"
-#include "tests/calc/messagelog.h"
 #include "ui/form1.h"
 #include "ui/form2.h"
 #include "ui/plotarea.h"
 
 #include <QDir>
-#include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-#include "tests/ui/userinput.h"
-
+#include <csignal>
+#include <fcntl.h>
 #include <fstream>
-#include <string>
+#include <sys/resource.h>
+#include <unistd.h>
 
-namespace {
-
-struct Outcome {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-// The real program, as a shell starts it, on a machine without a display.
-Outcome run(const QStringList& arguments, const std::string& input)
+// The real program as a shell starts it, on a machine without a display.
+static std::tuple<int, std::string, std::string> run(const QStringList& args, const std::string& in, void (*child)())
 {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
-        environment.remove(QString::fromLatin1(name));
-    }
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        qunsetenv(name);
     QProcess p;
-    p.setProcessEnvironment(environment);
-    p.start(QStringLiteral(RADDRIZZATORE_PROGRAM), arguments);
-    p.write(input.data(), static_cast<qint64>(input.size()));
+    p.setChildProcessModifier(child);
+    p.start(QStringLiteral(RADDRIZZATORE_PROGRAM), args);
+    p.write(QByteArray::fromStdString(in));
     p.closeWriteChannel();
     p.waitForFinished(60000);
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput().toStdString(),
             p.readAllStandardError().toStdString()};
 }
 
-const std::string head = "Vp,f,C,R,N\n";
-const std::string circuit = head + "10,50,11,2000,10000\n";
-
 TEST(CommandLine, ExitStatusAndWhatIsWritten)
 {
+    QTemporaryDir dir;
+    const QString older = dir.filePath("older.png"), fresh = dir.filePath("fresh.png"), lost = dir.filePath("no/g.png");
+    std::ofstream(older.toStdString()) << "an older file";
+    link(older.toLocal8Bit(), fresh.toLocal8Bit()); // one file under two names: a write in place would show in both
+    // clang-format off
+    const std::string head = "Vp,f,C,R,N\n", circuit = head + "10,50,11,2000,10000\n", graph = "Np,Vp,f,C,R,N\n3,10,50,10,2000,500\n";
+    const std::string help = "\nPer l'uso: raddrizzatore --help\n", warn = calc::messages::TimeConstant + std::string("\n");
+    const auto fullDisk = [] { dup2(open("/dev/full", O_WRONLY), STDOUT_FILENO); };
     const struct {
         const char* name;
         QStringList arguments;
         std::string input;
         int status;
-        std::string out; // found on standard output
-        std::string err; // found on standard error
+        std::string out, err; // out is found on standard output, err is all of standard error
+        void (*child)() = [] {};
     } cases[] = {
-        // clang-format off
         {"all computed", {"--verifica"}, circuit, 0, "2000,10000,5.24E+03,7.28E+00,3.28E+01,,\n", ""},
-        {"refused, others written", {"--verifica"}, head + "10,50,,2,1\n10,50,10,2000,1\n", 1,
-            "\n10,50,10,2000,1,0.00E+00,1.00E+01,5.00E+00,", ""},
-        {"design", {"--progetto"}, "Ripple,IoDC,f,VoDC\n3600,500,50,12\n3600,0,50,12\n", 1,
-            "12,2.40E+01,1.38E+01,3.19E+03,\n3600,0,50,12,,,,Il valore della corrente continua", ""},
-        {"column missing", {"--progetto"}, "VoDC,f,IoDC\n12,50,500\n", 2, "", "Manca la colonna Ripple"},
-        {"cells unlike the header", {"--verifica"}, head + "10,50,11,2000\n", 2, "", "Riga 2: 4 celle"},
-        {"unterminated quote", {"--verifica"}, head + "10,50,11,2000,\"1\n", 2, "", "Riga 2: l'ingresso non è un CSV"},
-        {"not UTF-8", {"--verifica"}, "x," + head + "\xC0\xAF,10,50,11,2000,1\n", 2, "", "UTF-8"},
-        {"column named twice", {"--verifica"}, "N," + head + "1,10,50,11,2000,1\n", 2, "", "più di una volta"},
-        {"unknown option", {"--verfica"}, circuit, 2, "", "Opzione sconosciuta: --verfica"},
-        {"two modes", {"--verifica", "--progetto"}, circuit, 2, "", "una sola"},
-        {"samples of a refused row", {"--campioni"}, head + "10,50,11,2000,0\n", 1, "", calc::messages::BadN},
-        {"samples of two rows", {"--campioni"}, circuit + "10,50,11,2000,2\n", 2, "", "una sola riga"},
-        {"help", {"--help"}, "", 0, "Uso: raddrizzatore", ""},
-    }; // clang-format on
-    for (const auto& c : cases) {
-        const Outcome r = run(c.arguments, c.input);
-        EXPECT_EQ(r.status, c.status) << c.name << ": " << r.err;
-        EXPECT_NE(r.out.find(c.out), std::string::npos) << c.name << ": " << r.out;
-        EXPECT_NE(r.err.find(c.err), std::string::npos) << c.name << ": " << r.err;
-        EXPECT_EQ(r.err.empty(), c.err.empty()) << c.name << ": " << r.err;
-    }
-}
-
-std::string contents(const QString& file)
-{
-    std::ifstream in(file.toStdString());
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
-TEST(Grafico, ThePictureOfTheGraphWindowOrNothing)
-{
-    QTemporaryDir dir;
-    const QString png = dir.filePath(QStringLiteral("g.png"));
-    std::ofstream(png.toStdString()) << "an older file";
-    QDir(dir.path()).mkdir(QStringLiteral("folder"));
-    const std::string row = "Np,Vp,f,C,R,N\n3,10,50,10,2000,500\n";
-    const struct {
-        const char* name;
-        QString file;
-        std::string input;
-        int status;
-    } failures[] = {
-        {"refused row", png, "Np,Vp,f,C,R,N\n,10,50,10,2000,500\n", 1},
-        {"missing folder", dir.filePath(QStringLiteral("none/g.png")), row, 2},
-        {"a folder", dir.filePath(QStringLiteral("folder")), row, 2},
+        {"refused, others written", {"--verifica"}, head + "10,50,,2,1\n10,50,10,2000,1\n", 1, "\n10,50,10,2000,1,0.00E+00,1.00E+01,5.00E+00,", ""},
+        {"design", {"--progetto"}, "Ripple,IoDC,f,VoDC\n3600,500,50,12\n3600,0,50,12\n", 1, "Ripple,IoDC,f,VoDC,R [ohm],Vp [V],C [uF],Errore\n"
+            "3600,500,50,12,2.40E+01,1.38E+01,3.19E+03,\n3600,0,50,12,,,," + std::string(calc::messages::BadIoDC) + "\n", ""},
+        {"column missing", {"--progetto"}, "VoDC,f,IoDC\n12,50,500\n", 2, "", "Manca la colonna Ripple nella riga di intestazione.\n"},
+        {"column twice", {"--verifica"}, "N," + head, 2, "", "La colonna N compare più di una volta nella riga di intestazione.\n"},
+        {"no header", {"--verifica"}, "", 2, "", "L'ingresso è vuoto: manca la riga di intestazione con i nomi delle colonne.\n"},
+        {"cells unlike the header", {"--verifica"}, circuit + "10,50,11,2000,1,9\n", 2, "3.28E+01,,\n", "Riga 3: 6 celle, ma l'intestazione ha 5 colonne.\n"},
+        {"unterminated quote", {"--verifica"}, head + "10,50,11,2000,\"1\n", 2, "", "Riga 2: l'ingresso non è un CSV valido (virgolette non chiuse o fuori posto).\n"},
+        {"stray quote", {"--verifica"}, head + "10,5\"0,11,2000,1\n", 2, "", "Riga 2: l'ingresso non è un CSV valido (virgolette non chiuse o fuori posto).\n"},
+        {"UTF-8 too long", {"--verifica"}, "x," + head + "\xE0\x80\xAF,10,50,11,2000,1\n", 2, "", "Riga 2: il testo non è UTF-8 valido.\n"},
+        {"UTF-8 surrogate", {"--verifica"}, "x," + head + "\xED\xA0\x80,10,50,11,2000,1\n", 2, "", "Riga 2: il testo non è UTF-8 valido.\n"},
+        {"UTF-8 cut short", {"--verifica"}, "x," + head + "\xC3(,10,50,11,2000,1\n", 2, "", "Riga 2: il testo non è UTF-8 valido.\n"},
+        {"full disk", {"--verifica"}, circuit, 2, "", "Impossibile scrivere lo standard output.\n", fullDisk},
+        {"unknown option", {"--verfica"}, circuit, 2, "", "Opzione sconosciuta: --verfica" + help},
+        {"two modes", {"--verifica", "--progetto"}, circuit, 2, "", "Scegli una sola delle opzioni --verifica, --progetto, --campioni e --grafico FILE.png." + help},
+        {"stray argument", {"--verifica", "x"}, circuit, 2, "", "Argomento inatteso: x" + help},
+        {"help", {"--help"}, "", 0, "Uso: raddrizzatore [--verifica | --progetto | --campioni | --grafico FILE.png]\n", ""},
+        {"samples refused", {"--campioni"}, head + "10,50,11,2000,0\n", 1, "", calc::messages::BadN + std::string("\n")},
+        {"samples of two rows", {"--campioni"}, circuit + "10,50,11,2000,2\n", 2, "", "--campioni legge una sola riga di dati.\n"},
+        {"samples of no row", {"--campioni"}, head, 2, "", "Manca la riga di dati: --campioni ne legge una, sotto l'intestazione.\n"},
+        {"samples, cells unlike", {"--campioni"}, head + "10,50,11,2000,1,9\n", 2, "", "Riga 2: 6 celle, ma l'intestazione ha 5 colonne.\n"},
+        {"samples, full disk", {"--campioni"}, circuit, 2, "", "Impossibile scrivere lo standard output.\n", fullDisk},
+        {"graph without a file", {"--grafico"}, graph, 2, "", "Manca il nome del file PNG dopo --grafico." + help},
+        {"graph refused", {"--grafico", older}, "Np,Vp,f,C,R,N\n,10,50,10,2000,500\n", 1, "", calc::messages::MissingNp + std::string("\n")},
+        {"graph, no folder", {"--grafico", lost}, graph, 2, "", warn + "Impossibile scrivere il file " + lost.toStdString() + ".\n"},
+        {"graph", {"--grafico", fresh}, graph, 0, "", warn},
     };
-    for (const auto& c : failures) {
-        EXPECT_EQ(run({"--grafico", c.file}, c.input).status, c.status) << c.name;
+    // clang-format on
+    for (const auto& c : cases) {
+        const auto [status, out, err] = run(c.arguments, c.input, c.child);
+        EXPECT_EQ(std::tuple(status, out.find(c.out) != std::string::npos, err), std::tuple(c.status, true, c.err))
+            << c.name << ": " << out;
     }
-    EXPECT_EQ(contents(png), "an older file");
-    EXPECT_TRUE(QFileInfo(dir.filePath(QStringLiteral("folder"))).isDir());
-
-    calc::Module1 module;
-    MessageLog log;
+    std::ifstream in(older.toStdString());
+    EXPECT_TRUE(std::string(std::istreambuf_iterator<char>(in), {}) == "an older file") << "left as it was";
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), (QStringList{"fresh.png", "older.png"}));
+    calc::Module1 module; // the same row in the graph window
     ui::Form1 form1(module);
-    form1.setShowMessage(log.callback());
-    typeInto(form1, "Text5", "500");
-    typeInto(form1, "Text7", "3");
+    form1.setShowMessage([](const std::string&) {});
+    form1.findChild<QObject*>("Text5")->setProperty("text", "500");
+    form1.findChild<QObject*>("Text7")->setProperty("text", "3");
     form1.Command2_Click();
     ASSERT_NE(form1.existingGraphWindow(), nullptr);
-    const QImage shown = form1.existingGraphWindow()->findChild<ui::PlotArea*>(QStringLiteral("Picture1"))->image();
-    form1.existingGraphWindow()->close();
-    const Outcome r = run({"--grafico", png}, row);
-    EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.err, std::string(calc::messages::TimeConstant) + "\n");
-    EXPECT_TRUE(QImage(png, "PNG").convertToFormat(QImage::Format_RGB32) ==
-                shown.convertToFormat(QImage::Format_RGB32));
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), (QStringList{"folder", "g.png"}))
-        << "no other file, temporary or not";
+    const QImage shown = form1.existingGraphWindow()->findChild<ui::PlotArea*>("Picture1")->image();
+    EXPECT_TRUE(QImage(fresh).convertToFormat(QImage::Format_RGB32) == shown.convertToFormat(QImage::Format_RGB32));
 }
-
-} // namespace
