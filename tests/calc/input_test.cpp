@@ -52,18 +52,6 @@ TEST(Val, BeyondADoubleIsInfiniteAndKeepsItsSign)
     EXPECT_EQ(calc::Val("1.7976931348623157E308"), std::numeric_limits<double>::max());
 }
 
-TEST(Val, LongTextsAreCheckedLikeAnyOther)
-{
-    const std::string digits(40000, '7');
-    calc::Module1 m;
-    MessageLog log;
-    calc::CheckNumber(m, "0." + digits, log.callback());
-    EXPECT_EQ(m.InputError, 0);
-    EXPECT_NEAR(calc::Val("0." + digits), 0.7777777777777778, 1e-16);
-    calc::CheckNumber(m, digits + "x", log.callback());
-    EXPECT_EQ(m.InputError, 1);
-}
-
 TEST(Rounding, HalvesGoToTheEvenNeighbourAndOverflowIsReported)
 {
     EXPECT_EQ(calc::roundToLong(2.5), 2);
