@@ -54,12 +54,6 @@ TEST(Simulation, DefaultCircuitSwitchesOnTheGridPointAfterEachCrossing)
     EXPECT_NEAR(m.id[0], 10 / 2000.0, 1e-15);
     EXPECT_EQ(m.id[5000], 0);
     EXPECT_NEAR(m.Vc[5000], 10 * std::cos(calc::TwoPi * 50 * m.t1) * std::exp(-(0.01 - m.t1) / 0.02), 1e-12);
-    EXPECT_EQ(m.VoNoC[5000], 0);
-    EXPECT_NEAR(m.VoNoC[1000], 10 * std::cos(calc::TwoPi * 0.1), 1e-12);
-    for (int k = 0; k <= m.N; ++k) {
-        ASSERT_GE(m.id[k], -1e-12) << "a diode never conducts backwards, sample " << k;
-        ASSERT_LE(m.Vc[k], 10) << k;
-    }
 }
 
 // Two sets of arrays at the largest N do not fit in 2.2 GB of address space;

@@ -18,16 +18,13 @@
 
 namespace {
 
-const QRgb background = qRgb(255, 224, 192);
 const QRgb red = qRgb(255, 0, 0);
 const QRgb green = qRgb(0, 255, 0);
 const QRgb blue = qRgb(0, 0, 255);
 
 QImage blankImage(int width = 989, int height = 581)
 {
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(background);
-    return image;
+    return graphs::blankPlot(QSize(width, height));
 }
 
 // The pixels of the given colour in one row of the image.
@@ -96,17 +93,12 @@ TEST(Plot, DefaultGraphPeaksBaselinesAndSlots)
     EXPECT_EQ(inRow(image, blue, s.row(48.1F) - 1) + inRow(image, green, s.row(48.1F) - 1), 0);
 
     // Where the generator is negative the half-wave lies on the baseline,
-    // drawn over by it: no green pixel over the middle half of any slot.
+    // drawn over by it: no green pixel over the middle half of any slot. An
+    // eighth into each period it stands at Vp*cos(45 degrees), in green.
     for (int p = 0; p < 4; ++p) {
         const QRect middle(QPoint(s.column(25.0F * p + 6.5F), 0), QPoint(s.column(25.0F * p + 18.5F), image.height()));
         EXPECT_EQ(countPixels(image, green, middle), 0) << "slot " << p;
-    }
-    // An eighth into each period the half-wave stands at Vp*cos(45 degrees),
-    // below the held capacitor: 0.1 + 48*0.7071 units, in green.
-    for (int p = 0; p < 4; ++p) {
-        const int column = s.column(25.0F * p + 3.125F);
-        const int row = s.row(0.1F + 48 * 0.70711F);
-        EXPECT_EQ(image.pixel(column, row), green) << "slot " << p;
+        EXPECT_EQ(image.pixel(s.column(25.0F * p + 3.125F), s.row(0.1F + 48 * 0.70711F)), green) << "slot " << p;
     }
     // Tick marks: 20 on the left edge, 5 on the bottom.
     EXPECT_EQ(image.pixel(0, s.row(5)), qRgb(0, 0, 0));
