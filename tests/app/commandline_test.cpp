@@ -10,10 +10,8 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <fcntl.h>
 #include <fstream>
-#include <sys/resource.h>
 #include <unistd.h>
 
 // The real program as a shell starts it, on a machine without a display.
