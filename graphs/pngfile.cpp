@@ -12,7 +12,9 @@ bool writePng(const QImage& image, const QString& path)
         return false;
     }
     QImageWriter writer(&file, "png");
-    if (!writer.write(image)) {
+    // The last buffered bytes reach the disk only on flush, and commit() would
+    // rename a file cut short by a full disk over the target regardless.
+    if (!writer.write(image) || !file.flush()) {
         file.cancelWriting();
         return false;
     }

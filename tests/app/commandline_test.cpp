@@ -10,7 +10,9 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <fstream>
 #include <unistd.h>
 
@@ -39,6 +41,7 @@ TEST(CommandLine, ExitStatusAndWhatIsWritten)
     const std::string head = "Vp,f,C,R,N\n", circuit = head + "10,50,11,2000,10000\n", graph = "Np,Vp,f,C,R,N\n3,10,50,10,2000,500\n";
     const std::string help = "\nPer l'uso: raddrizzatore --help\n", warn = calc::messages::TimeConstant + std::string("\n");
     const auto fullDisk = [] { dup2(open("/dev/full", O_WRONLY), STDOUT_FILENO); };
+    const auto smallQuota = [] { signal(SIGXFSZ, SIG_IGN); const rlimit limit{4096, 4096}; setrlimit(RLIMIT_FSIZE, &limit); };
     const struct {
         const char* name;
         QStringList arguments;
@@ -73,6 +76,7 @@ TEST(CommandLine, ExitStatusAndWhatIsWritten)
         {"graph without a file", {"--grafico"}, graph, 2, "", "Manca il nome del file PNG dopo --grafico." + help},
         {"graph refused", {"--grafico", older}, "Np,Vp,f,C,R,N\n,10,50,10,2000,500\n", 1, "", calc::messages::MissingNp + std::string("\n")},
         {"graph, no folder", {"--grafico", lost}, graph, 2, "", warn + "Impossibile scrivere il file " + lost.toStdString() + ".\n"},
+        {"graph over quota", {"--grafico", older}, graph, 2, "", warn + "Impossibile scrivere il file " + older.toStdString() + ".\n", smallQuota},
         {"graph", {"--grafico", fresh}, graph, 0, "", warn},
     };
     // clang-format on
