@@ -12,8 +12,8 @@
 
 #include <csignal>
 #include <fcntl.h>
-#include <sys/resource.h>
 #include <fstream>
+#include <sys/resource.h>
 #include <unistd.h>
 
 // The real program as a shell starts it, on a machine without a display.
