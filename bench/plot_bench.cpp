@@ -20,7 +20,7 @@ const QColor background(255, 224, 192);
 calc::Module1 pressed(std::int64_t N, std::int64_t Np)
 {
     calc::Module1 m;
-    graphs::Command2_Click(m, {.N = std::to_string(N)}, std::to_string(Np), [](const std::string&) {});
+    graphs::Command2_Click(m, {.N = std::to_string(N)}, std::to_string(Np), [](calc::Severity, const std::string&) {});
     return m;
 }
 
@@ -47,7 +47,7 @@ void grafico(benchmark::State& state)
     calc::Module1 m;
     QImage image(989, 581, QImage::Format_RGB32);
     for (auto _ : state) {
-        graphs::Command2_Click(m, {}, "4", [](const std::string&) {});
+        graphs::Command2_Click(m, {}, "4", [](calc::Severity, const std::string&) {});
         image.fill(background);
         graphs::PlotWaveforms(m, image);
         benchmark::DoNotOptimize(image.constBits());

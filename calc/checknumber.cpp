@@ -19,14 +19,14 @@ void CheckNumber(Module1Scalars& m, const std::string& text, const ShowMessage& 
 {
     m.InputError = 0;
     if (text.empty()) {
-        show(m.MsgMissing);
+        show(Severity::Refusal, m.MsgMissing);
         m.InputError = 1;
         return;
     }
     // Every byte of a UTF-8 character beyond ASCII lies outside the set, so a
     // byte-wise look gives the verdict a character-wise one would.
     if (!std::all_of(text.begin(), text.end(), allowed)) {
-        show(m.MsgInvalid);
+        show(Severity::Refusal, m.MsgInvalid);
         m.InputError = 1;
     }
 }

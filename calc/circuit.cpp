@@ -27,7 +27,7 @@ bool checkCircuitFields(Module1Scalars& m, const CircuitTexts& texts, const Show
 bool convertCircuit(Module1Scalars& m, const CircuitTexts& texts, const ShowMessage& show)
 {
     const auto refuse = [&show](const char* message) {
-        show(message);
+        show(Severity::Refusal, message);
         return false;
     };
     const double Vp = Val(texts.Vp);
@@ -71,14 +71,14 @@ void warnTimeConstant(const Module1Scalars& m, const ShowMessage& show)
     const double RC = m.R * m.C;
     const double T = 1 / m.f;
     if (T > RC) {
-        show(messages::TimeConstant);
+        show(Severity::Warning, messages::TimeConstant);
     }
 }
 
 bool simulate(Module1& m, Module1& trial, const ShowMessage& show)
 {
     if (!m.simulate(trial)) {
-        show(messages::OutOfMemory);
+        show(Severity::Refusal, messages::OutOfMemory);
         return false;
     }
     return true;

@@ -42,7 +42,7 @@ std::optional<DesignResults> Command3_Click(Module1Scalars& m, const DesignTexts
         return std::nullopt;
     }
     const auto refuse = [&show](const char* message) {
-        show(message);
+        show(Severity::Refusal, message);
         return std::nullopt;
     };
     const double VoDC = Val(texts.VoDC);

@@ -36,7 +36,7 @@ std::optional<VerificationResults> Command1_Click(Module1& m, const CircuitTexts
     const double ripple = (trial.Vomax - trial.Vomin) * 1000;
     const double peak = trial.IdPicco * 1000;
     if (!std::isfinite(ripple) || !std::isfinite(peak) || !std::isfinite(trial.VoDC)) {
-        show(messages::NotFinite);
+        show(Severity::Refusal, messages::NotFinite);
         return refuse();
     }
     m.commit(std::move(trial));

@@ -126,7 +126,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     calc::Module1 m;
     std::vector<std::string> shown;
-    const calc::ShowMessage show = [&shown](const std::string& text) { shown.push_back(text); };
+    const calc::ShowMessage show = [&shown](calc::Severity, const std::string& text) { shown.push_back(text); };
     for (std::size_t i = 0; i < input.size(); ++i) {
         const auto action = static_cast<std::uint8_t>(input[i]);
         const char separator = action & 0x80 ? ',' : '.';

@@ -23,7 +23,7 @@ bool Command2_Click(calc::Module1& m, const calc::CircuitTexts& texts, const std
     calc::Module1 trial = m.trial();
     const auto refuse = [&](const char* message) {
         if (message != nullptr) {
-            show(message);
+            show(calc::Severity::Refusal, message);
         }
         m.discard(std::move(trial));
         return false;

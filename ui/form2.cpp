@@ -157,7 +157,8 @@ void Form2::savePlot()
         return;
     }
     if (!graphs::writePng(Picture1->image(), path)) {
-        show_(QStringLiteral("Impossibile salvare l'immagine in\n%1\nNessun file è stato creato o modificato.")
+        show_(calc::Severity::Refusal,
+              QStringLiteral("Impossibile salvare l'immagine in\n%1\nNessun file è stato creato o modificato.")
                   .arg(QDir::toNativeSeparators(path))
                   .toStdString());
     }

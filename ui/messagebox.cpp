@@ -15,7 +15,7 @@ QString programTitle()
 
 calc::ShowMessage messageBoxFor(QWidget* parent, const QString& title)
 {
-    return [guard = QPointer<QWidget>(parent), title](const std::string& text) {
+    return [guard = QPointer<QWidget>(parent), title](calc::Severity, const std::string& text) {
         QMessageBox box(QMessageBox::NoIcon, title, QString::fromStdString(text), QMessageBox::Ok, guard.data());
         box.setWindowModality(Qt::ApplicationModal);
         // Some desktop themes put a picture on the OK button; the box has none.

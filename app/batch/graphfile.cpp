@@ -21,7 +21,7 @@ int runGraph(const QString& file, std::istream& in, std::ostream& err)
         return Unreadable;
     }
     calc::Module1 m;
-    const calc::ShowMessage show = [&err](const std::string& text) { err << text << '\n'; };
+    const calc::ShowMessage show = [&err](calc::Severity, const std::string& text) { err << text << '\n'; };
     if (!graphs::Command2_Click(m, {(*v)[0], (*v)[1], (*v)[2], (*v)[3], (*v)[4]}, (*v)[5], show)) {
         return Refused;
     }

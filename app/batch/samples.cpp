@@ -19,7 +19,7 @@ int runSamples(std::istream& in, std::ostream& out, std::ostream& err)
         return Unreadable;
     }
     calc::Module1 m;
-    const calc::ShowMessage show = [&err](const std::string& text) { err << text << '\n'; };
+    const calc::ShowMessage show = [&err](calc::Severity, const std::string& text) { err << text << '\n'; };
     if (!calc::Command1_Click(m, {(*v)[0], (*v)[1], (*v)[2], (*v)[3], (*v)[4]}, '.', show)) {
         return Refused;
     }

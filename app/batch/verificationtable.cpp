@@ -1,7 +1,6 @@
 #include "app/batch/verificationtable.h"
 
 #include "app/batch/table.h"
-#include "calc/messages.h"
 #include "calc/module1.h"
 #include "calc/verification.h"
 
@@ -17,8 +16,8 @@ int runVerification(std::istream& in, std::ostream& out, std::ostream& err)
                     [&module](const Record& v, Record& appended) {
                         std::string warning;
                         std::string refusal;
-                        const calc::ShowMessage show = [&](const std::string& text) {
-                            (text == calc::messages::TimeConstant ? warning : refusal) = text;
+                        const calc::ShowMessage show = [&](calc::Severity severity, const std::string& text) {
+                            (severity == calc::Severity::Warning ? warning : refusal) = text;
                         };
                         const auto results = calc::Command1_Click(module, {v[0], v[1], v[2], v[3], v[4]}, '.', show);
                         if (results) {

@@ -90,7 +90,7 @@ TEST(CommandLine, ExitStatusAndWhatIsWritten)
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), (QStringList{"fresh.png", "older.png"}));
     calc::Module1 module; // the same row in the graph window
     ui::Form1 form1(module);
-    form1.setShowMessage([](const std::string&) {});
+    form1.setShowMessage([](calc::Severity, const std::string&) {});
     form1.findChild<QObject*>("Text5")->setProperty("text", "500");
     form1.findChild<QObject*>("Text7")->setProperty("text", "3");
     form1.Command2_Click();

@@ -48,7 +48,7 @@ TEST(Campioni, OnePeriodOfTheSimulation)
     EXPECT_EQ(std::tuple(status, err), std::tuple(0, calc::messages::TimeConstant + "\n"s));
     EXPECT_TRUE(out.starts_with("t [s],id [A],Vc [V],VoNoC [V]\n0,0.005,10,10\n")) << "Vc starts at Vp; only R draws";
     calc::Module1 m; // the same press in the window: the bits the text must give back
-    ASSERT_TRUE(calc::Command1_Click(m, {.f = "49.9", .N = "998"}, '.', [](const std::string&) {}));
+    ASSERT_TRUE(calc::Command1_Click(m, {.f = "49.9", .N = "998"}, '.', [](calc::Severity, const std::string&) {}));
     std::istringstream lines(out.substr(out.find('\n') + 1));
     for (int k = 0; k <= N; ++k) {
         std::vector<double> read(4);

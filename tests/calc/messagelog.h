@@ -11,6 +11,6 @@ struct MessageLog {
     std::vector<std::string> shown;
     calc::ShowMessage callback()
     {
-        return [this](const std::string& text) { shown.push_back(text); };
+        return [this](calc::Severity, const std::string& text) { shown.push_back(text); };
     }
 };

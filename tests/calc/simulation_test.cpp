@@ -65,7 +65,7 @@ TEST(Simulation, LargestNRunsAgainWhereTwoSetsOfArraysDoNotFit)
     }
     calc::Module1 m;
     for (int press = 0; press < 3; ++press) {
-        const auto shown = calc::Command1_Click(m, {.N = "53687091"}, '.', [](const std::string&) {});
+        const auto shown = calc::Command1_Click(m, {.N = "53687091"}, '.', [](calc::Severity, const std::string&) {});
         ASSERT_TRUE(shown) << "press " << press;
         EXPECT_EQ(shown->Ripple, "5.55E+03");
     }

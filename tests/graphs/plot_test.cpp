@@ -80,7 +80,7 @@ TEST(Plot, ReducedLinesCoverExactlyThePixelsOfTheSegments)
 TEST(Plot, DefaultGraphPeaksBaselinesAndSlots)
 {
     calc::Module1 m;
-    ASSERT_TRUE(graphs::Command2_Click(m, {}, "4", [](const std::string&) {}));
+    ASSERT_TRUE(graphs::Command2_Click(m, {}, "4", [](calc::Severity, const std::string&) {}));
     QImage image = blankImage();
     graphs::PlotWaveforms(m, image);
     const graphs::PlotScale s = graphs::scaleOf(image);

@@ -12,7 +12,7 @@ namespace {
 TEST(Readout, PositionsReadTheModuleAsItIsNow)
 {
     calc::Module1 m;
-    const auto quiet = [](const std::string&) {};
+    const auto quiet = [](calc::Severity, const std::string&) {};
     ASSERT_TRUE(graphs::Command2_Click(m, {}, "4", quiet));
     const auto at = [&m](float X, float Y, char separator = '.') {
         return graphs::Picture1_MouseMove(m, X, Y, separator).value_or("(unchanged)");
