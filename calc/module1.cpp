@@ -28,7 +28,6 @@ Module1 Module1::trial()
     Module1 t;
     static_cast<Module1Scalars&>(t) = *this;
     static_cast<SampleArrays&>(t) = std::move(spare_);
-    t.generation = generation;
     t.measured_ = measured_;
     t.simulatedFrom_ = simulatedFrom_;
     spare_ = {};
@@ -58,7 +57,6 @@ void Module1::commit(Module1&& trial)
     spare_ = std::move(static_cast<SampleArrays&>(*this));
     static_cast<Module1Scalars&>(*this) = trial;
     static_cast<SampleArrays&>(*this) = std::move(static_cast<SampleArrays&>(trial));
-    generation = trial.generation;
     measured_ = trial.measured_;
     simulatedFrom_ = trial.simulatedFrom_;
     released_ = false;

@@ -42,7 +42,6 @@ void Module1::CalcWaveforms()
     Vc[N + 1] = 0;
     VoNoC[N + 1] = 0;
     id[N + 1] = 0;
-    ++generation;
     simulatedFrom_ = {Vp, f, C, R, N, omega, dt};
 
     CalcT1();
