@@ -1,6 +1,7 @@
 #include "calc/messages.h"
 #include "calc/module1.h"
 #include "tests/calc/messagelog.h"
+#include "tests/support/testaccess.h"
 #include "tests/ui/userinput.h"
 #include "ui/form1.h"
 #include "ui/form2.h"
@@ -14,7 +15,7 @@ protected:
     void SetUp() override
     {
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        form1->setShowMessage(log.callback());
+        ui::TestAccess::setShowMessage(*form1, log.callback());
         form1->show();
         ASSERT_TRUE(QTest::qWaitForWindowActive(form1.get()));
     }
@@ -23,7 +24,7 @@ protected:
         delete (form1 ? graph() : nullptr);
         EXPECT_EQ(guard.seen, QStringList());
     }
-    ui::Form2* graph() { return form1->existingGraphWindow(); }
+    ui::Form2* graph() { return ui::TestAccess::graphWindow(*form1); }
     QWidget* control(const char* name) { return form1->findChild<QWidget*>(name); }
 
     ModalGuard guard;
@@ -96,8 +97,8 @@ TEST_F(WindowsTest, GraphWindowOpensRedrawsCopiesSavesComesBackClosesAndOutlives
     EXPECT_TRUE(window->grab().toImage() == first) << "a refused press leaves the graph as it was";
 
     QString savePath;
-    window->setShowMessage(log.callback());
-    window->setAskSavePath([&](QWidget*) { return savePath; });
+    ui::TestAccess::setShowMessage(*window, log.callback());
+    ui::TestAccess::setAskSavePath(*window, [&](QWidget*) { return savePath; });
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window));
     auto* plot = window->findChild<ui::PlotArea*>("Picture1");
