@@ -1,0 +1,134 @@
+#include "calc/messages.h"
+#include "calc/module1.h"
+#include "graphs/graphpress.h"
+#include "graphs/plotgeometry.h"
+#include "graphs/plotscale.h"
+#include "graphs/plotwaveforms.h"
+#include "graphs/readout.h"
+#include "tests/calc/messagelog.h"
+#include "tests/support/pixels.h"
+#include "tests/support/referencedrawing.h"
+
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <regex>
+
+namespace {
+
+namespace msg = calc::messages;
+
+// After a press with C = 11 uF, which does not warn: Np rounds half to even into 16 bits; a refusal shows its message
+// last and leaves the module as it was.
+TEST(Graphs, PressPeriodsAndRefusals)
+{
+    const std::tuple<calc::CircuitTexts, const char*, int, const char*> rows[] = {
+        {{}, "2.5", 2, nullptr},
+        {{}, "-32768.5", -32768, nullptr},
+        {{}, "", 0, msg::MissingNp},
+        {{}, "4 ", 0, msg::InvalidNp},
+        {{.f = ""}, "", 0, msg::MissingF},
+        {{}, "32767.5", 0, msg::BadNp},
+        {{.Vp = "0"}, "4", 0, msg::ZeroVp},
+        {{.N = "0"}, "4", 0, msg::BadN},
+        {{.Vp = "3E307"}, "4", 0, msg::NotFinite},               // 48 units of Vp lie beyond a double
+        {{.Vp = "1E306", .R = "1E-3"}, "4", 0, msg::NotFinite}}; // and of the peak current
+    for (auto [texts, periods, Np, message] : rows) {
+        calc::Module1 m;
+        MessageLog log;
+        ASSERT_TRUE(graphs::Command2_Click(m, {.C = "11"}, "3", log.callback()));
+        const calc::Module1 old = m;
+        texts.C = "11";
+        EXPECT_EQ(graphs::Command2_Click(m, texts, periods, log.callback()), message == nullptr);
+        EXPECT_EQ(log.shown.empty() ? "" : log.shown.back() + std::to_string(log.refusals),
+                  message ? message + std::string("1") : "");
+        EXPECT_EQ(m.Np, message ? old.Np : Np);
+        EXPECT_EQ(std::tie(m.Vp, m.f, m.id), std::tie(old.Vp, old.f, old.id));
+    }
+}
+
+// The default graph: 4 periods of 20 ms over the width; the continuous circuit's 30.36 mA and Vp = 10 V a full scale
+// of 48 units above the baselines 50 and 0.1.
+TEST(Graphs, ReadoutReadsTheModuleAsItIsNow)
+{
+    calc::Module1 m;
+    const auto quiet = [](calc::Severity, const std::string&) {};
+    ASSERT_TRUE(graphs::Command2_Click(m, {}, "4", quiet));
+    const auto at = [&m](float X, float Y, char separator = '.') {
+        return graphs::Picture1_MouseMove(m, X, Y, separator).value_or("(unchanged)");
+    };
+    EXPECT_EQ(at(25, 98, ','), "t= 20000,00usec ; id(t) = 30,36mA");
+    EXPECT_EQ(at(100, 48.1F), "t= 80000.00usec ; Vc(t) = 10.00V");
+    EXPECT_EQ(at(50, 50) + at(50, 49.9F), "t= 40000.00usec ; id(t) = 0.00mAt= 40000.00usec ; Vc(t) = 10.38V");
+    EXPECT_EQ(at(-10, 0.1F) + at(10, 0.099F), "t= -8000.00usec ; Vc(t) = 0.00V(unchanged)");
+    ASSERT_TRUE(graphs::Command2_Click(m, {.f = "100"}, "0", quiet));
+    EXPECT_EQ(at(75, 48.1F), "t= 0.00usec ; Vc(t) = 10.00V");
+    // About 1E66 usec, every digit; then a time, and a current, beyond a double: no text, the last one stays.
+    ASSERT_TRUE(graphs::Command2_Click(m, {.f = "1E-60"}, "4", quiet));
+    EXPECT_TRUE(std::regex_match(at(25, 98), std::regex("t= [0-9]{66,67}\\.00usec ; id\\(t\\) = 5\\.00mA")));
+    ASSERT_TRUE(graphs::Command2_Click(m, {.f = "1E-305"}, "4", quiet));
+    EXPECT_EQ(at(75, 60), "(unchanged)");
+    ASSERT_TRUE(graphs::Command2_Click(m, {.Vp = "1E302", .R = "1E-3"}, "4", quiet));
+    EXPECT_EQ(at(25, 98) + at(25, 0.5F).substr(0, 3), "(unchanged)t= ");
+}
+
+// Smooth, noisy and stepped curves, from one sample a period to many a pixel column, at scale 1 and 2.
+TEST(Graphs, ReducedLinesCoverExactlyThePixelsOfTheSegments)
+{
+    std::mt19937 random(7);
+    std::uniform_real_distribution<double> noise(-1.2, 1.2);
+    for (const auto& [N, Np] :
+         {std::pair{1, 1}, {1, 50}, {2, 13}, {3, 4}, {7, 2}, {399, 13}, {10000, 4}, {100000, 1}}) {
+        for (int shape = 0; shape < 3; ++shape) {
+            calc::Module1 m;
+            m.N = N;
+            m.Np = static_cast<std::int16_t>(Np);
+            for (calc::Samples* a : {&m.Vc, &m.id, &m.VoNoC}) {
+                a->resize(N + 2);
+            }
+            for (int k = 0; k <= N; ++k) {
+                const double phase = 6.283 * k / N;
+                m.id[k] = shape == 0 ? std::cos(phase) : shape == 1 ? noise(random) : (k / 17) % 2;
+                m.Vc[k] = shape == 0 ? std::sin(3 * phase) : shape == 1 ? noise(random) : (k / 5) % 3 - 1.0;
+                m.VoNoC[k] = (shape == 2 ? noise(random) : std::max(0.0, std::cos(phase))) * (shape == 1 ? -1 : 1);
+            }
+            // Three scales, so that a curve drawn to another's shows; a negative generator turns its half-wave over.
+            m.IdPicco = 1;
+            m.Vomax = 0.9;
+            m.Vp = shape == 1 ? -1.1 : 1.1;
+            const QSize size = QSize(graphs::PlotWidth, graphs::PlotHeight) * (shape == 1 ? 2 : 1);
+            QImage shipped = graphs::blankPlot(size), reference = graphs::blankPlot(size);
+            graphs::PlotWaveforms(m, shipped);
+            PlotWaveformsSegmentBySegment(m, reference);
+            ASSERT_TRUE(shipped == reference) << "N=" << N << " Np=" << Np << " shape=" << shape;
+        }
+    }
+}
+
+TEST(Graphs, DefaultGraphPeaksBaselinesAndSlots)
+{
+    calc::Module1 m;
+    ASSERT_TRUE(graphs::Command2_Click(m, {}, "4", [](calc::Severity, const std::string&) {}));
+    QImage image = graphs::blankPlot({989, 581});
+    graphs::PlotWaveforms(m, image);
+    const graphs::PlotScale s = graphs::scaleOf(image);
+    const QRgb red = qRgb(255, 0, 0), green = qRgb(0, 255, 0), blue = qRgb(0, 0, 255);
+    const auto inRow = [&image](QRgb colour, int row) { return countPixels(image, colour, {0, row, 989, 1}); };
+    EXPECT_EQ(inRow(red, s.row(50)) + inRow(blue, s.row(0.1F)), 2 * 989) << "both baselines span the width";
+    EXPECT_GE(inRow(red, s.row(98)), 4) << "a current peak in each period";
+    EXPECT_GE(inRow(blue, s.row(48.1F)) + inRow(green, s.row(48.1F)), 4);
+    EXPECT_EQ(inRow(red, s.row(98) - 1) + inRow(blue, s.row(48.1F) - 1) + inRow(green, s.row(48.1F) - 1), 0);
+    // No green over the middle half of a slot, where the generator is negative; at an eighth, Vp*cos(45 degrees).
+    for (int p = 0; p < 4; ++p) {
+        const QRect middle(QPoint(s.column(25.0F * p + 6.5F), 0), QPoint(s.column(25.0F * p + 18.5F), 581));
+        EXPECT_EQ(countPixels(image, green, middle), 0) << p;
+        EXPECT_EQ(image.pixel(s.column(25.0F * p + 3.125F), s.row(0.1F + 48 * 0.70711F)), green) << p;
+    }
+    // Ticks, 20 on the left edge and 5 on the bottom, on the background.
+    EXPECT_EQ(image.pixel(0, s.row(5)) + image.pixel(s.column(25), s.row(0.5F)), 2 * qRgb(0, 0, 0));
+    EXPECT_EQ(image.pixel(s.column(1), s.row(5)), qRgb(255, 224, 192));
+}
+
+} // namespace
