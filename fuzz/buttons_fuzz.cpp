@@ -1,7 +1,5 @@
-// The buttons and the readout on one module: the first ten lines of the input are the fields Vp, f, C, R, N, Np, then
-// VoDC, f, IoDC, Ripple; each later byte presses a button or, with the two bytes after it, moves the pointer. A design
-// writes its results into the fields, as the window does. A refused press shows one refusal (perhaps after the
-// warning) and changes nothing; an accepted one warns exactly when the period exceeds R*C and shows well-formed texts.
+// Ten lines of fields (Vp, f, C, R, N, Np, VoDC, f, IoDC, Ripple), then bytes that press a button or move the pointer.
+// A refused press shows one refusal, perhaps after the warning, and changes nothing; the warning means T > R*C.
 
 #include "calc/design.h"
 #include "calc/module1.h"
@@ -11,12 +9,9 @@
 #include "graphs/graphpress.h"
 #include "graphs/readout.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <regex>
-#include <string_view>
-#include <vector>
 
 namespace {
 
@@ -28,78 +23,76 @@ void require(bool condition, const char* what)
     }
 }
 
-// Under a comma no point may show, and the other way round.
-bool matches(std::string s, const std::regex& pattern, char separator)
+// Under a comma no point shows, and the other way round; zero is never signed.
+void requireForm(std::string s, const std::regex& pattern, char separator)
 {
-    const bool other = s.find(separator == ',' ? '.' : ',') != std::string::npos;
+    require(s.find(separator == ',' ? '.' : ',') == std::string::npos, "the separator asked for");
     std::replace(s.begin(), s.end(), ',', '.');
-    return !other && std::regex_match(s, pattern) && s.find("-0.00") == std::string::npos;
+    require(std::regex_match(s, pattern) && s.find("-0.00") == std::string::npos, "the pattern of the text");
 }
 
 const std::regex scientific(R"(-?[1-9]\.[0-9]{2}E[+-][0-9]{2,3}|0\.00E\+00)");
-const std::regex
-    readout(R"(t= -?[0-9]+\.[0-9]{2}usec ; (id\(t\) = -?[0-9]+\.[0-9]{2}mA|Vc\(t\) = -?[0-9]+\.[0-9]{2}V))");
+const std::regex readout(R"(t= -?\d+\.\d\dusec ; (id\(t\) = -?\d+\.\d\dmA|Vc\(t\) = -?\d+\.\d\dV))");
 
 auto state(const calc::Module1& m)
 {
-    return std::tuple(m.Vp, m.f, m.C, m.R, m.N, m.dt, m.Np, m.t1, m.t2, m.IdPicco, m.Vomax, m.Vomin, m.VoDC, m.Vc);
+    return std::tuple(m.Vp, m.f, m.C, m.R, m.N, m.dt, m.Np, m.t2, m.IdPicco, m.Vomax, m.Vomin, m.VoDC, m.Vc);
 }
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    std::string_view input(reinterpret_cast<const char*>(data), size);
-    std::vector<std::string> f;
-    while (f.size() < 10) {
-        const auto end = input.find('\n');
-        f.emplace_back(input.substr(0, end));
-        input = end == std::string_view::npos ? std::string_view() : input.substr(end + 1);
+    std::vector<std::string> f(1);
+    std::size_t i = 0;
+    for (; i < size && f.size() <= 10; ++i) {
+        if (data[i] == '\n') {
+            f.emplace_back();
+        } else {
+            f.back().push_back(static_cast<char>(data[i]));
+        }
     }
-    // Few samples, so that one input runs in milliseconds; the counts beyond the largest are refused as typed.
+    f.resize(11);
+    // Few samples, so that an input runs in milliseconds; counts beyond the largest are refused as typed.
     const auto N = calc::roundToLong(calc::Val(f[4]));
-    calc::CircuitTexts circuit{f[0], f[1], f[2], f[3], N && *N > 4096 && *N <= calc::Module1::MaxN ? "4096" : f[4]};
+    calc::CircuitTexts circuit{f[0], f[1], f[2], f[3], N > 4096 && N <= calc::Module1::MaxN ? "4096" : f[4]};
     calc::Module1 m;
-    std::vector<std::pair<calc::Severity, std::string>> shown;
-    const calc::ShowMessage show = [&shown](calc::Severity s, const std::string& text) { shown.emplace_back(s, text); };
-    for (std::size_t i = 0; i < input.size(); ++i) {
-        const auto action = static_cast<std::uint8_t>(input[i]);
-        const char separator = action >= 0x80 ? ',' : '.';
+    std::vector<calc::Severity> shown;
+    const auto show = [&shown](calc::Severity s, const std::string&) { shown.push_back(s); };
+    for (; i < size; ++i) {
+        const int action = data[i] % 4;
+        const char separator = data[i] >= 0x80 ? ',' : '.';
         const auto before = state(m);
         shown.clear();
         std::vector<std::string> texts;
         bool accepted = true;
-        if (action % 4 == 0) {
+        if (action == 0) {
             const auto r = calc::Command1_Click(m, circuit, separator, show);
-            accepted = r.has_value();
             texts = r ? std::vector{r->Ripple, r->IdPicco, r->VoDC} : texts;
-        } else if (action % 4 == 1) {
-            const auto r = calc::Command3_Click(m, {f[6], f[7], f[8], f[9]}, separator, show);
             accepted = r.has_value();
-            if (r) {
-                texts = {r->R, r->Vp, r->C};
+        } else if (action == 1) {
+            const auto r = calc::Command3_Click(m, {f[6], f[7], f[8], f[9]}, separator, show);
+            if ((accepted = r.has_value())) {
+                texts = {r->R, r->Vp, r->C}; // the fields as the window copies them
                 circuit = {r->VpField, r->fField, r->CField, r->RField, circuit.N};
-                for (const std::string* field : {&r->VpField, &r->fField, &r->CField, &r->RField}) {
-                    require(matches(*field, scientific, '.'), "designed fields read d.ddE+dd with a point");
-                }
             }
-        } else if (action % 4 == 2) {
+        } else if (action == 2) {
             accepted = graphs::Command2_Click(m, circuit, f[5], show);
-        } else if (i + 2 < input.size()) {
-            const float X = static_cast<float>(static_cast<std::int8_t>(input[++i])) * 1.7F + 50;
-            const float Y = static_cast<float>(static_cast<std::int8_t>(input[++i])) * 0.9F + 50;
-            const auto text = graphs::Picture1_MouseMove(m, X, Y, separator);
-            require(!text || (Y >= 0.1F && matches(*text, readout, separator)),
-                    "the readout keeps its pattern, above 0.1 only");
-            require(state(m) == before, "the readout changes no calculation");
+        } else if (i + 2 < size) {
+            const float X = static_cast<float>(static_cast<std::int8_t>(data[++i])) * 1.7F + 50;
+            const float Y = static_cast<float>(static_cast<std::int8_t>(data[++i])) * 0.9F + 50;
+            if (const auto text = graphs::Picture1_MouseMove(m, X, Y, separator)) {
+                require(Y >= 0.1F, "nothing below 0.1");
+                requireForm(*text, readout, separator);
+            }
         }
         for (const std::string& t : texts) {
-            require(matches(t, scientific, separator), "results read d.ddE+dd");
+            requireForm(t, scientific, separator);
         }
-        const bool warned = !shown.empty() && shown[0].first == calc::Severity::Warning;
+        const bool warned = !shown.empty() && shown[0] == calc::Severity::Warning;
         require(shown.size() == (accepted ? 0U : 1U) + warned, "one refusal, perhaps after one warning");
         require(accepted || state(m) == before, "a refused press changes nothing");
-        require(!accepted || action % 4 == 1 || warned == (1 / m.f > m.R * m.C), "the warning means T > R*C");
+        require(!accepted || action % 2 == 1 || warned == (1 / m.f > m.R * m.C), "the warning when T > R*C");
     }
     return 0;
 }

@@ -1,8 +1,6 @@
-// The real program on a real X display, driven through xdotool and seen through ImageMagick's screenshots: the
-// keyboard, the message box, the painted text and the end of the process, which no offscreen test shows.
+// The real program on a real X display, driven through xdotool: the keyboard, the message box, the window manager's
+// close and the end of the process, which no offscreen test shows.
 #include <gtest/gtest.h>
-
-#include <QImage>
 
 // After the headers above, whose names Xlib's macros (Bool, Status) would hit.
 #include <X11/Xlib.h>
@@ -33,18 +31,6 @@ bool waitUntil(const auto& condition)
     return false;
 }
 
-// The pixels of `area` that differ from the field colour, cropped to their bounding box.
-QImage ink(const QImage& image, QRect area)
-{
-    QRect box;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) {
-            box |= image.pixel(x, y) != qRgb(192, 192, 255) ? QRect(x, y, 1, 1) : QRect();
-        }
-    }
-    return image.copy(box);
-}
-
 // What a window manager's close button sends; no command-line tool sends it.
 void closeWindow(Display* display, const std::string& id)
 {
@@ -56,7 +42,7 @@ void closeWindow(Display* display, const std::string& id)
     XFlush(display);
 }
 
-TEST(RealWindow, KeyboardWarningResultGraphAndExit)
+TEST(RealWindow, KeyboardWarningGraphAndExit)
 {
     // With no client left the X server resets and for a moment refuses new ones: the test holds a connection.
     Display* display = nullptr;
@@ -80,22 +66,11 @@ TEST(RealWindow, KeyboardWarningResultGraphAndExit)
         xdotool("key Return");
         ASSERT_TRUE(waitUntil([&] { return search(title) == main; }));
     };
-    // Without a window manager only a click gives the window the keyboard, in Text1 again. Ten times the default Vp
-    // gives ten times the default ripple, drawn in its box as Text7 draws the same text.
+    // Without a window manager only a click gives the window the keyboard, in Text1 again; five Tabs lead to Command1.
     xdotool("mousemove 200 470 click 1");
     ASSERT_TRUE(waitUntil([&] { return xdotool("getwindowfocus") == main; }));
-    xdotool("key ctrl+a type '100\t50\t10\t2000\t10000\t '");
+    xdotool("key Tab Tab Tab Tab Tab space");
     dismissWarning();
-    xdotool("key Tab ctrl+a type 5.55E+04");
-    const std::string shot = testing::TempDir() + "screen.png";
-    EXPECT_TRUE(waitUntil([&] {
-        std::system(("import -window root " + shot).c_str());
-        const QImage image = QImage(QString::fromStdString(shot)).convertToFormat(QImage::Format_RGB32);
-        const QImage ripple = ink(image, {474, 418, 125, 21});
-        return !ripple.isNull() && ripple == ink(image, {682, 322, 125, 21});
-    })) << "no ripple in its box";
-
-    xdotool("key ctrl+a type 4");
     xdotool("mousemove 744 380 click 1");
     dismissWarning();
     const std::string graph = search("Corrente nel diodo e tensione sul carico");
