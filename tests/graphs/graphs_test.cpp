@@ -105,6 +105,7 @@ TEST(Graphs, DefaultGraphPeaksAndSlots)
     graphs::PlotWaveforms(m, image);
     const graphs::PlotScale s = graphs::scaleOf(image);
     const QRgb green = qRgb(0, 255, 0);
+    EXPECT_EQ(s.column(1.0678F), 11) << "10.55 pixels from the left edge";
     EXPECT_GE(countPixels(image, qRgb(255, 0, 0), {0, s.row(98), 989, 1}), 4);
     EXPECT_EQ(countPixels(image, qRgb(255, 0, 0), {0, 0, 989, s.row(98)}), 0);
     for (int p = 0; p < 4; ++p) {
