@@ -134,8 +134,6 @@ TEST_F(Windows, ControlsInPlace)
     }
     EXPECT_EQ(form1->findChild<QWidget*>("Label42")->font().pointSizeF(), 9.75);
 }
-}
-}
 
 // A star marks the blue of values the design wrote; typed over, they stay blue. A result box's menu copies it.
 TEST_F(Windows, PressesWriteTheResultsAndRefusalsKeepThem)
