@@ -1,5 +1,6 @@
 #include "calc/messages.h"
 #include "calc/module1.h"
+#include "tests/support/testaccess.h"
 #include "ui/form1.h"
 #include "ui/form2.h"
 #include "ui/plotarea.h"
@@ -90,11 +91,11 @@ TEST(CommandLine, ExitStatusAndWhatIsWritten)
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), (QStringList{"fresh.png", "older.png"}));
     calc::Module1 module; // the same row in the graph window
     ui::Form1 form1(module);
-    form1.setShowMessage([](calc::Severity, const std::string&) {});
+    ui::TestAccess::setShowMessage(form1, [](calc::Severity, const std::string&) {});
     form1.findChild<QObject*>("Text5")->setProperty("text", "500");
     form1.findChild<QObject*>("Text7")->setProperty("text", "3");
     form1.Command2_Click();
-    ASSERT_NE(form1.existingGraphWindow(), nullptr);
-    const QImage shown = form1.existingGraphWindow()->findChild<ui::PlotArea*>("Picture1")->image();
+    ASSERT_NE(ui::TestAccess::graphWindow(form1), nullptr);
+    const QImage shown = ui::TestAccess::graphWindow(form1)->findChild<ui::PlotArea*>("Picture1")->image();
     EXPECT_TRUE(QImage(fresh).convertToFormat(QImage::Format_RGB32) == shown.convertToFormat(QImage::Format_RGB32));
 }

@@ -32,6 +32,7 @@ TEST(Calc, CheckNumberAndVal)
                                                                {"--5", 0},
                                                                {"1e", 1},
                                                                {"-1E999", -INFINITY},
+                                                               {"1E-999", 0},
                                                                {"", NAN},
                                                                {"1,5", NAN},
                                                                {" 5", NAN},

@@ -76,7 +76,8 @@ TEST(Pictures, CircuitDrawingAndBothIconSizes)
                                        {196, 209, blue},
                                        {312, 73, white},
                                        {312, 190, blue},
-                                       {24, 133, blue}}) {
+                                       {24, 133, blue},
+                                       {169, 120, blue}}) {
         EXPECT_EQ(image.pixel(x, y), colour) << x << ", " << y;
     }
     for (const auto& [x32, y32, x16, y16, colour] :
