@@ -177,7 +177,7 @@ TEST_F(Windows, KeyboardWalksEveryControlPressesAndExplains)
     EXPECT_TRUE(seen.size() == 1 && seen.takeFirst().startsWith("Informazioni|Il diodo è considerato"));
 }
 
-// Entry 0 of the plot's menu copies, entry 1 saves, each also by its key; a failed or cancelled save writes nothing.
+// Ctrl+S saves and Ctrl+C copies what is drawn; a save from the menu into a missing folder says so, writing nothing.
 TEST_F(Windows, GraphWindowDrawsCopiesSavesComesBackClosesAndOutlivesTheMainWindow)
 {
     act(*form1, "Text7= Command2");
