@@ -6,9 +6,9 @@
 
 namespace batch {
 
-void writeCsv(std::ostream& out, const Record& cells, char separator)
+void writeCsv(std::ostream& out, const Record& cells, char separator, std::string_view alsoQuoted)
 {
-    const char special[] = {separator, '"', '\r', '\n', '\0'};
+    const std::string special = std::string{separator, '"', '\r', '\n'} + std::string(alsoQuoted);
     std::string line;
     for (std::size_t i = 0; i < cells.size(); ++i) {
         const std::string& cell = cells[i];

@@ -59,10 +59,10 @@ messaggi; se la regola legge solo una parte della cella, Avviso dice che cosa
 ha letto.
 
   --verifica        fa "Calcola" di "Verifica" su ogni riga. Colonne:)") +
-           Indent + inputList(CircuitColumns) + Indent + "Aggiunge:" + Indent +
-           resultList(VerificationResultColumns) + R"(
-  --progetto        fa "Calcola" di "Progetto" su ogni riga. Colonne:)" + Indent +
-           inputList(DesignColumns) + Indent + "Aggiunge:" + Indent + resultList(DesignResultColumns) +
+           Indent + inputList(CircuitColumns) + Indent + "Aggiunge:" + Indent + resultList(VerificationResultColumns) +
+           R"(
+  --progetto        fa "Calcola" di "Progetto" su ogni riga. Colonne:)" +
+           Indent + inputList(DesignColumns) + Indent + "Aggiunge:" + Indent + resultList(DesignResultColumns) +
            R"(
   --campioni        da una sola riga con le colonne di --verifica scrive gli
                     N + 1 campioni del periodo: )" +

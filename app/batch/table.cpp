@@ -95,7 +95,7 @@ TableWriter::TableWriter(std::ostream& out, std::ostream& err, const Header& hea
 {
 }
 
-bool TableWriter::write(const Record& record, Record appended)
+bool TableWriter::write(const Record& record, Record appended, std::string_view alsoQuoted)
 {
     Record cells;
     for (std::size_t i = 0; i < record.size(); ++i) {
@@ -104,7 +104,7 @@ bool TableWriter::write(const Record& record, Record appended)
         }
     }
     cells.insert(cells.end(), appended.begin(), appended.end());
-    writeCsv(out, cells, head.dialect.separator);
+    writeCsv(out, cells, head.dialect.separator, alsoQuoted);
     if (!out.good() && error == 0) {
         error = errno;
     }
@@ -121,7 +121,8 @@ bool TableWriter::header()
     for (const ColumnName& name : results) {
         names.push_back(headerText(name));
     }
-    return write(head.cells, names);
+    // A comma in the header line would make it read back as the comma dialect.
+    return write(head.cells, names, ",");
 }
 
 bool TableWriter::row(const Record& record, Record appended, const Reported& reported)

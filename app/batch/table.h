@@ -14,6 +14,7 @@
 #include <ostream>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace batch {
@@ -95,7 +96,7 @@ public:
     int finish(bool readable);
 
 private:
-    bool write(const Record& record, Record appended);
+    bool write(const Record& record, Record appended, std::string_view alsoQuoted = {});
     std::ostream& out;
     std::ostream& err;
     const Header& head;

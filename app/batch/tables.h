@@ -20,12 +20,8 @@ struct CircuitRow : calc::CircuitTexts {
 };
 
 inline constexpr InputColumn<CircuitRow> GraphColumnList[] = {
-    {{"Vp", "V"}, &CircuitRow::Vp},
-    {{"f", "Hz"}, &CircuitRow::f},
-    {{"C", "uF"}, &CircuitRow::C},
-    {{"R", "ohm"}, &CircuitRow::R},
-    {{"N", ""}, &CircuitRow::N, true, true},
-    {{"Np", ""}, &CircuitRow::Np, true},
+    {{"Vp", "V"}, &CircuitRow::Vp}, {{"f", "Hz"}, &CircuitRow::f},           {{"C", "uF"}, &CircuitRow::C},
+    {{"R", "ohm"}, &CircuitRow::R}, {{"N", ""}, &CircuitRow::N, true, true}, {{"Np", ""}, &CircuitRow::Np, true},
 };
 inline constexpr std::span<const InputColumn<CircuitRow>> GraphColumns = GraphColumnList;
 // --verifica and --campioni read all but Np.

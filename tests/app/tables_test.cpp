@@ -1,16 +1,18 @@
+#include "app/batch/designtable.h"
 #include "app/batch/samples.h"
 #include "app/batch/verificationtable.h"
 #include "calc/messages.h"
-#include "calc/module1.h"
-#include "calc/verification.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <sstream>
 
 using namespace std::literals;
+using Mode = decltype(&batch::runSamples);
 
-static std::tuple<int, std::string, std::string> run(decltype(&batch::runSamples) mode, const std::string& csv)
+static std::tuple<int, std::string, std::string> run(Mode mode, const std::string& csv)
 {
     std::istringstream in(csv);
     std::ostringstream out, err;
@@ -18,44 +20,53 @@ static std::tuple<int, std::string, std::string> run(decltype(&batch::runSamples
     return {status, out.str(), err.str()};
 }
 
-TEST(Verifica, EachRowGivesWhatTheWindowShows)
+// Each column reaches its own field: left empty, it is refused with that field's message.
+TEST(Tables, EachColumnReachesItsField)
 {
-    // Named rows: the window's columns in another order among the user's own, then what is appended.
-    std::string csv = "\uFEFFCaso,N,R,C,f,Vp,Nota\r\n";
-    std::string expected = "Caso,N,R,C,f,Vp,Nota,Ripple [mV],VoDC [V],Id picco [mA],Avviso,Errore\n";
-    const std::string warned = "\"Costante di tempo RC troppo piccola, aumenta C!\",";
-    const std::tuple<const char*, const char*, std::string> cases[] = {
-        {"defaults", "10000,2000,10,50,10,", "5.55E+03,7.11E+00,3.04E+01," + warned},
-        {"no warning", "10000,2000,11,50,10,", "5.24E+03,7.28E+00,3.28E+01,,"},
-        {"missing Vp", "10000,2000,10,50,,", ",,,,"s + calc::messages::MissingVp},
-        {"comma", "10000,2000,\"1,5\",50,10,", ",,,,\""s + calc::messages::InvalidC + '"'},
-        {"blank kept", "10000, 2000,10,50,10,", ",,,,\""s + calc::messages::InvalidR + '"'},
-        {"f zero", "10000,2000,10,0,10,", ",,,,"s + calc::messages::BadF},
-        {"N too large", "53687092,2000,10,50,10,", ",,,,"s + calc::messages::BadN},
-        {"quotes", "1,2000,10,50,10,\"dice \"\"sì\"\"\"", "0.00E+00,1.00E+01,5.00E+00," + warned},
+    namespace m = calc::messages;
+    const std::tuple<Mode, std::string, std::vector<const char*>> tables[] = {
+        {batch::runVerification, "N,R,C,f,Vp", {m::MissingN, m::MissingR, m::MissingC, m::MissingF, m::MissingVp}},
+        {batch::runDesign, "Ripple,IoDC,f,VoDC", {m::MissingRipple, m::MissingIoDC, m::MissingDesignF, m::MissingVoDC}},
     };
-    for (const auto& [name, cells, appended] : cases) {
-        csv += name + ","s + cells + "\r\n";
-        expected += name + ","s + cells + ',' + appended + '\n';
+    for (const auto& [mode, header, messages] : tables) {
+        for (std::size_t empty = 0; empty < messages.size(); ++empty) {
+            std::string row = "x";
+            for (std::size_t i = 0; i < messages.size(); ++i)
+                row += i == empty ? "," : ",1";
+            const auto [status, out, err] = run(mode, "Nota," + header + "\n" + row + "\n");
+            EXPECT_TRUE(status == 1 && out.ends_with(row + ",,,,," + messages[empty] + "\n")) << out;
+        }
     }
-    EXPECT_EQ(run(batch::runVerification, csv), std::tuple(1, expected, ""s)) << "1: some rows are refused";
+    // R = VoDC/IoDC, Vp = Ripple/2 + VoDC, C = Vp/(Ripple*f*R), by hand
+    EXPECT_EQ(
+        run(batch::runDesign, "Ripple,IoDC,f,VoDC\n3600,500,50,12\n"),
+        std::tuple(
+            0, "Ripple,IoDC,f,VoDC,R [ohm],Vp [V],C [uF],Avviso,Errore\n3600,500,50,12,2.40E+01,1.38E+01,3.19E+03,,\n"s,
+            ""s));
 }
 
-TEST(Campioni, OnePeriodOfTheSimulation)
+// Vp*cos(wt) through an ideal diode into R || C: the diode stops where the capacitor's current cancels R's,
+// tan(w*t1) = 1/(w*R*C), then C discharges through R. Times are k/(N*f); the last stands at exactly 1/f.
+TEST(Tables, SamplesOfOnePeriod)
 {
-    const int N = 998; // at this N and f the last k/(N*f) rounds away from 1/f
-    const auto [status, out, err] = run(batch::runSamples, "Vp,f,C,R,N\n10,49.9,10,2000,998\n");
+    auto [status, out, err] = run(batch::runSamples, "\xEF\xBB\xBFVp;f;C;R\r\n10;50;10;2000\r\n");
+    EXPECT_TRUE(out.starts_with("\xEF\xBB\xBFt [s];id [A];Vc [V];VoNoC [V]\n0;0,005;10;10\n"));
+    EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 10002) << "N: 10000 when missing";
+    std::tie(status, out, err) = run(batch::runSamples, "Vp;f;C;R;N\n10;50;10;2000;4\n");
     EXPECT_EQ(std::tuple(status, err), std::tuple(0, calc::messages::TimeConstant + "\n"s));
-    EXPECT_TRUE(out.starts_with("t [s],id [A],Vc [V],VoNoC [V]\n0,0.005,10,10\n")) << "Vc starts at Vp; only R draws";
-    calc::Module1 m; // the same press in the window: the bits the text must give back
-    ASSERT_TRUE(calc::Command1_Click(m, {.f = "49.9", .N = "998"}, '.', [](calc::Severity, const std::string&) {}));
-    std::istringstream lines(out.substr(out.find('\n') + 1));
-    for (int k = 0; k <= N; ++k) {
-        std::vector<double> read(4);
-        char comma = 0;
-        lines >> read[0] >> comma >> read[1] >> comma >> read[2] >> comma >> read[3];
-        const double time = k == N ? 1 / 49.9 : k / (N * 49.9); // the last at exactly 1/f
-        EXPECT_EQ(read, (std::vector<double>{time, m.id[k], m.Vc[k], m.VoNoC[k]})) << k;
+    EXPECT_TRUE(out.starts_with("t [s];id [A];Vc [V];VoNoC [V]\n0;0,005;10;10\n0,005;0;")) << out;
+    for (char& c : out)
+        c = c == ',' ? '.' : c == ';' ? ' ' : c;
+    std::istringstream rows(out.substr(out.find('\n')));
+    const double w = 100 * M_PI, RC = 0.02, t1 = std::atan(1 / (w * RC)) / w;
+    for (int k = 0; k <= 4; ++k) {
+        double t, id, Vc, VoNoC;
+        rows >> t >> id >> Vc >> VoNoC;
+        EXPECT_EQ(t, k * 0.005);
+        EXPECT_NEAR(VoNoC, std::max(0.0, 10 * std::cos(w * t)), 1e-12);
+        EXPECT_NEAR(id, k % 4 == 0 ? 0.005 : 0, 1e-12);
+        EXPECT_NEAR(Vc, k % 4 == 0 ? 10 : 10 * std::cos(w * t1) * std::exp((t1 - t) / RC), 0.01) << k;
     }
-    EXPECT_TRUE((lines >> std::ws).eof()) << "N + 1 samples";
+    std::tie(status, out, err) = run(batch::runSamples, "Vp,f,C,R,N\n10,49.9,10,2000,998\n");
+    EXPECT_EQ(out.substr(out.rfind('\n', out.size() - 2) + 1, 20), "0.02004008016032064,") << "1/49.9 to the last bit";
 }
