@@ -18,36 +18,39 @@ TEST(Tables, Rows)
 {
     const std::string h = "Vp,f,C,R,N\n", r = "Ripple [mV],VoDC [V],Id picco [mA],Avviso,Errore\n",
                       top = "Vp,f,C,R,N," + r, v = ",0.00E+00,2.00E+00,5.00E-01,", x = "x,Vp,f,C,R,N," + r,
-                      miss = "Manca la colonna ";
+                      miss = "Manca la colonna ", w = '"' + warn.substr(0, 47) + "\",";
     std::vector<std::tuple<QString, std::string, int, std::string, std::string>> cases = {
         {"--verifica", " n ,R [ohm],Vp [V],F,C [uF]\n1,4000,2,50,10\n", 0,
          " n ,R [ohm],Vp [V],F,C [uF]," + r + "1,4000,2,50,10" + v + ",\n", ""},
-        {"--verifica", h + "1.2.3,50,10,4000,1.4\n.,50,10,4000,1\n", 0,
-         top + "1.2.3,50,10,4000,1.4,0.00E+00,1.20E+00,3.00E-01,\"Vp: letto 1.2 da \"\"1.2.3\"\"; N: letto 1 da " +
-             "\"\"1.4\"\"\",\n.,50,10,4000,1,0.00E+00,0.00E+00,0.00E+00,\"Vp: letto 0 da \"\".\"\"\",\n",
+        {"--verifica", h + "1.2.3,50,10e,4000,1.4\n.,50,10,4000,1\n", 0,
+         top + "1.2.3,50,10e,4000,1.4,0.00E+00,1.20E+00,3.00E-01,\"Vp: letto 1.2 da \"\"1.2.3\"\"; C: letto 10 da " +
+             "\"\"10e\"\"; N: letto 1 da \"\"1.4\"\"\",\n.,50,10,4000,1,0.00E+00,0.00E+00,0.00E+00,\"Vp: letto 0 da "
+             "\"\".\"\"\",\n",
          ""},
-        {"--verifica", h + "2,50,1,4000,1\n2,50,1,,1\n", 1,
-         top + "2,50,1,4000,1" + v + '"' + warn.substr(0, 47) + "\",\n2,50,1,,1,,,,," + calc::messages::MissingR + "\n",
+        {"--verifica", h + "2,50,1,4000,1\n2,50,1,,1\n1e308,50,1,1,1\n", 1,
+         top + "2,50,1,4000,1" + v + w + "\n2,50,1,,1,,,,," + calc::messages::MissingR + "\n1e308,50,1,1,1,,,," + w +
+             calc::messages::NotFinite + "\n",
          ""},
         {"--verifica", "x," + h + "\"a\nb\né\",2,50,10,4000,1\n\n2\n", 2, x + "\"a\nb\né\",2,50,10,4000,1" + v + ",\n",
          "Riga 6: 1 cella, ma l'intestazione ha 6 colonne.\n"},
-        {"--verifica", h + "\n2,\"5\n", 2, top, "Riga 3: l'ingresso non è un CSV valido"},
-        {"--verifica", h + "2,5\"0,1,1,1\n", 2, top, "Riga 2: l'ingresso"},
+        {"--verifica", h + "\n2,\"5\n", 2, top, "Riga 3: l'ingresso"},
+        {"--verifica", h + "\"\n\"x\n", 2, top, "Riga 2: l'ingresso"},
         {"--verifica", "Vp\tf\n", 2, "", miss + "Vp nella riga di intestazione. Il separatore letto è la virgola.\n"},
         {"--verifica", "Vp;f\tC\n", 2, "",
          miss + "f nella riga di intestazione. Il separatore letto è il punto e virgola."},
         {"--progetto", "VoDC,f,IoDC\n", 2, "", miss + "Ripple nella riga di intestazione.\n"},
-        {"--verifica", "vp,Vp [V]\n", 2, "", "La colonna Vp compare più di una volta"},
+        {"--verifica", "vp,Vp [V]\n", 2, "", "La colonna Vp compare"},
         {"--verifica", "Vp,f,C [F],R\n", 2, "", "L'unità della colonna C [F] non è quella del campo: scrivi C [uF].\n"},
         {"--verifica", "\r\n", 2, "", "L'ingresso è vuoto"},
         {"--campioni", h + "2,50,1,4000,0\n", 1, "", calc::messages::BadN},
         {"--campioni", h + "2,50,1,4000,1\n2,50,1,4000,1\n", 2, "", "--campioni legge una sola riga di dati.\n"},
-        {"--campioni", h, 2, "", "Manca la riga di dati: --campioni ne legge una"},
+        {"--campioni", h, 2, "", "Manca la riga di dati"},
         {"--grafico=x.jpg", "", 2, "", "Formato non previsto per il file x.jpg: --grafico scrive file .png.\n"},
         {"--verfica", "", 2, "", "Opzione sconosciuta: --verfica\nPer l'uso: raddrizzatore --help\n"},
         // A spreadsheet under Italian settings: ";" between cells, decimal commas, CRLF and a byte order mark.
-        {"--verifica", "\xEF\xBB\xBFVp;f;C;R;N\r\n1,2,3;50;1,0E1;4000;1\r\n", 0,
-         "\xEF\xBB\xBFVp;f;C;R;N;Ripple [mV];VoDC [V];Id picco [mA];Avviso;Errore\n1,2,3;50;1,0E1;4000;1;0,00E+00;"
+        {"--verifica", "\xEF\xBB\xBF\"a,b\";Vp;f;C;R;N\r\n;1,2,3;50;1,0E1;4000;1\r\n", 0,
+         "\xEF\xBB\xBF\"a,b\";Vp;f;C;R;N;Ripple [mV];VoDC [V];Id picco "
+         "[mA];Avviso;Errore\n;1,2,3;50;1,0E1;4000;1;0,00E+00;"
          "1,20E+00;3,00E-01;\"Vp: letto 1,2 da \"\"1,2,3\"\"\";\n",
          ""},
     };
