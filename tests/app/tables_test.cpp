@@ -74,7 +74,7 @@ TEST(Tables, DesignPipedIntoVerification)
         run({"--verifica"}, std::get<1>(run({"--progetto"}, "VoDC,f,IoDC,Ripple\n12,50,500,100\n5,60,20,50\n")));
     ASSERT_EQ(std::tuple(status, err), std::tuple(0, ""s));
     std::istringstream rows(out.substr(out.find('\n')));
-    for (const auto [VoDC, IoDC, ripple] : {std::tuple(12.0, 500.0, 100.0), {5.0, 20.0, 50.0}}) {
+    for (const auto& [VoDC, IoDC, ripple] : {std::tuple(12.0, 500.0, 100.0), {5.0, 20.0, 50.0}}) {
         double cell[8];
         for (double& x : cell)
             rows.ignore(1) >> x;
