@@ -65,8 +65,8 @@ ha letto.
            Indent + inputList(DesignColumns) + Indent + "Aggiunge:" + Indent + resultList(DesignResultColumns) +
            R"(
   --campioni        da una sola riga con le colonne di --verifica scrive gli
-                    N + 1 campioni del periodo: )" +
-           sampleList() + R"(.
+                    N + 1 campioni del periodo:)" +
+           Indent + sampleList() + R"(.
   --grafico FILE    da una sola riga con le colonne di --verifica e Np
                     disegna il grafico di "Grafico" ()" +
            std::to_string(graphs::PlotWidth) + " x " + std::to_string(graphs::PlotHeight) + " pixel) in FILE" + Indent +
