@@ -21,8 +21,9 @@ int runCommandLine(const QStringList& arguments, std::istream& in, std::ostream&
     const QCommandLineOption campioni(QStringLiteral("campioni"));
     const QCommandLineOption grafico(QStringLiteral("grafico"), QString(), QStringLiteral("FILE.png"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption version(QStringLiteral("version"));
     QCommandLineParser parser;
-    parser.addOptions({verifica, progetto, campioni, grafico, help});
+    parser.addOptions({verifica, progetto, campioni, grafico, help, version});
 
     const auto fail = [&err](const std::string& message) {
         err << message << '\n' << messages::SeeHelp << '\n';
@@ -39,8 +40,8 @@ int runCommandLine(const QStringList& arguments, std::istream& in, std::ostream&
         }
         return fail(messages::BadArguments);
     }
-    if (parser.isSet(help)) {
-        if (!(out << messages::Usage).flush()) {
+    if (parser.isSet(help) || parser.isSet(version)) {
+        if (!(out << (parser.isSet(help) ? messages::Usage : RADDRIZZATORE_VERSION "\n")).flush()) {
             err << messages::Unwritable << '\n';
             return Unreadable;
         }

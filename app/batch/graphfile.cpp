@@ -5,6 +5,7 @@
 #include "app/batch/singlerow.h"
 #include "calc/module1.h"
 #include "graphs/graphpress.h"
+#include "graphs/pdffile.h"
 #include "graphs/plotgeometry.h"
 #include "graphs/plotwaveforms.h"
 #include "graphs/pngfile.h"
@@ -27,7 +28,8 @@ int runGraph(const QString& file, std::istream& in, std::ostream& err)
     }
     QImage image = graphs::blankPlot(QSize(graphs::PlotWidth, graphs::PlotHeight));
     graphs::PlotWaveforms(m, image);
-    if (!graphs::writePng(image, file)) {
+    const bool pdf = file.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive);
+    if (!(pdf ? graphs::writePdf(m, file) : graphs::writePng(image, file))) {
         err << messages::unwritableFile(file.toStdString()) << '\n';
         return Unreadable;
     }

@@ -85,6 +85,7 @@ il punto come separatore decimale.
                       campioni del periodo: t [s], id [A], Vc [V], VoNoC [V].
   --grafico FILE.png  da una sola riga con Vp, f, C, R, N, Np disegna in
                       FILE.png il grafico di "Grafico" (989 x 581 pixel).
+  --version           scrive la versione del programma.
   -h, --help          mostra questo aiuto.
 
 Le altre colonne passano invariate. Con --campioni e --grafico avvisi ed errori

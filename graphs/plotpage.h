@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+class QPainter;
+class QRectF;
+
+namespace calc {
+struct Module1;
+}
+
+namespace graphs {
+
+// The graph window's texts that its printed page repeats.
+inline constexpr const char* PageTitle = "Corrente nel diodo e tensione sul carico";
+inline constexpr const char* CurrentLegend = "corrente nel diodo";
+inline constexpr const char* LoadLegend = "tensione sul carico";
+
+// The graph window on paper: its title above the plot and the legend, laid
+// out as in the window and fitted into `page` (device units of the painter,
+// centred, proportions kept). Everything is vector paths and text. Each curve
+// keeps only the first, lowest, highest and last sample of each column the
+// device can show (at most 600 a inch), so the page's size hardly grows with
+// N and Np.
+void drawPlotPage(const calc::Module1& m, QPainter& painter, const QRectF& page);
+
+} // namespace graphs
