@@ -123,7 +123,8 @@ QPainterPath reducedCurve(const calc::Module1& m, const Mapping& map, int column
         }
         line.add({map.x(col.firstU), map.y(col.first)});
         // Where the ends are the column's extremes, the line between them covers it.
-        const bool monotonic = std::min(col.first, col.last) == col.lowest && std::max(col.first, col.last) == col.highest;
+        const bool monotonic =
+            std::min(col.first, col.last) == col.lowest && std::max(col.first, col.last) == col.highest;
         if (!monotonic) {
             const double middle = map.x((col.firstU + col.lastU) / 2);
             line.add({middle, map.y(col.lowest)});

@@ -27,7 +27,8 @@ bool isPdf(const QString& path)
 
 QString askPlotPath(QWidget* parent)
 {
-    QFileDialog dialog(parent, QStringLiteral("Salva immagine"), QString(), pngFilter + QStringLiteral(";;") + pdfFilter);
+    QFileDialog dialog(parent, QStringLiteral("Salva immagine"), QString(),
+                       pngFilter + QStringLiteral(";;") + pdfFilter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("png"));
     dialog.selectFile(QStringLiteral("grafico.png"));
