@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "graphs/pdffile.h"
 
+#include "calc/module1.h"
 #include "graphs/plotpage.h"
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QGuiApplication>
 #include <QMarginsF>
 #include <QPageLayout>
@@ -49,7 +52,7 @@ private:
     std::unique_ptr<QGuiApplication> app_;
 };
 
-bool paint(const calc::Module1& m, QPdfWriter& writer)
+bool paint(const calc::SampleArrays& arrays, const calc::Module1Scalars& m, QPdfWriter& writer)
 {
     constexpr int DotsPerInch = 600;
     writer.setResolution(DotsPerInch);
@@ -61,25 +64,32 @@ bool paint(const calc::Module1& m, QPdfWriter& writer)
     if (!painter.begin(&writer)) {
         return false;
     }
-    drawPlotPage(m, painter, QRectF(QPointF(0, 0), writer.pageLayout().paintRectPixels(DotsPerInch).size()));
+    drawPlotPage(arrays, m, painter, QRectF(QPointF(0, 0), writer.pageLayout().paintRectPixels(DotsPerInch).size()));
     return painter.end();
 }
 
 } // namespace
 
-bool writePdf(const calc::Module1& m, const QString& path)
+bool writePdf(const calc::SampleArrays& arrays, const calc::Module1Scalars& m, const QString& path)
 {
-    const FontsWithoutDisplay fonts;
+    // Qt's PDF engine takes a write cut short by a full disk or a quota for
+    // success, so the page is made in memory and written in one call whose
+    // count tells.
+    QByteArray pdf;
+    {
+        const FontsWithoutDisplay fonts;
+        QBuffer buffer(&pdf);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        if (!paint(arrays, m, writer)) {
+            return false;
+        }
+    }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         return false;
     }
-    bool painted = false;
-    {
-        QPdfWriter writer(&file);
-        painted = paint(m, writer);
-    }
-    if (!painted || !file.flush()) {
+    if (file.write(pdf) != pdf.size() || !file.flush()) {
         file.cancelWriting();
         return false;
     }

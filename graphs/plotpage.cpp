@@ -89,7 +89,7 @@ struct Column {
     double last = 0;
 };
 
-QPainterPath reducedCurve(const calc::Module1& m, const Mapping& map, int columns)
+QPainterPath reducedCurve(const calc::Module1Scalars& m, const Mapping& map, int columns)
 {
     const std::int32_t N = m.N;
     const auto& v = map.curve.values;
@@ -143,7 +143,8 @@ QPen pen(unsigned colour)
     return p;
 }
 
-void drawPlot(const calc::Module1& m, QPainter& painter, const QRectF& plot, int columns)
+void drawPlot(const calc::SampleArrays& arrays, const calc::Module1Scalars& m, QPainter& painter, const QRectF& plot,
+              int columns)
 {
     painter.fillRect(plot, QColor(QRgb(BackgroundColour)));
     const auto at = [&plot](double x, double y) {
@@ -157,9 +158,9 @@ void drawPlot(const calc::Module1& m, QPainter& painter, const QRectF& plot, int
         painter.drawLine(at(k, 0), at(k, 0.5));
     }
     if (m.Np >= 1 && m.N >= 1) {
-        const Curve curves[] = {{m.id, m.IdPicco, CurrentBaseline, CurrentColour},
-                                {m.VoNoC, m.Vp, VoltageBaseline, HalfWaveColour},
-                                {m.Vc, m.Vomax, VoltageBaseline, LoadColour}};
+        const Curve curves[] = {{arrays.id, m.IdPicco, CurrentBaseline, CurrentColour},
+                                {arrays.VoNoC, m.Vp, VoltageBaseline, HalfWaveColour},
+                                {arrays.Vc, m.Vomax, VoltageBaseline, LoadColour}};
         painter.save();
         painter.setClipRect(plot);
         for (const Curve& c : curves) {
@@ -193,7 +194,8 @@ void drawText(QPainter& painter, const QRectF& box, double twips, const char* te
 
 } // namespace
 
-void drawPlotPage(const calc::Module1& m, QPainter& painter, const QRectF& page)
+void drawPlotPage(const calc::SampleArrays& arrays, const calc::Module1Scalars& m, QPainter& painter,
+                  const QRectF& page)
 {
     const double scale = std::min(page.width() / WindowWidth, page.height() / (WindowHeight + TitleBand));
     painter.save();
@@ -208,7 +210,7 @@ void drawPlotPage(const calc::Module1& m, QPainter& painter, const QRectF& page)
     const double devicePixels = plot.width() * scale;
     const double dotsPerInch = painter.device()->logicalDpiX();
     const int columns = std::max(1, static_cast<int>(devicePixels * std::min(1.0, MaxDotsPerInch / dotsPerInch)));
-    drawPlot(m, painter, plot, columns);
+    drawPlot(arrays, m, painter, plot, columns);
 
     painter.fillRect(QRectF(QPointF(plotFrame.right(), 2370), QPointF(15600, 2430)), QColor(QRgb(CurrentColour)));
     painter.fillRect(QRectF(QPointF(15360, 6210), QPointF(15600, 6270)), QColor(QRgb(LoadColour)));

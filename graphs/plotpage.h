@@ -5,8 +5,9 @@ class QPainter;
 class QRectF;
 
 namespace calc {
-struct Module1;
-}
+struct Module1Scalars;
+struct SampleArrays;
+} // namespace calc
 
 namespace graphs {
 
@@ -21,6 +22,10 @@ inline constexpr const char* LoadLegend = "tensione sul carico";
 // keeps only the first, lowest, highest and last sample of each column the
 // device can show (at most 600 a inch), so the page's size hardly grows with
 // N and Np.
-void drawPlotPage(const calc::Module1& m, QPainter& painter, const QRectF& page);
+// The arrays and the scalars are those of a module; a caller may pass the
+// scalars the window's drawing was made from, which a later design press
+// changes without simulating.
+void drawPlotPage(const calc::SampleArrays& arrays, const calc::Module1Scalars& m, QPainter& painter,
+                  const QRectF& page);
 
 } // namespace graphs

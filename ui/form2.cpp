@@ -90,7 +90,7 @@ Form2::Form2(const calc::Module1& module) : module_(module), show_(messageBoxFor
     connect(save, &QAction::triggered, this, &Form2::savePlot);
     auto* print = new QAction(QStringLiteral("Stampa…"), this);
     print->setShortcut(Qt::CTRL | Qt::Key_P);
-    connect(print, &QAction::triggered, this, [this] { printPlot(module_, this, show_); });
+    connect(print, &QAction::triggered, this, [this] { printPlot(drawn_, this, show_); });
     addActions({copy, save, print});
     Picture1->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(Picture1, &QWidget::customContextMenuRequested, this, [this, copy, save, print](QPoint at) {
@@ -122,6 +122,7 @@ void Form2::showWaveforms()
     raise();
     activateWindow();
     graphs::PlotWaveforms(module_, Picture1->image());
+    drawn_ = DrawnPlot(module_);
     Picture1->showDrawing();
 }
 
@@ -144,10 +145,10 @@ void Form2::copyPlot()
 void Form2::savePlot()
 {
     const QString path = askSavePath_(this);
-    if (path.isEmpty()) {
+    if (path.isEmpty() || !canWrite(drawn_, path, show_)) {
         return;
     }
-    if (!savePlotFile(module_, Picture1->image(), path)) {
+    if (!savePlotFile(drawn_, Picture1->image(), path)) {
         show_(calc::Severity::Refusal,
               QStringLiteral("Impossibile salvare l'immagine in\n%1\nNessun file è stato creato o modificato.")
                   .arg(QDir::toNativeSeparators(path))

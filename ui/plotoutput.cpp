@@ -23,6 +23,16 @@ bool isPdf(const QString& path)
     return path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive);
 }
 
+bool stillDrawn(const DrawnPlot& drawn, const calc::ShowMessage& show)
+{
+    if (!drawn.current()) {
+        show(calc::Severity::Refusal,
+             "Il grafico è stato disegnato con valori che un calcolo successivo ha sostituito. "
+             "Premi di nuovo \"Grafico\" per stamparlo o salvarlo in PDF.");
+    }
+    return drawn.current();
+}
+
 } // namespace
 
 QString askPlotPath(QWidget* parent)
@@ -38,13 +48,24 @@ QString askPlotPath(QWidget* parent)
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 
-bool savePlotFile(const calc::Module1& m, const QImage& image, const QString& path)
+bool canWrite(const DrawnPlot& drawn, const QString& path, const calc::ShowMessage& show)
 {
-    return isPdf(path) ? graphs::writePdf(m, path) : graphs::writePng(image, path);
+    return !isPdf(path) || stillDrawn(drawn, show);
 }
 
-void printPlot(const calc::Module1& m, QWidget* parent, const calc::ShowMessage& show)
+bool savePlotFile(const DrawnPlot& drawn, const QImage& image, const QString& path)
 {
+    if (!isPdf(path)) {
+        return graphs::writePng(image, path);
+    }
+    return drawn.current() && graphs::writePdf(drawn.arrays(), drawn.scalars(), path);
+}
+
+void printPlot(const DrawnPlot& drawn, QWidget* parent, const calc::ShowMessage& show)
+{
+    if (!stillDrawn(drawn, show)) {
+        return;
+    }
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageOrientation(QPageLayout::Landscape);
     printer.setDocName(QString::fromUtf8(graphs::PageTitle));
@@ -58,7 +79,7 @@ void printPlot(const calc::Module1& m, QWidget* parent, const calc::ShowMessage&
         return;
     }
     const QRectF page(QPointF(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size());
-    graphs::drawPlotPage(m, painter, page);
+    graphs::drawPlotPage(drawn.arrays(), drawn.scalars(), painter, page);
     painter.end();
 }
 

@@ -29,7 +29,7 @@ int runGraph(const QString& file, std::istream& in, std::ostream& err)
     QImage image = graphs::blankPlot(QSize(graphs::PlotWidth, graphs::PlotHeight));
     graphs::PlotWaveforms(m, image);
     const bool pdf = file.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive);
-    if (!(pdf ? graphs::writePdf(m, file) : graphs::writePng(image, file))) {
+    if (!(pdf ? graphs::writePdf(m, m, file) : graphs::writePng(image, file))) {
         err << messages::unwritableFile(file.toStdString()) << '\n';
         return Unreadable;
     }
