@@ -56,7 +56,8 @@ bool paint(const calc::SampleArrays& arrays, const calc::Module1Scalars& m, QPdf
 {
     constexpr int DotsPerInch = 600;
     writer.setResolution(DotsPerInch);
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(10, 10, 10, 10),
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
+                                     QMarginsF(PageMargin, PageMargin, PageMargin, PageMargin),
                                      QPageLayout::Millimeter));
     writer.setTitle(QString::fromUtf8(PageTitle));
     writer.setCreator(QStringLiteral("raddrizzatore"));

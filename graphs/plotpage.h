@@ -16,6 +16,9 @@ inline constexpr const char* PageTitle = "Corrente nel diodo e tensione sul cari
 inline constexpr const char* CurrentLegend = "corrente nel diodo";
 inline constexpr const char* LoadLegend = "tensione sul carico";
 
+// The page's margins in millimetres, printed or in a PDF.
+inline constexpr double PageMargin = 10;
+
 // The graph window on paper: its title above the plot and the legend, laid
 // out as in the window and fitted into `page` (device units of the painter,
 // centred, proportions kept). Everything is vector paths and text. Each curve

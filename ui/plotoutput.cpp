@@ -6,6 +6,8 @@
 #include "graphs/pngfile.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QMarginsF>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrintDialog>
@@ -42,8 +44,12 @@ QString askPlotPath(QWidget* parent)
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("png"));
     dialog.selectFile(QStringLiteral("grafico.png"));
+    // Choosing the other type renames the file to match.
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
-        dialog.setDefaultSuffix(filter == pdfFilter ? QStringLiteral("pdf") : QStringLiteral("png"));
+        const QString suffix = filter == pdfFilter ? QStringLiteral("pdf") : QStringLiteral("png");
+        dialog.setDefaultSuffix(suffix);
+        const QString name = QFileInfo(dialog.selectedFiles().value(0)).completeBaseName();
+        dialog.selectFile((name.isEmpty() ? QStringLiteral("grafico") : name) + '.' + suffix);
     });
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
@@ -68,6 +74,8 @@ void printPlot(const DrawnPlot& drawn, QWidget* parent, const calc::ShowMessage&
     }
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageOrientation(QPageLayout::Landscape);
+    const double m = graphs::PageMargin;
+    printer.setPageMargins(QMarginsF(m, m, m, m), QPageLayout::Millimeter);
     printer.setDocName(QString::fromUtf8(graphs::PageTitle));
     QPrintDialog dialog(&printer, parent);
     if (dialog.exec() != QDialog::Accepted) {
