@@ -37,7 +37,7 @@ TEST(Pdf, OneVectorPageInColourSmallAndWholeOrNothing)
         QFile f(path);
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     };
-    for (const auto [N, Np, segments] : {std::tuple(1, 1, 3), {4000000, 1, 6000}, {4000000, 32767, 6000}}) {
+    for (const auto& [N, Np, segments] : {std::tuple(1, 1, 3), {4000000, 1, 6000}, {4000000, 32767, 6000}}) {
         const calc::Module1 m = jagged(N, Np);
         ASSERT_TRUE(graphs::writePdf(m, m, path));
         const QByteArray pdf = read();
