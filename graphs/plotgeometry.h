@@ -15,4 +15,10 @@ inline constexpr double VoltageBaseline = 0.1;
 inline constexpr int PlotWidth = 989;
 inline constexpr int PlotHeight = 581;
 
+// The curves' colours and the background, as 0xRRGGBB.
+inline constexpr unsigned CurrentColour = 0xFF0000;  // diode current, red
+inline constexpr unsigned HalfWaveColour = 0x00FF00; // half-wave without capacitor, green
+inline constexpr unsigned LoadColour = 0x0000FF;     // load voltage, blue
+inline constexpr unsigned BackgroundColour = 0xFFE0C0;
+
 } // namespace graphs

@@ -232,7 +232,7 @@ Form2* Form1::graphWindow()
 
 void Form1::showModelNotes()
 {
-    messageBoxFor(this, QString::fromUtf8(ModelNotesTitle))(calc::Severity::Warning, ModelNotes);
+    messageBoxFor(this)(calc::Severity::Warning, std::string(ModelNotesTitle) + "\n\n" + ModelNotes);
 }
 
 void Form1::Command1_Click()

@@ -1,20 +1,19 @@
 #include "ui/form2.h"
 
 #include "graphs/plotwaveforms.h"
-#include "graphs/pngfile.h"
 #include "graphs/readout.h"
 #include "ui/appicon.h"
 #include "ui/contextmenu.h"
 #include "ui/decimalseparator.h"
 #include "ui/messagebox.h"
 #include "ui/plotarea.h"
+#include "ui/plotoutput.h"
 #include "ui/programfont.h"
 #include "ui/twips.h"
 
 #include <QAction>
 #include <QClipboard>
 #include <QDir>
-#include <QFileDialog>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QShortcut>
@@ -50,20 +49,9 @@ QLabel* label(QWidget* parent, const char* name, QRect r, const char* text)
     return l;
 }
 
-// A name typed without an extension still gets ".png", so the file opens as
-// the picture it is.
-QString askWithDialog(QWidget* parent)
-{
-    QFileDialog dialog(parent, QStringLiteral("Salva immagine"), QString(), QStringLiteral("Immagine PNG (*.png)"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("png"));
-    dialog.selectFile(QStringLiteral("grafico.png"));
-    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
-}
-
 } // namespace
 
-Form2::Form2(const calc::Module1& module) : module_(module), show_(messageBoxFor(this)), askSavePath_(askWithDialog)
+Form2::Form2(const calc::Module1& module) : module_(module), show_(messageBoxFor(this)), askSavePath_(askPlotPath)
 {
     setObjectName(QStringLiteral("Form2"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -100,10 +88,13 @@ Form2::Form2(const calc::Module1& module) : module_(module), show_(messageBoxFor
     auto* save = new QAction(QStringLiteral("Salva immagine…"), this);
     save->setShortcut(Qt::CTRL | Qt::Key_S);
     connect(save, &QAction::triggered, this, &Form2::savePlot);
-    addActions({copy, save});
+    auto* print = new QAction(QStringLiteral("Stampa…"), this);
+    print->setShortcut(Qt::CTRL | Qt::Key_P);
+    connect(print, &QAction::triggered, this, [this] { printPlot(drawn_, this, show_); });
+    addActions({copy, save, print});
     Picture1->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(Picture1, &QWidget::customContextMenuRequested, this, [this, copy, save](QPoint at) {
-        popUpMenu(Picture1, at, {copy, save});
+    connect(Picture1, &QWidget::customContextMenuRequested, this, [this, copy, save, print](QPoint at) {
+        popUpMenu(Picture1, at, {copy, save, print});
     });
     new QShortcut(Qt::Key_Escape, this, this, &QWidget::close);
 
@@ -131,6 +122,7 @@ void Form2::showWaveforms()
     raise();
     activateWindow();
     graphs::PlotWaveforms(module_, Picture1->image());
+    drawn_ = DrawnPlot(module_);
     Picture1->showDrawing();
 }
 
@@ -153,10 +145,10 @@ void Form2::copyPlot()
 void Form2::savePlot()
 {
     const QString path = askSavePath_(this);
-    if (path.isEmpty()) {
+    if (path.isEmpty() || !canWrite(drawn_, path, show_)) {
         return;
     }
-    if (!graphs::writePng(Picture1->image(), path)) {
+    if (!savePlotFile(drawn_, Picture1->image(), path)) {
         show_(calc::Severity::Refusal,
               QStringLiteral("Impossibile salvare l'immagine in\n%1\nNessun file è stato creato o modificato.")
                   .arg(QDir::toNativeSeparators(path))

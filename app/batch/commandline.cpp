@@ -26,6 +26,7 @@ struct Options {
     QCommandLineOption campioni{QStringLiteral("campioni")};
     QCommandLineOption grafico{QStringLiteral("grafico"), QString(), QStringLiteral("FILE")};
     QCommandLineOption help{QStringList{QStringLiteral("h"), QStringLiteral("help")}};
+    QCommandLineOption version{QStringLiteral("version")};
 };
 
 // What is wrong with the arguments, or nothing when they ask for one mode.
@@ -39,7 +40,7 @@ std::optional<std::string> badArguments(QCommandLineParser& parser, const Option
         }
         return arguments.last() == QStringLiteral("--grafico") ? messages::MissingFile : messages::BadArguments;
     }
-    if (parser.isSet(o.help)) {
+    if (parser.isSet(o.help) || parser.isSet(o.version)) {
         return std::nullopt;
     }
     if (!parser.positionalArguments().isEmpty()) {
@@ -59,13 +60,13 @@ int runCommandLine(const QStringList& arguments, std::istream& in, std::ostream&
 {
     const Options o;
     QCommandLineParser parser;
-    parser.addOptions({o.verifica, o.progetto, o.campioni, o.grafico, o.help});
+    parser.addOptions({o.verifica, o.progetto, o.campioni, o.grafico, o.help, o.version});
     if (const auto wrong = badArguments(parser, o, arguments)) {
         err << *wrong << '\n' << messages::SeeHelp << '\n';
         return Unreadable;
     }
-    if (parser.isSet(o.help)) {
-        if (!(out << usage()).flush()) {
+    if (parser.isSet(o.help) || parser.isSet(o.version)) {
+        if (!(out << (parser.isSet(o.help) ? usage() : RADDRIZZATORE_VERSION "\n")).flush()) {
             err << messages::unwritable(std::strerror(errno)) << '\n';
             return Unwritable;
         }

@@ -4,6 +4,7 @@
 #include "app/batch/table.h"
 #include "calc/module1.h"
 #include "graphs/graphpress.h"
+#include "graphs/pdffile.h"
 #include "graphs/plotgeometry.h"
 #include "graphs/plotwaveforms.h"
 
@@ -31,8 +32,15 @@ bool writePicture(const calc::Module1& m, QIODevice& device)
     return QImageWriter(&device, "png").write(image);
 }
 
+bool writeDocument(const calc::Module1& m, QIODevice& device)
+{
+    const QByteArray pdf = graphs::pdfPage(m, m);
+    return !pdf.isEmpty() && device.write(pdf) == pdf.size();
+}
+
 const GraphFormat Formats[] = {
     {"png", writePicture},
+    {"pdf", writeDocument},
 };
 
 // Written beside the target and renamed over it once complete, so that no
@@ -122,7 +130,10 @@ int runGraph(const QString& file, std::istream& in, std::ostream& out, std::ostr
     }
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    format->write(m, buffer);
+    if (!format->write(m, buffer)) {
+        err << messages::unwritableFile(file.toStdString(), std::strerror(ENOMEM)) << '\n';
+        return Unwritable;
+    }
     const QByteArray& bytes = buffer.data();
     if (toOutput) {
         if (!out.write(bytes.data(), bytes.size()).flush()) {

@@ -71,6 +71,7 @@ ha letto.
                     disegna il grafico di "Grafico" ()" +
            std::to_string(graphs::PlotWidth) + " x " + std::to_string(graphs::PlotHeight) + " pixel) in FILE" + Indent +
            "(" + graphFormatNames() + R"(), o in PNG sullo standard output se FILE è "-".
+  --version         scrive la versione del programma.
   -h, --help        mostra questo aiuto.
 
 Le colonne aggiunte sostituiscono quelle con lo stesso nome, le altre passano

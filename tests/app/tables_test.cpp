@@ -45,7 +45,7 @@ TEST(Tables, Rows)
         {"--campioni", h + "2,50,1,4000,0\n", 1, "", calc::messages::BadN},
         {"--campioni", h + "2,50,1,4000,1\n2,50,1,4000,1\n", 2, "", "--campioni legge una sola riga di dati.\n"},
         {"--campioni", h, 2, "", "Manca la riga di dati"},
-        {"--grafico=x.jpg", "", 2, "", "Formato non previsto per il file x.jpg: --grafico scrive file .png.\n"},
+        {"--grafico=x.jpg", "", 2, "", "Formato non previsto per il file x.jpg: --grafico scrive file .png e .pdf.\n"},
         {"--verfica", "", 2, "", "Opzione sconosciuta: --verfica\nPer l'uso: raddrizzatore --help\n"},
         // A spreadsheet under Italian settings: ";" between cells, decimal commas, CRLF and a byte order mark.
         {"--verifica", "\xEF\xBB\xBF\"a,b\";Vp;f;C;R;N\r\n;1,2,3;50;1,0E1;4000;1\r\n", 0,

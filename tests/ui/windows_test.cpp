@@ -69,7 +69,8 @@ TEST_F(WindowsTest, FocusStartsInText1TabFollowsTheOrderReturnEnterPressF1Explai
         EXPECT_EQ(presses.count(), 2) << name;
     }
     QTest::keyClick(form1.get(), Qt::Key_F1);
-    EXPECT_TRUE(guard.seen.size() == 1 && guard.seen.takeFirst().startsWith("Informazioni|OK|Il diodo è considerato"));
+    EXPECT_TRUE(guard.seen.size() == 1 &&
+                guard.seen.takeFirst().startsWith("Raddrizzatore a singola semionda|OK|Informazioni"));
 }
 
 // Entry 0 of the plot's menu copies, entry 1 saves, each also by its key alone;
@@ -101,7 +102,7 @@ TEST_F(WindowsTest, GraphWindowOpensRedrawsCopiesSavesComesBackClosesAndOutlives
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window));
     auto* plot = window->findChild<ui::PlotArea*>("Picture1");
-    EXPECT_EQ(contextMenu(plot), QStringList({"Copia immagine|Ctrl+C", "Salva immagine…|Ctrl+S"}));
+    EXPECT_EQ(contextMenu(plot), QStringList({"Copia immagine|Ctrl+C", "Salva immagine…|Ctrl+S", "Stampa…|Ctrl+P"}));
     QTemporaryDir dir;
     const QString file = dir.filePath("grafico.png");
     const QString crowded = dir.filePath(QString(251, 'g') + ".png"); // no room for a temporary name beside it
