@@ -29,3 +29,7 @@ needPackages() {
 # user's language.
 BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev fonts-liberation2 libcsv-dev qt6-translations-l10n)
 TEST_PACKAGES=(googletest libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick libx11-dev)
+# libsleef-dev: SLEEF's vector sin, cos and exp for the sample loop.
+BUILD_PACKAGES+=(libsleef-dev)
+# time: /usr/bin/time -v, the whole-process figures of scripts/benchmarks.sh.
+BENCH_PACKAGES=(time)

@@ -1,0 +1,65 @@
+#pragma once
+
+// The sample loop of one period, cut into stretches that run side by side.
+//
+//   Module1::CalcSamples ──> runSampleLoop ──> one stretch a thread:
+//                                              sampleStretchAvx2 (AVX2, FMA, SLEEF)
+//                                              or sampleStretch (plain x86-64, libm)
+//
+// sampleloop_avx2.cpp includes this header under -mavx2 -mfma, so it holds
+// data and declarations only: an inline function compiled there could be the
+// copy the linker keeps for every caller, on processors without AVX2 too.
+
+#include <cstdint>
+#include <limits>
+
+namespace calc {
+
+struct Measured;
+struct Module1;
+
+// What the loop reads, in Module1's names and units, and the arrays it writes:
+// index k holds the sample at t = k/(N*f), k = 0 .. N.
+struct SampleLoop {
+    double Vp = 0;
+    double f = 0;
+    double C = 0;
+    double R = 0;
+    std::int32_t N = 0;
+    double omega = 0;
+    double dt = 0;
+    double t1 = 0;
+    double t2 = 0;
+    double* Vc = nullptr;
+    double* id = nullptr;
+    double* VoNoC = nullptr;
+};
+
+// The measurements of one stretch before they are combined, starting from
+// values that any sample replaces.
+// (A constant, not a call: at -O0 a call could be emitted there too.)
+inline constexpr double Infinity = std::numeric_limits<double>::infinity();
+struct StretchMeasured {
+    double IdPicco = -Infinity;
+    double Vomax = -Infinity;
+    double Vomin = Infinity;
+    double SumVc = 0;
+};
+
+// Samples first .. last. The scalar one is the reference and the fallback.
+StretchMeasured sampleStretch(const SampleLoop& loop, std::int32_t first, std::int32_t last);
+StretchMeasured sampleStretchAvx2(const SampleLoop& loop, std::int32_t first, std::int32_t last);
+using SampleStretch = StretchMeasured (*)(const SampleLoop&, std::int32_t, std::int32_t);
+
+// The AVX2 stretch where the processor has AVX2 and FMA, chosen once.
+SampleStretch bestSampleStretch();
+// One stretch below the size where a thread pays for itself, else one a core.
+int stretchesFor(std::int32_t N);
+// Samples 0 .. N in contiguous stretches, the first on the calling thread,
+// each writing its own part of the arrays; the measurements are combined in
+// order once all are done.
+Measured runSampleLoop(const SampleLoop& loop, SampleStretch stretch, int stretches);
+
+SampleLoop sampleLoopOf(Module1& m);
+
+} // namespace calc
