@@ -128,8 +128,8 @@ StretchMeasured sampleStretchAvx2(const SampleLoop& loop, std::int32_t first, st
         const Lanes counted = less(kk, all(N));
         // Module1::sampleTime
         const Lanes t = where(_mm256_cmp_pd(kk, all(N), _CMP_EQ_OQ), all(period), _mm256_div_pd(kk, all(perSecond)));
-        const Lanes conducting =
-            either(both(lessEqual(all(0), t), lessEqual(t, all(t1))), both(less(all(t2), t), lessEqual(t, all(period))));
+        const Lanes conducting = either(both(lessEqual(all(0), t), lessEqual(t, all(t1))),
+                                        both(less(all(t2), t), lessEqual(t, all(period))));
         const Lanes blocking = both(less(all(t1), t), lessEqual(t, all(t2)));
         const Lanes generatorHigh = either(both(lessEqual(all(0), t), lessEqual(t, all(quarter))),
                                            both(less(all(threeQuarters), t), lessEqual(t, all(period))));
