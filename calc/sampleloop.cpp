@@ -46,7 +46,9 @@ SampleStretch bestSampleStretch()
 
 int stretchesFor(std::int32_t N)
 {
-    const auto cores = static_cast<int>(std::max(std::thread::hardware_concurrency(), 1U));
+    // Asked once: the answer is a file read, which a row at a small N would
+    // otherwise pay for every time.
+    static const auto cores = static_cast<int>(std::max(std::thread::hardware_concurrency(), 1U));
     return std::clamp(std::min(cores, (N + 1) / MinStretch), 1, MaxStretches);
 }
 
