@@ -16,7 +16,8 @@ namespace {
 // does: two stretches are slower at N = 30 000 and faster from N = 100 000
 // (calc_bench, stretches).
 constexpr std::int32_t MinStretch = 50'000;
-// Past a few cores the loop waits on memory, not on arithmetic.
+// Their results fit a fixed array; past a few cores the loop waits on the
+// memory its arrays take, not on arithmetic.
 constexpr int MaxStretches = 8;
 
 // sampleStretch's comparisons, so the order the stretches finish in cannot

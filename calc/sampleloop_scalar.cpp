@@ -33,13 +33,17 @@ __attribute__((target("avx"))) void clearUpperHalves()
     _mm256_zeroupper();
 }
 
-const bool hasAvx = __builtin_cpu_supports("avx") != 0;
+bool hasAvx()
+{
+    static const bool avx = __builtin_cpu_supports("avx") != 0;
+    return avx;
+}
 
 } // namespace
 
 StretchMeasured sampleStretch(const SampleLoop& loop, std::int32_t first, std::int32_t last)
 {
-    if (hasAvx) {
+    if (hasAvx()) {
         clearUpperHalves();
     }
     const auto& [Vp, f, C, R, N, omega, dt, t1, t2, Vc, id, VoNoC] = loop;
