@@ -115,14 +115,15 @@ void dirtyPress(benchmark::State& state)
     }
 }
 
-// The loop in a given number of stretches, on the best code or the scalar one.
-void stretches(benchmark::State& state)
+// The loop on a given number of threads, on the best code or the scalar one.
+void threads(benchmark::State& state)
 {
     calc::Module1 m = circuit(state.range(0), false);
     m.CalcWaveforms();
     const calc::SampleStretch stretch = state.range(2) != 0 ? calc::bestSampleStretch() : calc::sampleStretch;
+    const int threads = static_cast<int>(state.range(1));
     for (auto _ : state) {
-        benchmark::DoNotOptimize(calc::runSampleLoop(calc::sampleLoopOf(m), stretch, static_cast<int>(state.range(1))));
+        benchmark::DoNotOptimize(calc::runSampleLoop(calc::sampleLoopOf(m), stretch, calc::stretchesFor(m.N), threads));
     }
 }
 
@@ -133,7 +134,7 @@ void threadThreshold(benchmark::internal::Benchmark* b)
     }
     b->Args({1'000'000, 1, 0})->Args({calc::Module1::MaxN, 1, 0})->Args({calc::Module1::MaxN, 1, 1});
     b->Args({calc::Module1::MaxN, 2, 1});
-    b->ArgNames({"N", "stretches", "best"})->Unit(benchmark::kMillisecond)->UseRealTime();
+    b->ArgNames({"N", "threads", "best"})->Unit(benchmark::kMillisecond)->UseRealTime();
 }
 
 void sizes(benchmark::internal::Benchmark* b)
@@ -170,4 +171,4 @@ BENCHMARK(dirtyPress)
     ->ArgNames({"N", "dirty"})
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
-BENCHMARK(stretches)->Apply(threadThreshold);
+BENCHMARK(threads)->Apply(threadThreshold);

@@ -12,13 +12,14 @@ namespace calc {
 
 namespace {
 
-// Below this many samples a stretch costs about what starting its thread
-// does: two stretches are slower at N = 30 000 and faster from N = 100 000
-// (calc_bench, stretches).
-constexpr std::int32_t MinStretch = 50'000;
-// Their results fit a fixed array; past a few cores the loop waits on the
-// memory its arrays take, not on arithmetic.
-constexpr int MaxStretches = 8;
+// Enough stretches to share evenly among 1, 2, 3, 4, 6 or 8 threads, and
+// few enough that a stretch is long beside its setting up.
+constexpr int MaxStretches = 24;
+constexpr std::int32_t MinStretch = 8192;
+// Below this many samples a thread costs about what it saves: on two cores,
+// two halves were slower than one whole at N = 30 000 and faster from about
+// N = 100 000 (calc_bench, threads).
+constexpr std::int32_t MinThreadSamples = 50'000;
 
 // sampleStretch's comparisons, so the order the stretches finish in cannot
 // change a peak: each is a value.
@@ -47,15 +48,21 @@ SampleStretch bestSampleStretch()
 
 int stretchesFor(std::int32_t N)
 {
+    return std::clamp((N + 1) / MinStretch, 1, MaxStretches);
+}
+
+int threadsFor(std::int32_t N)
+{
     // Asked once: the answer is a file read, which a row at a small N would
     // otherwise pay for every time.
     static const auto cores = static_cast<int>(std::max(std::thread::hardware_concurrency(), 1U));
-    return std::clamp(std::min(cores, (N + 1) / MinStretch), 1, MaxStretches);
+    return std::clamp(std::min(cores, (N + 1) / MinThreadSamples), 1, MaxStretches);
 }
 
-Measured runSampleLoop(const SampleLoop& loop, SampleStretch stretch, int stretches)
+Measured runSampleLoop(const SampleLoop& loop, SampleStretch stretch, int stretches, int threads)
 {
     stretches = std::clamp(stretches, 1, MaxStretches);
+    threads = std::clamp(threads, 1, stretches);
     // Stretches start on whole cache lines of the arrays (8 doubles), so no
     // two threads write the same line.
     const auto start = [&](int s) {
@@ -63,15 +70,19 @@ Measured runSampleLoop(const SampleLoop& loop, SampleStretch stretch, int stretc
         return s == stretches ? loop.N + 1 : static_cast<std::int32_t>(k / 8 * 8);
     };
     std::array<StretchMeasured, MaxStretches> parts;
-    const auto run = [&](int s) { parts[s] = stretch(loop, start(s), start(s + 1) - 1); };
+    const auto run = [&](int thread) {
+        for (int s = thread * stretches / threads; s < (thread + 1) * stretches / threads; ++s) {
+            parts[s] = stretch(loop, start(s), start(s + 1) - 1);
+        }
+    };
     {
-        std::array<std::jthread, MaxStretches> threads;
-        for (int s = 1; s < stretches; ++s) {
+        std::array<std::jthread, MaxStretches> helpers;
+        for (int thread = 1; thread < threads; ++thread) {
             try {
-                threads[s] = std::jthread(run, s);
+                helpers[thread] = std::jthread(run, thread);
             } catch (const std::system_error&) {
-                // No thread to be had: this one does that stretch too.
-                run(s);
+                // No thread to be had: this one does that share too.
+                run(thread);
             }
         }
         run(0);

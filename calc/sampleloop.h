@@ -53,12 +53,15 @@ using SampleStretch = StretchMeasured (*)(const SampleLoop&, std::int32_t, std::
 
 // The AVX2 stretch where the processor has AVX2 and FMA, chosen once.
 SampleStretch bestSampleStretch();
-// One stretch below the size where a thread pays for itself, else one a core.
+// The stretches a period is cut into. N alone decides them, so the sum for the
+// mean comes out the same on any number of cores.
 int stretchesFor(std::int32_t N);
-// Samples 0 .. N in contiguous stretches, the first on the calling thread,
-// each writing its own part of the arrays; the measurements are combined in
-// order once all are done.
-Measured runSampleLoop(const SampleLoop& loop, SampleStretch stretch, int stretches);
+// One thread below the size where another pays for itself, else one a core.
+int threadsFor(std::int32_t N);
+// Samples 0 .. N in contiguous stretches, shared out in order among the
+// threads, the first being the calling one. Each stretch writes its own part
+// of the arrays and its own measurements, combined in order once all are done.
+Measured runSampleLoop(const SampleLoop& loop, SampleStretch stretch, int stretches, int threads);
 
 SampleLoop sampleLoopOf(Module1& m);
 

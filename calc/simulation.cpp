@@ -39,7 +39,7 @@ void Module1::CalcWaveforms()
 
 void Module1::CalcSamples()
 {
-    measured_ = runSampleLoop(sampleLoopOf(*this), bestSampleStretch(), stretchesFor(N));
+    measured_ = runSampleLoop(sampleLoopOf(*this), bestSampleStretch(), stretchesFor(N), threadsFor(N));
 }
 
 SampleLoop sampleLoopOf(Module1& m)

@@ -29,8 +29,8 @@ TEST(SampleLoop, EachSampleWithinRoundingOfTheScalarLoop)
         m.dt = 1 / (N * m.f);
         m.CalcWaveforms();
         calc::Module1 s = m;
-        const calc::Measured got = runSampleLoop(sampleLoopOf(m), calc::bestSampleStretch(), stretches);
-        const calc::Measured want = runSampleLoop(sampleLoopOf(s), calc::sampleStretch, 1);
+        const calc::Measured got = runSampleLoop(sampleLoopOf(m), calc::bestSampleStretch(), stretches, 2);
+        const calc::Measured want = runSampleLoop(sampleLoopOf(s), calc::sampleStretch, 1, 1);
         for (const auto& [a, b] : {std::pair{&m.Vc, &s.Vc}, {&m.id, &s.id}, {&m.VoNoC, &s.VoNoC}}) {
             const double largest = std::abs(*std::ranges::max_element(*b, {}, [](double x) { return std::abs(x); }));
             for (int k = 0; k <= N + 1; ++k) {
