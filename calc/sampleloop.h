@@ -2,7 +2,7 @@
 
 // The sample loop of one period, cut into stretches that run side by side.
 //
-//   Module1::CalcSamples ──> runSampleLoop ──> one stretch a thread:
+//   Module1::CalcSamples ──> runSampleLoop ──> stretches, shared among threads:
 //                                              sampleStretchAvx2 (AVX2, FMA, SLEEF)
 //                                              or sampleStretch (plain x86-64, libm)
 //
@@ -35,10 +35,11 @@ struct SampleLoop {
     double* VoNoC = nullptr;
 };
 
+// A constant, not a call: at -O0 a call could be emitted there too.
+inline constexpr double Infinity = std::numeric_limits<double>::infinity();
+
 // The measurements of one stretch before they are combined, starting from
 // values that any sample replaces.
-// (A constant, not a call: at -O0 a call could be emitted there too.)
-inline constexpr double Infinity = std::numeric_limits<double>::infinity();
 struct StretchMeasured {
     double IdPicco = -Infinity;
     double Vomax = -Infinity;
@@ -63,6 +64,7 @@ int threadsFor(std::int32_t N);
 // of the arrays and its own measurements, combined in order once all are done.
 Measured runSampleLoop(const SampleLoop& loop, SampleStretch stretch, int stretches, int threads);
 
+// The loop over m's parameters, switching instants and arrays, already sized.
 SampleLoop sampleLoopOf(Module1& m);
 
 } // namespace calc
