@@ -35,3 +35,7 @@ TEST_PACKAGES=(googletest libgtest-dev libbenchmark-dev xvfb xauth xdotool image
 # and pdfinfo/pdfimages (poppler-utils) for the PDF's pages and images.
 PACKAGE_PACKAGES=(dpkg-dev file)
 PACKAGE_CHECK_PACKAGES=(lintian desktop-file-utils appstream poppler-utils)
+# libsleef-dev: SLEEF's vector sin, cos and exp for the sample loop.
+BUILD_PACKAGES+=(libsleef-dev)
+# time: /usr/bin/time -v, the whole-process figures of scripts/benchmarks.sh.
+BENCH_PACKAGES=(time)
