@@ -1,9 +1,12 @@
 // The verification road (allocation, both searches, the sample loop, the four
 // scans) against the sample loop alone, for the default circuit and for a
-// large capacitor, and the first press of a run against a later one.
+// large capacitor, and the first press of a run against a later one. Then a
+// press after a caller left the vector registers' upper halves in use beside a
+// clean one, the AVX2 loop beside the scalar one, and one thread against two.
 
 #include "calc/circuit.h"
 #include "calc/module1.h"
+#include "calc/sampleloop.h"
 #include "calc/switching.h"
 
 #include <benchmark/benchmark.h>
@@ -87,19 +90,66 @@ void plainSearches(benchmark::State& state)
     }
 }
 
+// As some of Qt's routines do: ones in the upper half of a vector register, by
+// the widest instruction the processor has. Without AVX nothing can do it.
+void dirtyUpperState()
+{
+    if (__builtin_cpu_supports("avx512f")) {
+        asm volatile("vpternlogd $0xff, %%zmm15, %%zmm15, %%zmm15" : : : "xmm15");
+    } else if (__builtin_cpu_supports("avx")) {
+        asm volatile("vcmpps $15, %%ymm15, %%ymm15, %%ymm15" : : : "xmm15");
+    }
+}
+
+// Every later press, with or without the registers left dirty before it.
+void dirtyPress(benchmark::State& state)
+{
+    calc::Module1 m = circuit(state.range(0), false);
+    press(m);
+    press(m);
+    for (auto _ : state) {
+        if (state.range(1) != 0) {
+            dirtyUpperState();
+        }
+        press(m);
+    }
+}
+
+// The loop on a given number of threads, on the best code or the scalar one.
+void threads(benchmark::State& state)
+{
+    calc::Module1 m = circuit(state.range(0), false);
+    m.CalcWaveforms();
+    const calc::SampleStretch stretch = state.range(2) != 0 ? calc::bestSampleStretch() : calc::sampleStretch;
+    const int threads = static_cast<int>(state.range(1));
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(calc::runSampleLoop(calc::sampleLoopOf(m), stretch, calc::stretchesFor(m.N), threads));
+    }
+}
+
+void threadThreshold(benchmark::internal::Benchmark* b)
+{
+    for (const std::int64_t N : {10'000, 30'000, 100'000, 200'000, 300'000, 1'000'000}) {
+        b->Args({N, 1, 1})->Args({N, 2, 1});
+    }
+    b->Args({1'000'000, 1, 0})->Args({calc::Module1::MaxN, 1, 0})->Args({calc::Module1::MaxN, 1, 1});
+    b->Args({calc::Module1::MaxN, 2, 1});
+    b->ArgNames({"N", "threads", "best"})->Unit(benchmark::kMillisecond)->UseRealTime();
+}
+
 void sizes(benchmark::internal::Benchmark* b)
 {
     for (const std::int64_t large : {0, 1}) {
         b->Args({10'000, large});
         b->Args({1'000'000, large});
     }
-    b->ArgNames({"N", "largeC"})->Unit(benchmark::kMillisecond);
+    b->ArgNames({"N", "largeC"})->Unit(benchmark::kMillisecond)->UseRealTime();
 }
 
 void largest(benchmark::internal::Benchmark* b)
 {
     b->Args({calc::Module1::MaxN, 0})->Args({calc::Module1::MaxN, 1});
-    b->ArgNames({"N", "largeC"})->Unit(benchmark::kMillisecond)->Iterations(2);
+    b->ArgNames({"N", "largeC"})->Unit(benchmark::kMillisecond)->Iterations(2)->UseRealTime();
 }
 
 } // namespace
@@ -115,3 +165,10 @@ BENCHMARK(plainSearches)
 BENCHMARK(road)->Apply(largest);
 BENCHMARK(firstPress)->Apply(largest);
 BENCHMARK(sampleLoop)->Apply(largest);
+BENCHMARK(dirtyPress)
+    ->Args({10'000'000, 0})
+    ->Args({10'000'000, 1})
+    ->ArgNames({"N", "dirty"})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK(threads)->Apply(threadThreshold);

@@ -29,6 +29,7 @@ Module1 Module1::trial()
     static_cast<Module1Scalars&>(t) = *this;
     static_cast<SampleArrays&>(t) = std::move(spare_);
     t.measured_ = measured_;
+    t.generation = generation;
     t.simulatedFrom_ = simulatedFrom_;
     spare_ = {};
     return t;
@@ -58,6 +59,7 @@ void Module1::commit(Module1&& trial)
     static_cast<Module1Scalars&>(*this) = trial;
     static_cast<SampleArrays&>(*this) = std::move(static_cast<SampleArrays&>(trial));
     measured_ = trial.measured_;
+    generation = trial.generation;
     simulatedFrom_ = trial.simulatedFrom_;
     released_ = false;
 }

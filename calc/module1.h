@@ -68,6 +68,10 @@ struct SimulatedFrom {
 };
 
 struct Module1 : Module1Scalars, SampleArrays {
+    // Bumped by every CalcWaveforms, so that a drawing can tell whether the
+    // arrays are still the ones it was made from.
+    std::uint64_t generation = 0;
+
     // 40*N fits 32 bits up to here.
     static constexpr std::int32_t MaxN = 53'687'091;
 

@@ -2,19 +2,17 @@
 
 #include <sys/mman.h>
 
-#include <cstdint>
-
 namespace calc {
 
 namespace {
 
-constexpr std::size_t HugePage = std::size_t{2} << 20;
+constexpr std::size_t Page = 4096;
 // Below this a mapping of its own would waste more than it saves.
-constexpr std::size_t Mapped = 2 * HugePage;
+constexpr std::size_t Mapped = std::size_t{4} << 20;
 
 std::size_t roundUp(std::size_t bytes)
 {
-    return (bytes + HugePage - 1) / HugePage * HugePage;
+    return (bytes + Page - 1) / Page * Page;
 }
 
 } // namespace
@@ -25,23 +23,13 @@ void* allocateSampleMemory(std::size_t bytes)
         return ::operator new(bytes);
     }
     const std::size_t size = roundUp(bytes);
-    if (size < bytes || size + HugePage < size) {
+    if (size < bytes) {
         throw std::bad_alloc();
     }
-    // One huge page more than needed, then the unaligned ends given back.
-    void* raw = mmap(nullptr, size + HugePage, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-    if (raw == MAP_FAILED) {
+    void* p = mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (p == MAP_FAILED) {
         throw std::bad_alloc();
     }
-    const auto misalignment = reinterpret_cast<std::uintptr_t>(raw) % HugePage;
-    const std::size_t head = misalignment == 0 ? 0 : HugePage - misalignment;
-    if (head > 0) {
-        munmap(raw, head);
-    }
-    char* p = static_cast<char*>(raw) + head;
-    munmap(p + size, HugePage - head);
-    // Only advice: without huge pages the arrays work the same, more slowly.
-    madvise(p, size, MADV_HUGEPAGE);
     return p;
 }
 

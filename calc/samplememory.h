@@ -1,10 +1,12 @@
 #pragma once
 
-// Memory for the sample arrays. A large array is mapped whole, aligned to
-// 2 MiB and offered to the kernel for transparent huge pages: a first press
-// at a large N otherwise spends most of its time faulting in 4 KiB pages one
-// at a time. Elements are left unwritten, since the sample loop writes every
-// one of them and zeroing first would double the memory traffic.
+// Memory for the sample arrays. A large array is a mapping of its own, given
+// back whole when it is let go. Small pages: offered for transparent huge
+// pages, a first press at the largest N often stalled for seconds while the
+// kernel compacted memory for them, and its median was slower too (README,
+// "Performance"). Elements are left
+// unwritten, since the sample loop writes every one of them and zeroing first
+// would double the memory traffic.
 
 #include <cstddef>
 #include <new>

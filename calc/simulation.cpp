@@ -1,6 +1,7 @@
 #include "calc/module1.h"
 
-#include <cmath>
+#include "calc/sampleloop.h"
+
 #include <cstddef>
 
 namespace calc {
@@ -17,20 +18,6 @@ void resize(Samples& a, std::size_t n)
     a.resize(n);
 }
 
-// The scans' comparisons, in their order: ties move to the later sample.
-void measure(Measured& m, double i, double vc)
-{
-    if (std::abs(i) >= m.IdPicco) {
-        m.IdPicco = std::abs(i);
-    }
-    if (std::abs(vc) >= m.Vomax) {
-        m.Vomax = std::abs(vc);
-    }
-    if (std::abs(vc) <= m.Vomin) {
-        m.Vomin = std::abs(vc);
-    }
-}
-
 } // namespace
 
 void Module1::CalcWaveforms()
@@ -42,6 +29,7 @@ void Module1::CalcWaveforms()
     Vc[N + 1] = 0;
     VoNoC[N + 1] = 0;
     id[N + 1] = 0;
+    ++generation;
     simulatedFrom_ = {Vp, f, C, R, N, omega, dt};
 
     CalcT1();
@@ -51,50 +39,12 @@ void Module1::CalcWaveforms()
 
 void Module1::CalcSamples()
 {
-    const double period = 1 / f;
-    const double quarter = 1 / (f * 4);
-    const double threeQuarters = 3 / (f * 4);
-    const double chargeFactor = (-C) * omega * Vp;
-    const double loadFactor = Vp / R;
-    const double heldVoltage = Vp * std::cos(omega * t1);
-    const double RC = R * C;
+    measured_ = runSampleLoop(sampleLoopOf(*this), bestSampleStretch(), stretchesFor(N), threadsFor(N));
+}
 
-    Measured m;
-    for (std::int32_t k = 0; k <= N; ++k) {
-        const double t = sampleTime(k);
-        const bool conducting = (0 <= t && t <= t1) || (t2 < t && t <= period);
-        const bool blocking = t1 < t && t <= t2;
-        const bool generatorHigh = (0 <= t && t <= quarter) || (threeQuarters < t && t <= period);
-        double vc = 0;
-        double i = 0;
-        double half = 0;
-        if (conducting || generatorHigh) {
-            const double x = omega * t;
-            const double c = std::cos(x);
-            if (conducting) {
-                vc = Vp * c;
-                i = chargeFactor * std::sin(x) + loadFactor * c;
-            }
-            if (generatorHigh) {
-                half = Vp * c;
-            }
-        }
-        if (blocking) {
-            vc = heldVoltage * std::exp(-(t - t1) / RC);
-        }
-        Vc[k] = vc;
-        id[k] = i;
-        VoNoC[k] = half;
-
-        if (k == 0) {
-            m = {i, vc, std::abs(vc), 0};
-        }
-        measure(m, i, vc);
-        if (k < N) {
-            m.SumVc = dt * vc + m.SumVc;
-        }
-    }
-    measured_ = m;
+SampleLoop sampleLoopOf(Module1& m)
+{
+    return {m.Vp, m.f, m.C, m.R, m.N, m.omega, m.dt, m.t1, m.t2, m.Vc.data(), m.id.data(), m.VoNoC.data()};
 }
 
 void Module1::CalcIdPicco()

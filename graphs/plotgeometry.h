@@ -23,4 +23,10 @@ inline constexpr unsigned int HalfWaveColour = 0x00ff00; // the half-wave withou
 inline constexpr unsigned int LoadColour = 0x0000ff;     // the load voltage, blue
 inline constexpr unsigned int PlotBackground = 0xffe0c0; // light orange
 
+// The curves' colours and the background, as 0xRRGGBB.
+inline constexpr unsigned CurrentColour = 0xFF0000;  // diode current, red
+inline constexpr unsigned HalfWaveColour = 0x00FF00; // half-wave without capacitor, green
+inline constexpr unsigned LoadColour = 0x0000FF;     // load voltage, blue
+inline constexpr unsigned BackgroundColour = 0xFFE0C0;
+
 } // namespace graphs

@@ -29,3 +29,13 @@ needPackages() {
 # user's language.
 BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev fonts-liberation2 libcsv-dev qt6-translations-l10n)
 TEST_PACKAGES=(googletest libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick libx11-dev)
+# dpkg-dev: dpkg-shlibdeps and dpkg-buildflags for ./package.sh; file: CPack
+# tells binaries apart with it. The rest check the package
+# (scripts/package-check.sh): lintian, desktop-file-validate, appstreamcli
+# and pdfinfo/pdfimages (poppler-utils) for the PDF's pages and images.
+PACKAGE_PACKAGES=(dpkg-dev file)
+PACKAGE_CHECK_PACKAGES=(lintian desktop-file-utils appstream poppler-utils)
+# libsleef-dev: SLEEF's vector sin, cos and exp for the sample loop.
+BUILD_PACKAGES+=(libsleef-dev)
+# time: /usr/bin/time -v, the whole-process figures of scripts/benchmarks.sh.
+BENCH_PACKAGES=(time)

@@ -242,7 +242,8 @@ Form2* Form1::graphWindow()
 
 void Form1::showModelNotes()
 {
-    messageBoxFor(this, QString::fromUtf8(messages::ModelNotesTitle))(calc::Severity::Warning, messages::ModelNotes);
+    messageBoxFor(this)(calc::Severity::Warning,
+                        std::string(messages::ModelNotesTitle) + "\n\n" + messages::ModelNotes);
 }
 
 void Form1::Command1_Click()

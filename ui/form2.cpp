@@ -9,13 +9,13 @@
 #include "ui/messagebox.h"
 #include "ui/messages.h"
 #include "ui/plotarea.h"
+#include "ui/plotoutput.h"
 #include "ui/programfont.h"
 #include "ui/twips.h"
 
 #include <QAction>
 #include <QClipboard>
 #include <QDir>
-#include <QFileDialog>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QShortcut>
@@ -49,18 +49,6 @@ QLabel* label(QWidget* parent, const char* name, QRect r, const char* text)
     return l;
 }
 
-// A name typed without an extension still gets ".png", so the file opens as
-// the picture it is.
-QString askWithDialog(QWidget* parent)
-{
-    QFileDialog dialog(parent, QString::fromUtf8(messages::SaveDialogTitle), QString(),
-                       QString::fromUtf8(messages::PngFilter));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("png"));
-    dialog.selectFile(QString::fromUtf8(messages::DefaultImageName));
-    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
-}
-
 // The hint and the legend beside the plot.
 void addLegend(QWidget* form)
 {
@@ -75,7 +63,7 @@ void addLegend(QWidget* form)
 
 } // namespace
 
-Form2::Form2(const calc::Module1& module) : module_(module), show_(messageBoxFor(this)), askSavePath_(askWithDialog)
+Form2::Form2(const calc::Module1& module) : module_(module), show_(messageBoxFor(this)), askSavePath_(askPlotPath)
 {
     setObjectName(QStringLiteral("Form2"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -104,10 +92,13 @@ Form2::Form2(const calc::Module1& module) : module_(module), show_(messageBoxFor
     auto* save = new QAction(QString::fromUtf8(messages::SaveImage), this);
     save->setShortcut(Qt::CTRL | Qt::Key_S);
     connect(save, &QAction::triggered, this, &Form2::savePlot);
-    addActions({copy, save});
+    auto* print = new QAction(QString::fromUtf8(messages::Print), this);
+    print->setShortcut(Qt::CTRL | Qt::Key_P);
+    connect(print, &QAction::triggered, this, [this] { printPlot(drawn_, this, show_); });
+    addActions({copy, save, print});
     Picture1->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(Picture1, &QWidget::customContextMenuRequested, this, [this, copy, save](QPoint at) {
-        popUpMenu(Picture1, at, {copy, save});
+    connect(Picture1, &QWidget::customContextMenuRequested, this, [this, copy, save, print](QPoint at) {
+        popUpMenu(Picture1, at, {copy, save, print});
     });
     new QShortcut(Qt::Key_Escape, this, this, &QWidget::close);
 
@@ -124,6 +115,7 @@ void Form2::showWaveforms()
     raise();
     activateWindow();
     Picture1->draw(module_);
+    drawn_ = DrawnPlot(module_);
 }
 
 void Form2::Picture1_MouseMove(float X, float Y, QPoint globalPosition)
@@ -145,10 +137,10 @@ void Form2::copyPlot()
 void Form2::savePlot()
 {
     const QString path = askSavePath_(this);
-    if (path.isEmpty()) {
+    if (path.isEmpty() || !canWrite(drawn_, path, show_)) {
         return;
     }
-    if (!graphs::writePng(Picture1->image(), path)) {
+    if (!savePlotFile(drawn_, Picture1->image(), path)) {
         show_(calc::Severity::Refusal, graphs::imageNotSaved(QDir::toNativeSeparators(path).toStdString()));
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/showmessage.h"
+#include "ui/plotoutput.h"
 
 #include <QPoint>
 #include <QString>
@@ -41,6 +42,7 @@ private:
     const calc::Module1& module_;
     calc::ShowMessage show_; // where a failed save is reported
     AskSavePath askSavePath_;
+    DrawnPlot drawn_;
     PlotArea* Picture1 = nullptr;
 };
 

@@ -31,6 +31,7 @@ inline constexpr const char* CurrentLegend = "corrente nel diodo";
 inline constexpr const char* VoltageLegend = "tensione sul carico";
 inline constexpr const char* CopyImage = "Copia immagine";
 inline constexpr const char* SaveImage = "Salva immagine…";
+inline constexpr const char* Print = "Stampa…";
 inline constexpr const char* SaveDialogTitle = "Salva immagine";
 inline constexpr const char* PngFilter = "Immagine PNG (*.png)";
 inline constexpr const char* DefaultImageName = "grafico.png";

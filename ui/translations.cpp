@@ -1,6 +1,7 @@
 #include "ui/translations.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -9,13 +10,17 @@ namespace ui {
 
 void installQtTranslations(QCoreApplication& app)
 {
+    // Italian whatever the system language, so Qt's own texts match the
+    // program's; the user's locale keeps the numbers' decimal separator.
     auto* translator = new QTranslator(&app);
-    if (translator->load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+    if (translator->load(QLocale(QLocale::Italian, QLocale::Italy), QStringLiteral("qtbase"), QStringLiteral("_"),
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QCoreApplication::installTranslator(translator);
     } else {
         delete translator;
     }
+    // A right-to-left system language would mirror the windows and boxes.
+    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
 }
 
 } // namespace ui

@@ -4,9 +4,10 @@ class QCoreApplication;
 
 namespace ui {
 
-// Qt's own texts (the fields' context menus, the file dialog) in the user's
-// language, when the system has Qt's translation for it; otherwise they stay
-// in English. The program's own texts are Italian whatever the language.
+// Qt's own texts (the fields' context menus, the file and print dialogs, the
+// boxes' buttons) in Italian under every system language, when the system has
+// Qt's Italian translation; otherwise they stay in English. The layout stays
+// left to right.
 void installQtTranslations(QCoreApplication& app);
 
 } // namespace ui

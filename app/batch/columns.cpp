@@ -6,23 +6,85 @@
 
 namespace batch {
 
-std::optional<std::vector<std::size_t>> findColumns(const Record& header, const std::vector<std::string>& required,
-                                                    std::ostream& err)
+namespace {
+
+std::string_view trimmed(std::string_view s)
 {
-    std::vector<std::size_t> columns;
-    for (const std::string& name : required) {
-        const auto at = std::find(header.begin(), header.end(), name);
-        if (at == header.end()) {
-            err << messages::missingColumn(name) << '\n';
-            return std::nullopt;
-        }
-        if (std::find(at + 1, header.end(), name) != header.end()) {
-            err << messages::repeatedColumn(name) << '\n';
-            return std::nullopt;
-        }
-        columns.push_back(static_cast<std::size_t>(at - header.begin()));
+    const std::size_t start = s.find_first_not_of(" \t");
+    if (start == std::string_view::npos) {
+        return {};
     }
-    return columns;
+    return s.substr(start, s.find_last_not_of(" \t") - start + 1);
+}
+
+bool sameLetters(std::string_view a, std::string_view b)
+{
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [&](char x, char y) { return lower(x) == lower(y); });
+}
+
+// The separator the header was not split on, when it holds one.
+bool holdsOtherSeparator(const Record& header)
+{
+    return std::any_of(header.begin(), header.end(),
+                       [](const std::string& cell) { return cell.find_first_of(";\t") != std::string::npos; });
+}
+
+} // namespace
+
+std::string headerText(const ColumnName& column)
+{
+    return column.unit.empty() ? std::string(column.name)
+                               : std::string(column.name) + " [" + std::string(column.unit) + "]";
+}
+
+Match match(std::string_view cell, const ColumnName& column)
+{
+    cell = trimmed(cell);
+    std::string_view unit;
+    const std::size_t open = cell.rfind('[');
+    if (cell.ends_with(']') && open != std::string_view::npos) {
+        unit = trimmed(cell.substr(open + 1, cell.size() - open - 2));
+        cell = trimmed(cell.substr(0, open));
+    }
+    if (!sameLetters(cell, column.name)) {
+        return Match::None;
+    }
+    return unit.empty() || sameLetters(unit, column.unit) ? Match::Named : Match::OtherUnit;
+}
+
+bool findColumns(Header& header, const std::vector<Wanted>& inputs, std::span<const ColumnName> results,
+                 std::ostream& err)
+{
+    const Record& cells = header.cells;
+    header.inputs.clear();
+    for (const Wanted& wanted : inputs) {
+        const auto named = [&wanted](const std::string& cell) { return match(cell, wanted.column) != Match::None; };
+        const auto at = std::find_if(cells.begin(), cells.end(), named);
+        if (at == cells.end() && !wanted.optional) {
+            err << messages::missingColumn(wanted.column.name, holdsOtherSeparator(cells), header.dialect.separator)
+                << '\n';
+            return false;
+        }
+        if (at != cells.end() && std::find_if(at + 1, cells.end(), named) != cells.end()) {
+            err << messages::repeatedColumn(wanted.column.name) << '\n';
+            return false;
+        }
+        if (at != cells.end() && match(*at, wanted.column) == Match::OtherUnit) {
+            err << messages::otherUnit(*at, headerText(wanted.column)) << '\n';
+            return false;
+        }
+        header.inputs.emplace_back();
+        if (at != cells.end()) {
+            header.inputs.back() = static_cast<std::size_t>(at - cells.begin());
+        }
+    }
+    header.kept.assign(cells.size(), true);
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        header.kept[i] = std::none_of(results.begin(), results.end(),
+                                      [&](const ColumnName& result) { return match(cells[i], result) != Match::None; });
+    }
+    return true;
 }
 
 } // namespace batch

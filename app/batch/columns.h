@@ -5,14 +5,61 @@
 #include <cstddef>
 #include <optional>
 #include <ostream>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace batch {
 
-// Where each required column stands in the header, in the order asked. When
-// one is missing or named twice: nothing, and the message on `err`.
-std::optional<std::vector<std::size_t>> findColumns(const Record& header, const std::vector<std::string>& required,
-                                                    std::ostream& err);
+// A column as a header names it, and the unit of the window's field (empty
+// for a count). "Vp", " vp " and "Vp [V]" all name Vp.
+struct ColumnName {
+    std::string_view name;
+    std::string_view unit;
+};
+
+// "Vp [V]", or the bare name of a count.
+std::string headerText(const ColumnName& column);
+
+// Whether a header cell names a column: the name regardless of case and of
+// surrounding blanks, followed or not by a unit in square brackets.
+enum class Match { None, Named, OtherUnit };
+Match match(std::string_view cell, const ColumnName& column);
+
+// A column read into the field `text` of a press's texts.
+template <class Texts>
+struct InputColumn {
+    ColumnName column;
+    std::string Texts::*text;
+    bool whole = false;    // the field rounds it to a whole number
+    bool optional = false; // a missing column holds the field's default text
+};
+
+// A column of results, from the member `text` of a press's results.
+template <class Results>
+struct ResultColumn {
+    ColumnName column;
+    std::string Results::*text;
+};
+
+// What a table's header says.
+struct Header {
+    Dialect dialect;
+    Record cells;
+    std::vector<std::optional<std::size_t>> inputs; // where each input column stands; nothing when missing
+    std::vector<bool> kept;                         // cells that no result column replaces
+};
+
+struct Wanted {
+    ColumnName column;
+    bool optional = false;
+};
+
+// Finds the wanted columns in `header.cells`, and the cells the results
+// replace. False when a column is missing, named twice or in another unit
+// (the message on `err`).
+bool findColumns(Header& header, const std::vector<Wanted>& inputs, std::span<const ColumnName> results,
+                 std::ostream& err);
 
 } // namespace batch

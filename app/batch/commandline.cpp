@@ -3,6 +3,7 @@
 #include "app/batch/designtable.h"
 #include "app/batch/exitstatus.h"
 #include "app/batch/graphfile.h"
+#include "app/batch/help.h"
 #include "app/batch/messages.h"
 #include "app/batch/samples.h"
 #include "app/batch/verificationtable.h"
@@ -10,64 +11,84 @@
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 
+#include <cerrno>
+#include <clocale>
+#include <cstring>
 #include <iostream>
 
 namespace batch {
 
-int runCommandLine(const QStringList& arguments, std::istream& in, std::ostream& out, std::ostream& err)
-{
-    const QCommandLineOption verifica(QStringLiteral("verifica"));
-    const QCommandLineOption progetto(QStringLiteral("progetto"));
-    const QCommandLineOption campioni(QStringLiteral("campioni"));
-    const QCommandLineOption grafico(QStringLiteral("grafico"), QString(), QStringLiteral("FILE.png"));
-    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
-    QCommandLineParser parser;
-    parser.addOptions({verifica, progetto, campioni, grafico, help});
+namespace {
 
-    const auto fail = [&err](const std::string& message) {
-        err << message << '\n' << messages::SeeHelp << '\n';
-        return Unreadable;
-    };
-    // The parser's own error texts are English: say it in Italian.
+struct Options {
+    QCommandLineOption verifica{QStringLiteral("verifica")};
+    QCommandLineOption progetto{QStringLiteral("progetto")};
+    QCommandLineOption campioni{QStringLiteral("campioni")};
+    QCommandLineOption grafico{QStringLiteral("grafico"), QString(), QStringLiteral("FILE")};
+    QCommandLineOption help{QStringList{QStringLiteral("h"), QStringLiteral("help")}};
+    QCommandLineOption version{QStringLiteral("version")};
+};
+
+// What is wrong with the arguments, or nothing when they ask for one mode.
+// The parser's own error texts are English: say it in Italian.
+std::optional<std::string> badArguments(QCommandLineParser& parser, const Options& o, const QStringList& arguments)
+{
     if (!parser.parse(arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
         if (!unknown.isEmpty()) {
-            return fail(messages::unknownOption((unknown[0].size() == 1 ? "-" : "--") + unknown[0].toStdString()));
+            return messages::unknownOption((unknown[0].size() == 1 ? "-" : "--") + unknown[0].toStdString());
         }
-        if (arguments.last() == QStringLiteral("--grafico")) {
-            return fail(messages::MissingFile);
-        }
-        return fail(messages::BadArguments);
+        return arguments.last() == QStringLiteral("--grafico") ? messages::MissingFile : messages::BadArguments;
     }
-    if (parser.isSet(help)) {
-        if (!(out << messages::Usage).flush()) {
-            err << messages::Unwritable << '\n';
-            return Unreadable;
+    if (parser.isSet(o.help) || parser.isSet(o.version)) {
+        return std::nullopt;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        return messages::unexpectedArgument(parser.positionalArguments()[0].toStdString());
+    }
+    const int modes = int(parser.isSet(o.verifica)) + int(parser.isSet(o.progetto)) + int(parser.isSet(o.campioni)) +
+                      int(parser.isSet(o.grafico));
+    if (modes != 1) {
+        return messages::OneMode;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+int runCommandLine(const QStringList& arguments, std::istream& in, std::ostream& out, std::ostream& err)
+{
+    const Options o;
+    QCommandLineParser parser;
+    parser.addOptions({o.verifica, o.progetto, o.campioni, o.grafico, o.help, o.version});
+    if (const auto wrong = badArguments(parser, o, arguments)) {
+        err << *wrong << '\n' << messages::SeeHelp << '\n';
+        return Unreadable;
+    }
+    if (parser.isSet(o.help) || parser.isSet(o.version)) {
+        if (!(out << (parser.isSet(o.help) ? usage() : RADDRIZZATORE_VERSION "\n")).flush()) {
+            err << messages::unwritable(std::strerror(errno)) << '\n';
+            return Unwritable;
         }
         return Computed;
     }
-    if (!parser.positionalArguments().isEmpty()) {
-        return fail(messages::unexpectedArgument(parser.positionalArguments()[0].toStdString()));
-    }
-    const int modes = int(parser.isSet(verifica)) + int(parser.isSet(progetto)) + int(parser.isSet(campioni)) +
-                      int(parser.isSet(grafico));
-    if (modes != 1) {
-        return fail(messages::OneMode);
-    }
-    if (parser.isSet(verifica)) {
+    if (parser.isSet(o.verifica)) {
         return runVerification(in, out, err);
     }
-    if (parser.isSet(progetto)) {
+    if (parser.isSet(o.progetto)) {
         return runDesign(in, out, err);
     }
-    if (parser.isSet(campioni)) {
+    if (parser.isSet(o.campioni)) {
         return runSamples(in, out, err);
     }
-    return runGraph(parser.value(grafico), in, err);
+    return runGraph(parser.value(o.grafico), in, out, err);
 }
 
 int runCommandLine(int argc, char* argv[])
 {
+    // The system's reasons for a failed write, in the user's language.
+    std::setlocale(LC_MESSAGES, "");
+    std::setlocale(LC_CTYPE, "");
     QStringList arguments;
     for (int i = 0; i < argc; ++i) {
         arguments << QString::fromLocal8Bit(argv[i]);

@@ -6,16 +6,19 @@
 
 #include <array>
 #include <exception>
-#include <string_view>
 
 namespace batch {
 
 namespace {
 
+constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+
 struct Reading {
     const OnRecord& onRecord;
     Record record;
-    std::size_t number = 0;
+    std::size_t line = 1;       // the line being fed to the parser
+    std::size_t recordLine = 1; // where the record being read began
+    bool blankLine = true;      // nothing but line ends so far on this line
     bool stopped = false;
     std::optional<std::string> error;
     std::exception_ptr exception;
@@ -46,10 +49,6 @@ bool isUtf8(std::string_view s)
         if (length == 0 || s.size() - i < length) {
             return false;
         }
-        if (length == 1) {
-            ++i;
-            continue;
-        }
         unsigned long codePoint = lead & (0x7FU >> length);
         for (std::size_t k = 1; k < length; ++k) {
             const auto next = static_cast<unsigned char>(s[i + k]);
@@ -75,10 +74,9 @@ int noBlanks(unsigned char /*c*/)
 void endCell(void* text, std::size_t size, void* data)
 {
     auto& r = *static_cast<Reading*>(data);
-    if (r.stopped) {
-        return;
+    if (!r.stopped) {
+        r.record.emplace_back(size == 0 ? "" : static_cast<const char*>(text), size);
     }
-    r.record.emplace_back(size == 0 ? "" : static_cast<const char*>(text), size);
 }
 
 void endRecord(int /*terminator*/, void* data)
@@ -87,63 +85,114 @@ void endRecord(int /*terminator*/, void* data)
     if (r.stopped) {
         return;
     }
-    ++r.number;
     for (const std::string& cell : r.record) {
         if (!isUtf8(cell)) {
-            r.error = messages::row(r.number) + messages::NotUtf8;
+            r.error = messages::row(r.recordLine) + messages::NotUtf8;
             r.stopped = true;
             return;
         }
     }
     // Nothing may unwind through the parser's C frames.
     try {
-        r.stopped = !r.onRecord(r.record, r.number);
+        r.stopped = !r.onRecord(r.record, r.recordLine);
     } catch (...) {
         r.exception = std::current_exception();
         r.stopped = true;
     }
     r.record.clear();
+    r.recordLine = r.line + 1;
 }
 
 struct Parser {
     csv_parser p{};
-    Parser()
+    explicit Parser(char separator)
     {
         csv_init(&p, CSV_STRICT | CSV_STRICT_FINI);
         csv_set_space_func(&p, noBlanks);
+        csv_set_delim(&p, static_cast<unsigned char>(separator));
     }
     Parser(const Parser&) = delete;
     Parser& operator=(const Parser&) = delete;
     ~Parser() { csv_free(&p); }
 };
 
-} // namespace
-
-std::optional<std::string> readCsv(std::istream& in, const OnRecord& onRecord)
+// One line at a time, so that every record knows the line it began on.
+void feed(Parser& parser, Reading& r, std::string_view bytes)
 {
-    Parser parser;
-    Reading r{onRecord, {}, 0, false, std::nullopt, nullptr};
-    std::array<char, 1 << 16> buffer{};
-    bool first = true;
-    while (!r.stopped) {
-        in.read(buffer.data(), buffer.size());
-        std::string_view chunk(buffer.data(), static_cast<std::size_t>(in.gcount()));
-        if (chunk.empty()) {
-            break;
-        }
-        if (first && chunk.starts_with("\xEF\xBB\xBF")) {
-            chunk.remove_prefix(3);
-        }
-        first = false;
-        if (csv_parse(&parser.p, chunk.data(), chunk.size(), endCell, endRecord, &r) != chunk.size() && !r.stopped) {
-            r.error = messages::row(r.number + 1) + messages::NotCsv;
+    while (!bytes.empty() && !r.stopped) {
+        const std::string_view part = bytes.substr(0, std::min(bytes.find('\n'), bytes.size() - 1) + 1);
+        bytes.remove_prefix(part.size());
+        if (csv_parse(&parser.p, part.data(), part.size(), endCell, endRecord, &r) != part.size() && !r.stopped) {
+            r.error = messages::row(r.recordLine) + messages::NotCsv;
             r.stopped = true;
         }
+        r.blankLine = r.blankLine && part.find_first_not_of("\r\n") == std::string_view::npos;
+        if (part.back() == '\n') {
+            // The parser skips an empty line: the next record begins below it.
+            if (r.blankLine && r.recordLine == r.line) {
+                ++r.recordLine;
+            }
+            ++r.line;
+            r.blankLine = true;
+        }
+    }
+}
+
+// Reads on until the first line that holds a cell is whole, or the input ends.
+std::string headOf(std::istream& in)
+{
+    std::string head;
+    std::array<char, 1 << 16> buffer{};
+    while (in.read(buffer.data(), buffer.size()) || in.gcount() > 0) {
+        head.append(buffer.data(), static_cast<std::size_t>(in.gcount()));
+        const std::size_t start = head.find_first_not_of("\r\n", head.starts_with(ByteOrderMark) ? 3 : 0);
+        if (start != std::string::npos && head.find('\n', start) != std::string::npos) {
+            break;
+        }
+    }
+    return head;
+}
+
+} // namespace
+
+Dialect dialectOf(std::string_view headerLine)
+{
+    bool quoted = false;
+    bool semicolon = false;
+    for (const char c : headerLine) {
+        if (c == '"') {
+            quoted = !quoted;
+        } else if (!quoted && c == ',') {
+            return {};
+        }
+        semicolon = semicolon || (!quoted && c == ';');
+    }
+    return semicolon ? Dialect{';', ',', false} : Dialect{};
+}
+
+std::optional<std::string> readCsv(std::istream& in, Dialect& dialect, const OnRecord& onRecord)
+{
+    std::string head = headOf(in);
+    std::string_view rest = head;
+    const bool byteOrderMark = rest.starts_with(ByteOrderMark);
+    if (byteOrderMark) {
+        rest.remove_prefix(ByteOrderMark.size());
+    }
+    const std::size_t start = std::min(rest.find_first_not_of("\r\n"), rest.size());
+    dialect = dialectOf(rest.substr(start, rest.find('\n', start) - start));
+    dialect.byteOrderMark = byteOrderMark && dialect.separator == ';';
+
+    Parser parser(dialect.separator);
+    Reading r{onRecord, {}, 1, 1, true, false, std::nullopt, nullptr};
+    feed(parser, r, rest);
+    std::array<char, 1 << 16> buffer{};
+    while (!r.stopped && (in.read(buffer.data(), buffer.size()) || in.gcount() > 0)) {
+        feed(parser, r, std::string_view(buffer.data(), static_cast<std::size_t>(in.gcount())));
     }
     if (!r.stopped && in.bad()) {
         r.error = messages::Unreadable;
     } else if (!r.stopped && csv_fini(&parser.p, endCell, endRecord, &r) != 0) {
-        r.error = messages::row(r.number + 1) + messages::NotCsv;
+        r.error = messages::row(r.recordLine) + messages::NotCsv;
     }
     if (r.exception) {
         std::rethrow_exception(r.exception);

@@ -5,21 +5,36 @@
 #include <istream>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace batch {
 
 using Record = std::vector<std::string>;
 
-// Called with each record as soon as it is complete, and its number (the
-// header is 1); returns false to stop reading.
-using OnRecord = std::function<bool(const Record& record, std::size_t number)>;
+// How a table is written. A header line holding ";" and no "," (outside
+// quotes) is what a spreadsheet under Italian settings saves: ";" between
+// cells and a decimal comma. Its tables go back the same way, and with the
+// byte order mark they came with, so the same spreadsheet opens them again.
+struct Dialect {
+    char separator = ',';
+    char decimal = '.';
+    bool byteOrderMark = false;
+};
 
-// Reads comma-separated RFC 4180 records from `in`. Lines may end in CRLF or
-// LF, a UTF-8 byte order mark at the start is dropped, empty lines are
-// skipped, and cells keep their blanks. Returns the message for input that
-// cannot be read (an unterminated or stray quote, text that is not UTF-8, a
-// failing stream); the records before it have been handed on.
-std::optional<std::string> readCsv(std::istream& in, const OnRecord& onRecord);
+Dialect dialectOf(std::string_view headerLine);
+
+// Called with each record as soon as it is complete and the line an editor
+// shows it on (its first line, when a quoted cell spans several); returns
+// false to stop reading.
+using OnRecord = std::function<bool(const Record& record, std::size_t line)>;
+
+// Reads RFC 4180 records from `in` in the dialect of its first line, which
+// lands in `dialect` before the first record is handed on. Lines may end in
+// CRLF or LF, a UTF-8 byte order mark at the start is dropped, empty lines
+// are skipped, and cells keep their blanks. Returns the message for input
+// that cannot be read (an unterminated or stray quote, text that is not
+// UTF-8, a failing stream); the records before it have been handed on.
+std::optional<std::string> readCsv(std::istream& in, Dialect& dialect, const OnRecord& onRecord);
 
 } // namespace batch

@@ -6,17 +6,18 @@
 
 namespace batch {
 
-void writeCsv(std::ostream& out, const Record& cells)
+void writeCsv(std::ostream& out, const Record& cells, char separator, std::string_view alsoQuoted)
 {
+    const std::string special = std::string{separator, '"', '\r', '\n'} + std::string(alsoQuoted);
     std::string line;
     for (std::size_t i = 0; i < cells.size(); ++i) {
         const std::string& cell = cells[i];
         if (i > 0) {
-            line += ',';
+            line += separator;
         }
         // Quoted besides: a lone empty cell, whose line would read back as no
         // record, and a leading byte order mark, which a reader would drop.
-        if (cell.find_first_of(",\"\r\n") == std::string::npos && !(cells.size() == 1 && cell.empty()) &&
+        if (cell.find_first_of(special) == std::string::npos && !(cells.size() == 1 && cell.empty()) &&
             !cell.starts_with("\xEF\xBB\xBF")) {
             line += cell;
             continue;

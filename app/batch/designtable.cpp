@@ -1,7 +1,6 @@
 #include "app/batch/designtable.h"
 
 #include "app/batch/table.h"
-#include "calc/design.h"
 #include "calc/module1.h"
 
 namespace batch {
@@ -9,20 +8,11 @@ namespace batch {
 int runDesign(std::istream& in, std::ostream& out, std::ostream& err)
 {
     calc::Module1Scalars module;
-    return runTable(in, out, err, {"VoDC", "f", "IoDC", "Ripple"}, {"R [ohm]", "Vp [V]", "C [uF]", "Errore"},
-                    [&module](const Record& v, Record& appended) {
-                        std::string refusal;
-                        const calc::ShowMessage show = [&refusal](calc::Severity, const std::string& text) {
-                            refusal = text;
-                        };
-                        const auto results = calc::Command3_Click(module, {v[0], v[1], v[2], v[3]}, '.', show);
-                        if (results) {
-                            appended = {results->R, results->Vp, results->C, refusal};
-                        } else {
-                            appended = {"", "", "", refusal};
-                        }
-                        return results.has_value();
-                    });
+    return runTable<calc::DesignTexts, calc::DesignResults>(
+        in, out, err, DesignColumns, DesignResultColumns,
+        [&module](const calc::DesignTexts& texts, char separator, const calc::ShowMessage& show) {
+            return calc::Command3_Click(module, texts, separator, show);
+        });
 }
 
 } // namespace batch

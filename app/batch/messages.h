@@ -5,34 +5,65 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace batch::messages {
 
-inline std::string row(std::size_t number)
+inline std::string row(std::size_t line)
 {
-    return "Riga " + std::to_string(number) + ": ";
+    return "Riga " + std::to_string(line) + ": ";
 }
 
 inline constexpr const char* NoHeader = "L'ingresso è vuoto: manca la riga di intestazione con i nomi delle colonne.";
 inline constexpr const char* NotCsv = "l'ingresso non è un CSV valido (virgolette non chiuse o fuori posto).";
 inline constexpr const char* NotUtf8 = "il testo non è UTF-8 valido.";
 inline constexpr const char* Unreadable = "Impossibile leggere lo standard input.";
-inline constexpr const char* Unwritable = "Impossibile scrivere lo standard output.";
 inline constexpr const char* SeeHelp = "Per l'uso: raddrizzatore --help";
 
-inline std::string missingColumn(const std::string& name)
+// The system's reason follows, as strerror words it under the user's locale.
+inline std::string unwritable(const std::string& reason)
 {
-    return "Manca la colonna " + name + " nella riga di intestazione.";
+    return "Impossibile scrivere lo standard output: " + reason + ".";
 }
 
-inline std::string repeatedColumn(const std::string& name)
+inline std::string unwritableFile(const std::string& file, const std::string& reason)
 {
-    return "La colonna " + name + " compare più di una volta nella riga di intestazione.";
+    return "Impossibile scrivere il file " + file + ": " + reason + ".";
+}
+
+inline std::string missingColumn(std::string_view name, bool otherSeparator, char separator)
+{
+    std::string text = "Manca la colonna " + std::string(name) + " nella riga di intestazione.";
+    if (otherSeparator) {
+        text += separator == ';' ? " Il separatore letto è il punto e virgola." : " Il separatore letto è la virgola.";
+    }
+    return text;
+}
+
+inline std::string repeatedColumn(std::string_view name)
+{
+    return "La colonna " + std::string(name) + " compare più di una volta nella riga di intestazione.";
+}
+
+inline std::string otherUnit(const std::string& cell, const std::string& expected)
+{
+    return "L'unità della colonna " + cell + " non è quella del campo: scrivi " + expected + ".";
+}
+
+inline std::string count(std::size_t n, const char* one, const char* many)
+{
+    return std::to_string(n) + " " + (n == 1 ? one : many);
 }
 
 inline std::string cellCount(std::size_t cells, std::size_t columns)
 {
-    return std::to_string(cells) + " celle, ma l'intestazione ha " + std::to_string(columns) + " colonne.";
+    return count(cells, "cella", "celle") + ", ma l'intestazione ha " + count(columns, "colonna", "colonne") + ".";
+}
+
+// A cell the field's rule read only in part, or rounded to a whole number.
+inline std::string readAs(std::string_view column, std::string_view value, std::string_view cell)
+{
+    return std::string(column) + ": letto " + std::string(value) + " da \"" + std::string(cell) + "\"";
 }
 
 inline std::string noDataRow(const std::string& option)
@@ -45,11 +76,6 @@ inline std::string extraDataRow(const std::string& option)
     return option + " legge una sola riga di dati.";
 }
 
-inline std::string unwritableFile(const std::string& file)
-{
-    return "Impossibile scrivere il file " + file + ".";
-}
-
 inline std::string unknownOption(const std::string& option)
 {
     return "Opzione sconosciuta: " + option;
@@ -60,41 +86,14 @@ inline std::string unexpectedArgument(const std::string& argument)
     return "Argomento inatteso: " + argument;
 }
 
-inline constexpr const char* MissingFile = "Manca il nome del file PNG dopo --grafico.";
+inline std::string unknownFormat(const std::string& file, const std::string& formats)
+{
+    return "Formato non previsto per il file " + file + ": --grafico scrive file " + formats + ".";
+}
+
+inline constexpr const char* MissingFile = "Manca il nome del file dopo --grafico.";
 inline constexpr const char* BadArguments = "Argomenti non validi.";
 inline constexpr const char* OneMode =
-    "Scegli una sola delle opzioni --verifica, --progetto, --campioni e --grafico FILE.png.";
-
-inline constexpr const char* Usage = R"(Uso: raddrizzatore [--verifica | --progetto | --campioni | --grafico FILE.png]
-
-Senza argomenti apre la finestra del programma. Con un'opzione lavora sulla
-riga di comando, senza finestra e senza schermo: legge un CSV (RFC 4180,
-separato da virgole, UTF-8) dallo standard input, la cui prima riga nomina le
-colonne in qualunque ordine. Ogni cella segue le regole del campo della
-finestra che porta lo stesso nome, con gli stessi messaggi; i risultati hanno
-il punto come separatore decimale.
-
-  --verifica          ogni riga con le colonne Vp [V], f [Hz], C [uF], R [ohm]
-                      e N fa come "Calcola" di "Verifica". Scrive su standard
-                      output le colonne lette e poi Ripple [mV], VoDC [V],
-                      Id picco [mA], Avviso, Errore.
-  --progetto          ogni riga con le colonne VoDC [V], f [Hz], IoDC [mA] e
-                      Ripple [mV] fa come "Calcola" di "Progetto". Scrive le
-                      colonne lette e poi R [ohm], Vp [V], C [uF], Errore.
-  --campioni          da una sola riga con Vp, f, C, R, N scrive gli N + 1
-                      campioni del periodo: t [s], id [A], Vc [V], VoNoC [V].
-  --grafico FILE.png  da una sola riga con Vp, f, C, R, N, Np disegna in
-                      FILE.png il grafico di "Grafico" (989 x 581 pixel).
-  -h, --help          mostra questo aiuto.
-
-Le altre colonne passano invariate. Con --campioni e --grafico avvisi ed errori
-vanno sullo standard error.
-
-Stato di uscita: 0 se ogni riga è stata calcolata; 1 se qualche riga è stata
-rifiutata (le altre sono scritte comunque); 2 se l'ingresso non si può leggere
-come richiesto (una colonna mancante, un CSV non valido, una riga con un numero
-di celle diverso dall'intestazione), se l'uscita non si può scrivere o se
-un'opzione è sconosciuta.
-)";
+    "Scegli una sola delle opzioni --verifica, --progetto, --campioni e --grafico FILE.";
 
 } // namespace batch::messages

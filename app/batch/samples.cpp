@@ -1,42 +1,46 @@
 #include "app/batch/samples.h"
 
-#include "app/batch/exitstatus.h"
+#include "app/batch/csvwriter.h"
 #include "app/batch/messages.h"
-#include "app/batch/singlerow.h"
+#include "app/batch/table.h"
 #include "calc/module1.h"
 #include "calc/verification.h"
 
 #include <array>
+#include <cerrno>
 #include <charconv>
 #include <cstdint>
+#include <cstring>
 
 namespace batch {
 
-int runSamples(std::istream& in, std::ostream& out, std::ostream& err)
+namespace {
+
+void writeSamples(std::ostream& out, const calc::Module1& m, const Dialect& dialect)
 {
-    const auto v = readSingleRow(in, err, {"Vp", "f", "C", "R", "N"}, "--campioni");
-    if (!v) {
-        return Unreadable;
+    Record names;
+    for (const ColumnName& column : SampleColumns) {
+        names.push_back(headerText(column));
     }
-    calc::Module1 m;
-    const calc::ShowMessage show = [&err](calc::Severity, const std::string& text) { err << text << '\n'; };
-    if (!calc::Command1_Click(m, {(*v)[0], (*v)[1], (*v)[2], (*v)[3], (*v)[4]}, '.', show)) {
-        return Refused;
+    if (dialect.byteOrderMark) {
+        out << "\xEF\xBB\xBF";
     }
-    out << "t [s],id [A],Vc [V],VoNoC [V]\n";
+    writeCsv(out, names, dialect.separator);
     // Four numbers of at most 24 characters and their separators fit the reserve.
     constexpr std::ptrdiff_t Reserve = 128;
     std::array<char, 1 << 16> buffer{};
     char* end = buffer.data();
     const auto flush = [&] {
+        if (dialect.decimal != '.') {
+            std::replace(buffer.data(), end, '.', dialect.decimal);
+        }
         out.write(buffer.data(), end - buffer.data());
         end = buffer.data();
     };
     for (std::int32_t k = 0; k <= m.N && out; ++k) {
-        const double t = m.sampleTime(k);
-        for (const double x : {t, m.id[k], m.Vc[k], m.VoNoC[k]}) {
+        for (const double x : {m.sampleTime(k), m.id[k], m.Vc[k], m.VoNoC[k]}) {
             end = std::to_chars(end, buffer.data() + buffer.size(), x).ptr;
-            *end++ = ',';
+            *end++ = dialect.separator;
         }
         end[-1] = '\n';
         if (buffer.data() + buffer.size() - end < Reserve) {
@@ -44,9 +48,29 @@ int runSamples(std::istream& in, std::ostream& out, std::ostream& err)
         }
     }
     flush();
-    if (!out.flush()) {
-        err << messages::Unwritable << '\n';
+}
+
+} // namespace
+
+int runSamples(std::istream& in, std::ostream& out, std::ostream& err)
+{
+    Header header;
+    const auto record = readSingleRow(in, err, header, wanted(CircuitColumns), "--campioni");
+    if (!record) {
         return Unreadable;
+    }
+    calc::Module1 m;
+    const calc::ShowMessage show = [&err](calc::Severity, const std::string& text) { err << text << '\n'; };
+    if (!calc::Command1_Click(m, textsOf(CircuitColumns, header, *record), '.', show)) {
+        return Refused;
+    }
+    for (const std::string& notice : readNotices(CircuitColumns, header, *record)) {
+        err << notice << '\n';
+    }
+    writeSamples(out, m, header.dialect);
+    if (!out.flush()) {
+        err << messages::unwritable(std::strerror(errno)) << '\n';
+        return Unwritable;
     }
     return Computed;
 }

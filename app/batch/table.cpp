@@ -1,65 +1,148 @@
 #include "app/batch/table.h"
 
-#include "app/batch/columns.h"
 #include "app/batch/csvwriter.h"
-#include "app/batch/exitstatus.h"
 #include "app/batch/messages.h"
 
-#include <optional>
+#include <cerrno>
+#include <cstring>
 
 namespace batch {
 
-int runTable(std::istream& in, std::ostream& out, std::ostream& err, const std::vector<std::string>& required,
-             const std::vector<std::string>& appendedNames, const RowRule& rule)
+namespace {
+
+// Joined into one cell; "; " since a warning may hold a comma.
+std::string joined(const std::vector<std::string>& texts)
 {
-    std::optional<std::vector<std::size_t>> columns;
-    std::size_t width = 0;
-    int status = Computed;
-    Record fields(required.size());
-    Record appended;
-    Record output;
-    const auto error = readCsv(in, [&](const Record& record, std::size_t number) {
-        if (!columns) {
-            columns = findColumns(record, required, err);
-            if (!columns) {
-                status = Unreadable;
-                return false;
-            }
-            width = record.size();
-            appended = appendedNames;
-        } else if (record.size() != width) {
-            err << messages::row(number) << messages::cellCount(record.size(), width) << '\n';
-            status = Unreadable;
-            return false;
-        } else {
-            for (std::size_t i = 0; i < fields.size(); ++i) {
-                fields[i] = record[(*columns)[i]];
-            }
-            if (!rule(fields, appended)) {
-                status = Refused;
-            }
+    std::string cell;
+    for (const std::string& text : texts) {
+        cell += (cell.empty() ? "" : "; ") + text;
+    }
+    return cell;
+}
+
+} // namespace
+
+bool readTable(std::istream& in, std::ostream& err, Header& header, const std::vector<Wanted>& inputs,
+               std::span<const ColumnName> results, const std::function<bool()>& onHeader, const OnRow& onRow)
+{
+    bool read = false;
+    bool readable = true;
+    const auto error = readCsv(in, header.dialect, [&](const Record& record, std::size_t line) {
+        if (!read) {
+            read = true;
+            header.cells = record;
+            readable = findColumns(header, inputs, results, err);
+            return readable && onHeader();
         }
-        output = record;
-        output.insert(output.end(), appended.begin(), appended.end());
-        writeCsv(out, output);
-        return out.good();
+        if (record.size() != header.cells.size()) {
+            err << messages::row(line) << messages::cellCount(record.size(), header.cells.size()) << '\n';
+            readable = false;
+            return false;
+        }
+        return onRow(record, line);
     });
     if (error) {
         err << *error << '\n';
-        return Unreadable;
+        return false;
     }
-    if (status == Unreadable) {
-        return status;
-    }
-    if (!columns) {
+    if (!read) {
         err << messages::NoHeader << '\n';
+    }
+    return read && readable;
+}
+
+std::optional<Record> readSingleRow(std::istream& in, std::ostream& err, Header& header,
+                                    const std::vector<Wanted>& inputs, const std::string& option)
+{
+    std::optional<Record> row;
+    bool extra = false;
+    const bool readable = readTable(
+        in, err, header, inputs, {}, [] { return true; },
+        [&](const Record& record, std::size_t /*line*/) {
+            extra = row.has_value();
+            row = record;
+            return !extra;
+        });
+    if (!readable) {
+        return std::nullopt;
+    }
+    if (extra || !row) {
+        err << (extra ? messages::extraDataRow(option) : messages::noDataRow(option)) << '\n';
+        return std::nullopt;
+    }
+    return row;
+}
+
+std::string inDialect(std::string number, const Dialect& dialect)
+{
+    std::replace(number.begin(), number.end(), '.', dialect.decimal);
+    return number;
+}
+
+calc::ShowMessage Reported::show()
+{
+    return [this](calc::Severity severity, const std::string& text) {
+        if (severity == calc::Severity::Warning) {
+            warnings.push_back(text);
+        } else {
+            refusal = text;
+        }
+    };
+}
+
+TableWriter::TableWriter(std::ostream& out, std::ostream& err, const Header& header, std::vector<ColumnName> results)
+    : out(out), err(err), head(header), results(std::move(results))
+{
+}
+
+bool TableWriter::write(const Record& record, Record appended, std::string_view alsoQuoted)
+{
+    Record cells;
+    for (std::size_t i = 0; i < record.size(); ++i) {
+        if (head.kept[i]) {
+            cells.push_back(record[i]);
+        }
+    }
+    cells.insert(cells.end(), appended.begin(), appended.end());
+    writeCsv(out, cells, head.dialect.separator, alsoQuoted);
+    if (!out.good() && error == 0) {
+        error = errno;
+    }
+    return out.good();
+}
+
+bool TableWriter::header()
+{
+    started = true;
+    if (head.dialect.byteOrderMark) {
+        out << "\xEF\xBB\xBF";
+    }
+    Record names;
+    for (const ColumnName& name : results) {
+        names.push_back(headerText(name));
+    }
+    // A comma in the header line would make it read back as the comma dialect.
+    return write(head.cells, names, ",");
+}
+
+bool TableWriter::row(const Record& record, Record appended, const Reported& reported)
+{
+    refused = refused || !reported.refusal.empty();
+    appended.push_back(joined(reported.warnings));
+    appended.push_back(reported.refusal);
+    return write(record, std::move(appended));
+}
+
+int TableWriter::finish(bool readable)
+{
+    if (started && !out.flush()) {
+        err << messages::unwritable(std::strerror(error != 0 ? error : errno)) << '\n';
+        return Unwritable;
+    }
+    if (!readable) {
         return Unreadable;
     }
-    if (!out.flush()) {
-        err << messages::Unwritable << '\n';
-        return Unreadable;
-    }
-    return status;
+    return refused ? Refused : Computed;
 }
 
 } // namespace batch

@@ -1,24 +1,151 @@
 #pragma once
 
+#include "app/batch/columns.h"
 #include "app/batch/csvreader.h"
+#include "app/batch/exitstatus.h"
+#include "app/batch/partialread.h"
+#include "app/batch/tables.h"
+#include "calc/showmessage.h"
 
+#include <algorithm>
 #include <functional>
 #include <istream>
+#include <optional>
 #include <ostream>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace batch {
 
-// One data row: the cells of the required columns, in the order asked, in;
-// the appended cells out. False when the row was refused.
-using RowRule = std::function<bool(const Record& fields, Record& appended)>;
+// The one reader of every mode: the header (the dialect, the columns), then
+// each data row with the header's cell count, handed on with the line it
+// begins on. A row with another count ends the run. False when the input
+// cannot be read (the message on `err`); a handler's false only stops it.
+using OnRow = std::function<bool(const Record& record, std::size_t line)>;
+bool readTable(std::istream& in, std::ostream& err, Header& header, const std::vector<Wanted>& inputs,
+               std::span<const ColumnName> results, const std::function<bool()>& onHeader, const OnRow& onRow);
 
-// The loop of --verifica and --progetto: CSV in, each row as read followed by
-// what its rule appends out, one row at a time. A data row whose cell count
-// differs from the header's cannot be read: it ends the run. Returns the exit
-// status; messages of unreadable input go to `err`.
-int runTable(std::istream& in, std::ostream& out, std::ostream& err, const std::vector<std::string>& required,
-             const std::vector<std::string>& appendedNames, const RowRule& rule);
+// The one data row --campioni and --grafico read; nothing when there is none
+// or more than one (the message on `err`), or the input cannot be read.
+std::optional<Record> readSingleRow(std::istream& in, std::ostream& err, Header& header,
+                                    const std::vector<Wanted>& inputs, const std::string& option);
+
+// A number as the table writes it, with its decimal separator.
+std::string inDialect(std::string number, const Dialect& dialect);
+
+template <class Texts>
+std::vector<Wanted> wanted(std::span<const InputColumn<Texts>> columns)
+{
+    std::vector<Wanted> names;
+    for (const auto& c : columns) {
+        names.push_back({c.column, c.optional});
+    }
+    return names;
+}
+
+// The texts a row gives the press: each cell with a point for its decimal
+// separator, the field's default for a missing optional column.
+template <class Texts>
+Texts textsOf(std::span<const InputColumn<Texts>> columns, const Header& header, const Record& record)
+{
+    Texts texts;
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        if (header.inputs[i]) {
+            std::string cell = record[*header.inputs[i]];
+            std::replace(cell.begin(), cell.end(), header.dialect.decimal, '.');
+            texts.*columns[i].text = cell;
+        }
+    }
+    return texts;
+}
+
+template <class Texts>
+std::vector<std::string> readNotices(std::span<const InputColumn<Texts>> columns, const Header& header,
+                                     const Record& record)
+{
+    std::vector<std::string> notices;
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        if (header.inputs[i]) {
+            const auto& c = columns[i];
+            if (auto notice = readNotice(c.column.name, record[*header.inputs[i]], header.dialect.decimal, c.whole)) {
+                notices.push_back(*notice);
+            }
+        }
+    }
+    return notices;
+}
+
+// What one row's press reported, filed by severity.
+struct Reported {
+    std::vector<std::string> warnings;
+    std::string refusal;
+    calc::ShowMessage show();
+};
+
+// The output of --verifica and --progetto, one row at a time: the header,
+// then each row as read without the cells the results replace, followed by
+// the results, Avviso and Errore.
+class TableWriter {
+public:
+    TableWriter(std::ostream& out, std::ostream& err, const Header& header, std::vector<ColumnName> results);
+    bool header();
+    bool row(const Record& record, Record appended, const Reported& reported);
+    // The exit status once the input has been read.
+    int finish(bool readable);
+
+private:
+    bool write(const Record& record, Record appended, std::string_view alsoQuoted = {});
+    std::ostream& out;
+    std::ostream& err;
+    const Header& head;
+    std::vector<ColumnName> results;
+    bool started = false;
+    int error = 0; // errno of the first write that failed
+    bool refused = false;
+};
+
+template <class Texts, class Results>
+using Press = std::function<std::optional<Results>(const Texts& texts, char separator, const calc::ShowMessage&)>;
+
+// One row through the press: the results' cells, and what the press reported
+// with, on a computed row, what was read of a cell in front of its warnings.
+template <class Texts, class Results>
+Record pressRow(const Press<Texts, Results>& press, std::span<const InputColumn<Texts>> inputs,
+                std::span<const ResultColumn<Results>> results, const Header& header, const Record& record,
+                Reported& reported)
+{
+    const auto pressed = press(textsOf(inputs, header, record), header.dialect.decimal, reported.show());
+    Record cells;
+    for (const auto& r : results) {
+        cells.push_back(pressed ? (*pressed).*r.text : "");
+    }
+    if (pressed) {
+        const auto notices = readNotices(inputs, header, record);
+        reported.warnings.insert(reported.warnings.begin(), notices.begin(), notices.end());
+    }
+    return cells;
+}
+
+// The loop of --verifica and --progetto.
+template <class Texts, class Results>
+int runTable(std::istream& in, std::ostream& out, std::ostream& err, std::span<const InputColumn<Texts>> inputs,
+             std::span<const ResultColumn<Results>> results, const Press<Texts, Results>& press)
+{
+    std::vector<ColumnName> names;
+    for (const auto& r : results) {
+        names.push_back(r.column);
+    }
+    names.insert(names.end(), {Warnings, Refusal});
+    Header header;
+    TableWriter writer(out, err, header, names);
+    const auto onRow = [&](const Record& record, std::size_t /*line*/) {
+        Reported reported;
+        return writer.row(record, pressRow(press, inputs, results, header, record, reported), reported);
+    };
+    return writer.finish(readTable(
+        in, err, header, wanted(inputs), names, [&writer] { return writer.header(); }, onRow));
+}
 
 } // namespace batch

@@ -1,61 +1,111 @@
-#include "app/batch/samples.h"
-#include "app/batch/verificationtable.h"
 #include "calc/messages.h"
-#include "calc/module1.h"
-#include "calc/verification.h"
+
+#include <QStringList>
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <sstream>
 
 using namespace std::literals;
+using Ran = std::tuple<int, std::string, std::string>;
+static const std::string warn = calc::messages::TimeConstant + "\n"s;
 
-static std::tuple<int, std::string, std::string> run(decltype(&batch::runSamples) mode, const std::string& csv)
-{
-    std::istringstream in(csv);
-    std::ostringstream out, err;
-    const int status = mode(in, out, err);
-    return {status, out.str(), err.str()};
-}
+Ran run(const QStringList& args, const std::string& in, void (*child)() = nullptr);
 
-TEST(Verifica, EachRowGivesWhatTheWindowShows)
+// At N = 1 the period is sampled at its two peaks: no ripple, VoDC = Vp and Id = Vp/R. Standard error begins so.
+TEST(Tables, Rows)
 {
-    // Named rows: the window's columns in another order among the user's own, then what is appended.
-    std::string csv = "\uFEFFCaso,N,R,C,f,Vp,Nota\r\n";
-    std::string expected = "Caso,N,R,C,f,Vp,Nota,Ripple [mV],VoDC [V],Id picco [mA],Avviso,Errore\n";
-    const std::string warned = "\"Costante di tempo RC troppo piccola, aumenta C!\",";
-    const std::tuple<const char*, const char*, std::string> cases[] = {
-        {"defaults", "10000,2000,10,50,10,", "5.55E+03,7.11E+00,3.04E+01," + warned},
-        {"no warning", "10000,2000,11,50,10,", "5.24E+03,7.28E+00,3.28E+01,,"},
-        {"missing Vp", "10000,2000,10,50,,", ",,,,"s + calc::messages::MissingVp},
-        {"comma", "10000,2000,\"1,5\",50,10,", ",,,,\""s + calc::messages::InvalidC + '"'},
-        {"blank kept", "10000, 2000,10,50,10,", ",,,,\""s + calc::messages::InvalidR + '"'},
-        {"f zero", "10000,2000,10,0,10,", ",,,,"s + calc::messages::BadF},
-        {"N too large", "53687092,2000,10,50,10,", ",,,,"s + calc::messages::BadN},
-        {"quotes", "1,2000,10,50,10,\"dice \"\"sì\"\"\"", "0.00E+00,1.00E+01,5.00E+00," + warned},
+    const std::string h = "Vp,f,C,R,N\n", r = "Ripple [mV],VoDC [V],Id picco [mA],Avviso,Errore\n",
+                      top = "Vp,f,C,R,N," + r, v = ",0.00E+00,2.00E+00,5.00E-01,", x = "x,Vp,f,C,R,N," + r,
+                      miss = "Manca la colonna ", w = '"' + warn.substr(0, 47) + "\",";
+    std::vector<std::tuple<QString, std::string, int, std::string, std::string>> cases = {
+        {"--verifica", " n ,R [ohm],Vp [V],F,C [uF]\n1,4000,2,50,10\n", 0,
+         " n ,R [ohm],Vp [V],F,C [uF]," + r + "1,4000,2,50,10" + v + ",\n", ""},
+        {"--verifica", h + "1.2.3,50,10e,4000,1.4\n.,50,10,4000,1\n", 0,
+         top + "1.2.3,50,10e,4000,1.4,0.00E+00,1.20E+00,3.00E-01,\"Vp: letto 1.2 da \"\"1.2.3\"\"; C: letto 10 da " +
+             "\"\"10e\"\"; N: letto 1 da \"\"1.4\"\"\",\n.,50,10,4000,1,0.00E+00,0.00E+00,0.00E+00,\"Vp: letto 0 da "
+             "\"\".\"\"\",\n",
+         ""},
+        {"--verifica", h + "2,50,1,4000,1\n2,50,1,,1\n1e308,50,1,1,1\n", 1,
+         top + "2,50,1,4000,1" + v + w + "\n2,50,1,,1,,,,," + calc::messages::MissingR + "\n1e308,50,1,1,1,,,," + w +
+             calc::messages::NotFinite + "\n",
+         ""},
+        {"--verifica", "x," + h + "\"a\nb\né\",2,50,10,4000,1\n\n2\n", 2, x + "\"a\nb\né\",2,50,10,4000,1" + v + ",\n",
+         "Riga 6: 1 cella, ma l'intestazione ha 6 colonne.\n"},
+        {"--verifica", h + "\n2,\"5\n", 2, top, "Riga 3: l'ingresso"},
+        {"--verifica", h + "\"\n\"x\n", 2, top, "Riga 2: l'ingresso"},
+        {"--verifica", "Vp\tf\n", 2, "", miss + "Vp nella riga di intestazione. Il separatore letto è la virgola.\n"},
+        {"--verifica", "Vp;f\tC\n", 2, "",
+         miss + "f nella riga di intestazione. Il separatore letto è il punto e virgola."},
+        {"--progetto", "VoDC,f,IoDC\n", 2, "", miss + "Ripple nella riga di intestazione.\n"},
+        {"--verifica", "vp,Vp [V]\n", 2, "", "La colonna Vp compare"},
+        {"--verifica", "Vp,f,C [F],R\n", 2, "", "L'unità della colonna C [F] non è quella del campo: scrivi C [uF].\n"},
+        {"--verifica", "\r\n", 2, "", "L'ingresso è vuoto"},
+        {"--campioni", h + "2,50,1,4000,0\n", 1, "", calc::messages::BadN},
+        {"--campioni", h + "2,50,1,4000,1\n2,50,1,4000,1\n", 2, "", "--campioni legge una sola riga di dati.\n"},
+        {"--campioni", h, 2, "", "Manca la riga di dati"},
+        {"--grafico=x.jpg", "", 2, "", "Formato non previsto per il file x.jpg: --grafico scrive file .png e .pdf.\n"},
+        {"--verfica", "", 2, "", "Opzione sconosciuta: --verfica\nPer l'uso: raddrizzatore --help\n"},
+        // A spreadsheet under Italian settings: ";" between cells, decimal commas, CRLF and a byte order mark.
+        {"--verifica", "\xEF\xBB\xBF\"a,b\";Vp;f;C;R;N\r\n;1,2,3;50;1,0E1;4000;1\r\n", 0,
+         "\xEF\xBB\xBF\"a,b\";Vp;f;C;R;N;Ripple [mV];VoDC [V];Id picco "
+         "[mA];Avviso;Errore\n;1,2,3;50;1,0E1;4000;1;0,00E+00;"
+         "1,20E+00;3,00E-01;\"Vp: letto 1,2 da \"\"1,2,3\"\"\";\n",
+         ""},
     };
-    for (const auto& [name, cells, appended] : cases) {
-        csv += name + ","s + cells + "\r\n";
-        expected += name + ","s + cells + ',' + appended + '\n';
+    for (const char* utf8 :
+         {"\xF4\x90\x80\x80", "\xE0\x80\xAF", "\xED\xA0\x80", "\xC3("}) // too high, too long, surrogate, cut
+        cases.push_back(
+            {"--verifica", "x," + h + utf8 + ",2,50,10,4000,1\n", 2, x, "Riga 2: il testo non è UTF-8 valido."});
+    for (const auto& [option, in, status, out, err] : cases) {
+        const auto [ranStatus, ranOut, ranErr] = run({option}, in);
+        EXPECT_EQ(Ran(ranStatus, ranOut, ranErr.substr(0, err.empty() ? -1 : err.size())), Ran(status, out, err)) << in;
     }
-    EXPECT_EQ(run(batch::runVerification, csv), std::tuple(1, expected, ""s)) << "1: some rows are refused";
+    const std::string usage = std::get<1>(run({"-h"}, ""));
+    for (const char* listed : {"R [ohm], N (senza colonna: 10000)", "(989 x 581 pixel) in FILE"})
+        EXPECT_NE(usage.find(listed), std::string::npos) << listed;
 }
 
-TEST(Campioni, OnePeriodOfTheSimulation)
+// Design, then what it really gives: the closed formulas hold for a small ripple; the diode conducts briefly.
+TEST(Tables, DesignPipedIntoVerification)
 {
-    const int N = 998; // at this N and f the last k/(N*f) rounds away from 1/f
-    const auto [status, out, err] = run(batch::runSamples, "Vp,f,C,R,N\n10,49.9,10,2000,998\n");
-    EXPECT_EQ(std::tuple(status, err), std::tuple(0, calc::messages::TimeConstant + "\n"s));
-    EXPECT_TRUE(out.starts_with("t [s],id [A],Vc [V],VoNoC [V]\n0,0.005,10,10\n")) << "Vc starts at Vp; only R draws";
-    calc::Module1 m; // the same press in the window: the bits the text must give back
-    ASSERT_TRUE(calc::Command1_Click(m, {.f = "49.9", .N = "998"}, '.', [](calc::Severity, const std::string&) {}));
-    std::istringstream lines(out.substr(out.find('\n') + 1));
-    for (int k = 0; k <= N; ++k) {
-        std::vector<double> read(4);
-        char comma = 0;
-        lines >> read[0] >> comma >> read[1] >> comma >> read[2] >> comma >> read[3];
-        const double time = k == N ? 1 / 49.9 : k / (N * 49.9); // the last at exactly 1/f
-        EXPECT_EQ(read, (std::vector<double>{time, m.id[k], m.Vc[k], m.VoNoC[k]})) << k;
+    const auto [status, out, err] =
+        run({"--verifica"}, std::get<1>(run({"--progetto"}, "VoDC,f,IoDC,Ripple\n12,50,500,100\n5,60,20,50\n")));
+    ASSERT_EQ(std::tuple(status, err), std::tuple(0, ""s));
+    std::istringstream rows(out.substr(out.find('\n')));
+    for (const auto& [VoDC, IoDC, ripple] : {std::tuple(12.0, 500.0, 100.0), {5.0, 20.0, 50.0}}) {
+        double cell[8];
+        for (double& x : cell)
+            rows.ignore(1) >> x;
+        rows.ignore(9, '\n');
+        EXPECT_TRUE(std::abs(cell[5] / ripple - 1) < 0.05 && std::abs(cell[6] / VoDC - 1) < 0.01 &&
+                    cell[7] > 10 * IoDC);
     }
-    EXPECT_TRUE((lines >> std::ws).eof()) << "N + 1 samples";
+}
+
+// Vp*cos(wt) through an ideal diode into R || C: the diode stops where the capacitor's current cancels R's,
+// tan(w*t1) = 1/(w*R*C), then C discharges through R. Times are k/(N*f).
+TEST(Tables, SamplesOfOnePeriod)
+{
+    auto [status, out, err] = run({"--campioni"}, "\xEF\xBB\xBFVp;f;C;R\r\n10;50;10;2000\r\n");
+    EXPECT_TRUE(out.starts_with("\xEF\xBB\xBFt [s];id [A];Vc [V];VoNoC [V]\n0;0,005;10;10\n") && err == warn) << err;
+    EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 10002) << "N: 10000 when missing";
+    for (char& c : out)
+        c = c == ',' ? '.' : c == ';' ? ',' : c;
+    std::istringstream rows(out.substr(out.find('\n')));
+    const double w = 100 * M_PI, RC = 0.02, t1 = std::atan(1 / (w * RC)) / w;
+    for (int k = 0; k <= 10000; ++k) {
+        double t, id, Vc, VoNoC;
+        rows.ignore(1) >> t;
+        rows.ignore(1) >> id;
+        rows.ignore(1) >> Vc;
+        rows.ignore(1) >> VoNoC;
+        if (k % 2500 == 0) {
+            EXPECT_EQ(t, k / 5e5);
+            EXPECT_NEAR(VoNoC, std::max(0.0, 10 * std::cos(w * t)), 1e-12);
+            EXPECT_NEAR(id, k % 10000 == 0 ? 0.005 : 0, 1e-12);
+            EXPECT_NEAR(Vc, k % 10000 == 0 ? 10 : 10 * std::cos(w * t1) * std::exp((t1 - t) / RC), 1e-3) << k;
+        }
+    }
 }

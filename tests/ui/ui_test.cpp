@@ -154,8 +154,7 @@ TEST_F(Windows, PressesWriteTheResultsAndRefusalsKeepThem)
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "3,28E+01");
 }
 
-// The five circuit fields and their button first, then every control once; Return presses a button; F1 explains in a
-// box of its own.
+// The five circuit fields and their button first, then every control once; Return presses a button; F1 explains.
 TEST_F(Windows, KeyboardWalksEveryControlPressesAndExplains)
 {
     QStringList walked;
@@ -174,7 +173,8 @@ TEST_F(Windows, KeyboardWalksEveryControlPressesAndExplains)
         EXPECT_EQ(presses.count(), 1) << name;
     }
     QTest::keyClick(form1.get(), Qt::Key_F1);
-    EXPECT_TRUE(seen.size() == 1 && seen.takeFirst().startsWith("Informazioni|Il diodo è considerato"));
+    EXPECT_TRUE(seen.size() == 1 &&
+                seen.takeFirst().startsWith("Raddrizzatore a singola semionda|Informazioni\n\nIl diodo è"));
 }
 
 // Ctrl+S saves and Ctrl+C copies what is drawn; a save from the menu into a missing folder says so, writing nothing.
@@ -202,7 +202,7 @@ TEST_F(Windows, GraphWindowDrawsCopiesSavesComesBackClosesAndOutlivesTheMainWind
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window));
     auto* plot = window->findChild<ui::PlotArea*>("Picture1");
-    EXPECT_EQ(contextMenu(plot), QStringList({"Copia immagine|Ctrl+C", "Salva immagine…|Ctrl+S"}));
+    EXPECT_EQ(contextMenu(plot), QStringList({"Copia immagine|Ctrl+C", "Salva immagine…|Ctrl+S", "Stampa…|Ctrl+P"}));
     QTemporaryDir dir;
     path = dir.filePath("g.png");
     QTest::keyClick(window, Qt::Key_S, Qt::ControlModifier);

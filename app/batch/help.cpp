@@ -1,0 +1,89 @@
+#include "app/batch/help.h"
+
+#include "app/batch/graphfile.h"
+#include "app/batch/tables.h"
+#include "graphs/plotgeometry.h"
+
+namespace batch {
+
+namespace {
+
+constexpr const char* Indent = "\n                    ";
+
+template <class Texts>
+std::string inputList(std::span<const InputColumn<Texts>> columns)
+{
+    std::string list;
+    for (const auto& c : columns) {
+        list += (list.empty() ? "" : ", ") + headerText(c.column);
+        if (c.optional) {
+            list += " (senza colonna: " + Texts{}.*c.text + ")";
+        }
+    }
+    return list;
+}
+
+template <class Results>
+std::string resultList(std::span<const ResultColumn<Results>> columns)
+{
+    std::string list;
+    for (const auto& c : columns) {
+        list += headerText(c.column) + ", ";
+    }
+    return list + std::string(Warnings.name) + ", " + std::string(Refusal.name);
+}
+
+std::string sampleList()
+{
+    std::string list;
+    for (const ColumnName& c : SampleColumns) {
+        list += (list.empty() ? "" : ", ") + headerText(c);
+    }
+    return list;
+}
+
+} // namespace
+
+std::string usage()
+{
+    return std::string(R"(Uso: raddrizzatore [--verifica | --progetto | --campioni | --grafico FILE]
+
+Senza argomenti apre la finestra del programma. Con un'opzione lavora sulla
+riga di comando, senza finestra e senza schermo: legge un CSV (RFC 4180,
+UTF-8) dallo standard input. La prima riga nomina le colonne in qualunque
+ordine, senza badare a maiuscole e spazi, con l'unità facoltativa tra
+parentesi quadre. Se contiene ";" e nessuna ",", le celle sono separate da
+";" e i numeri hanno la virgola decimale, anche nei risultati. Ogni cella
+segue le regole del campo della finestra con lo stesso nome, con gli stessi
+messaggi; se la regola legge solo una parte della cella, Avviso dice che cosa
+ha letto.
+
+  --verifica        fa "Calcola" di "Verifica" su ogni riga. Colonne:)") +
+           Indent + inputList(CircuitColumns) + Indent + "Aggiunge:" + Indent + resultList(VerificationResultColumns) +
+           R"(
+  --progetto        fa "Calcola" di "Progetto" su ogni riga. Colonne:)" +
+           Indent + inputList(DesignColumns) + Indent + "Aggiunge:" + Indent + resultList(DesignResultColumns) +
+           R"(
+  --campioni        da una sola riga con le colonne di --verifica scrive gli
+                    N + 1 campioni del periodo:)" +
+           Indent + sampleList() + R"(.
+  --grafico FILE    da una sola riga con le colonne di --verifica e Np
+                    disegna il grafico di "Grafico" ()" +
+           std::to_string(graphs::PlotWidth) + " x " + std::to_string(graphs::PlotHeight) + " pixel) in FILE" + Indent +
+           "(" + graphFormatNames() + R"(), o in PNG sullo standard output se FILE è "-".
+  --version         scrive la versione del programma.
+  -h, --help        mostra questo aiuto.
+
+Le colonne aggiunte sostituiscono quelle con lo stesso nome, le altre passano
+invariate. Con --campioni e --grafico avvisi ed errori vanno sullo standard
+error.
+
+Stato di uscita: 0 se ogni riga è stata calcolata; 1 se qualche riga è stata
+rifiutata (le altre sono scritte comunque); 2 se l'ingresso non si può leggere
+come richiesto (una colonna mancante, un CSV non valido, una riga con un numero
+di celle diverso dall'intestazione), se l'uscita non si può scrivere o se
+un'opzione è sconosciuta.
+)";
+}
+
+} // namespace batch

@@ -1,0 +1,60 @@
+#pragma once
+
+// The one description of each table's columns: the reader finds them, the
+// presses get their texts from them, the writer names the results after
+// them, and --help lists them.
+
+#include "app/batch/columns.h"
+#include "calc/circuit.h"
+#include "calc/design.h"
+#include "calc/verification.h"
+
+#include <span>
+#include <string>
+
+namespace batch {
+
+// The circuit fields, and the graph's periods.
+struct CircuitRow : calc::CircuitTexts {
+    std::string Np = calc::DefaultNp;
+};
+
+inline constexpr InputColumn<CircuitRow> GraphColumnList[] = {
+    {{"Vp", "V"}, &CircuitRow::Vp}, {{"f", "Hz"}, &CircuitRow::f},           {{"C", "uF"}, &CircuitRow::C},
+    {{"R", "ohm"}, &CircuitRow::R}, {{"N", ""}, &CircuitRow::N, true, true}, {{"Np", ""}, &CircuitRow::Np, true},
+};
+inline constexpr std::span<const InputColumn<CircuitRow>> GraphColumns = GraphColumnList;
+// --verifica and --campioni read all but Np.
+inline constexpr std::span<const InputColumn<CircuitRow>> CircuitColumns = GraphColumns.first(5);
+
+inline constexpr InputColumn<calc::DesignTexts> DesignColumnList[] = {
+    {{"VoDC", "V"}, &calc::DesignTexts::VoDC},
+    {{"f", "Hz"}, &calc::DesignTexts::f},
+    {{"IoDC", "mA"}, &calc::DesignTexts::IoDC},
+    {{"Ripple", "mV"}, &calc::DesignTexts::Ripple},
+};
+
+inline constexpr ResultColumn<calc::VerificationResults> VerificationResultList[] = {
+    {{"Ripple", "mV"}, &calc::VerificationResults::Ripple},
+    {{"VoDC", "V"}, &calc::VerificationResults::VoDC},
+    {{"Id picco", "mA"}, &calc::VerificationResults::IdPicco},
+};
+
+inline constexpr ResultColumn<calc::DesignResults> DesignResultList[] = {
+    {{"R", "ohm"}, &calc::DesignResults::R},
+    {{"Vp", "V"}, &calc::DesignResults::Vp},
+    {{"C", "uF"}, &calc::DesignResults::C},
+};
+
+inline constexpr std::span<const InputColumn<calc::DesignTexts>> DesignColumns = DesignColumnList;
+inline constexpr std::span<const ResultColumn<calc::VerificationResults>> VerificationResultColumns =
+    VerificationResultList;
+inline constexpr std::span<const ResultColumn<calc::DesignResults>> DesignResultColumns = DesignResultList;
+
+// After the results of every table: the warnings, then the refusal.
+inline constexpr ColumnName Warnings{"Avviso", ""};
+inline constexpr ColumnName Refusal{"Errore", ""};
+
+inline constexpr ColumnName SampleColumns[] = {{"t", "s"}, {"id", "A"}, {"Vc", "V"}, {"VoNoC", "V"}};
+
+} // namespace batch

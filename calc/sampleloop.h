@@ -1,0 +1,70 @@
+#pragma once
+
+// The sample loop of one period, cut into stretches that run side by side.
+//
+//   Module1::CalcSamples ──> runSampleLoop ──> stretches, shared among threads:
+//                                              sampleStretchAvx2 (AVX2, FMA, SLEEF)
+//                                              or sampleStretch (plain x86-64, libm)
+//
+// sampleloop_avx2.cpp includes this header under -mavx2 -mfma, so it holds
+// data and declarations only: an inline function compiled there could be the
+// copy the linker keeps for every caller, on processors without AVX2 too.
+
+#include <cstdint>
+#include <limits>
+
+namespace calc {
+
+struct Measured;
+struct Module1;
+
+// What the loop reads, in Module1's names and units, and the arrays it writes:
+// index k holds the sample at t = k/(N*f), k = 0 .. N.
+struct SampleLoop {
+    double Vp = 0;
+    double f = 0;
+    double C = 0;
+    double R = 0;
+    std::int32_t N = 0;
+    double omega = 0;
+    double dt = 0;
+    double t1 = 0;
+    double t2 = 0;
+    double* Vc = nullptr;
+    double* id = nullptr;
+    double* VoNoC = nullptr;
+};
+
+// A constant, not a call: at -O0 a call could be emitted there too.
+inline constexpr double Infinity = std::numeric_limits<double>::infinity();
+
+// The measurements of one stretch before they are combined, starting from
+// values that any sample replaces.
+struct StretchMeasured {
+    double IdPicco = -Infinity;
+    double Vomax = -Infinity;
+    double Vomin = Infinity;
+    double SumVc = 0;
+};
+
+// Samples first .. last. The scalar one is the reference and the fallback.
+StretchMeasured sampleStretch(const SampleLoop& loop, std::int32_t first, std::int32_t last);
+StretchMeasured sampleStretchAvx2(const SampleLoop& loop, std::int32_t first, std::int32_t last);
+using SampleStretch = StretchMeasured (*)(const SampleLoop&, std::int32_t, std::int32_t);
+
+// The AVX2 stretch where the processor has AVX2 and FMA, chosen once.
+SampleStretch bestSampleStretch();
+// The stretches a period is cut into. N alone decides them, so the sum for the
+// mean comes out the same on any number of cores.
+int stretchesFor(std::int32_t N);
+// One thread below the size where another pays for itself, else one a core.
+int threadsFor(std::int32_t N);
+// Samples 0 .. N in contiguous stretches, shared out in order among the
+// threads, the first being the calling one. Each stretch writes its own part
+// of the arrays and its own measurements, combined in order once all are done.
+Measured runSampleLoop(const SampleLoop& loop, SampleStretch stretch, int stretches, int threads);
+
+// The loop over m's parameters, switching instants and arrays, already sized.
+SampleLoop sampleLoopOf(Module1& m);
+
+} // namespace calc

@@ -1,0 +1,222 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "graphs/plotpage.h"
+
+#include "calc/module1.h"
+#include "graphs/plotgeometry.h"
+#include "graphs/rangeextremes.h"
+
+#include <QColor>
+#include <QFont>
+#include <QPaintDevice>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPen>
+#include <QRectF>
+#include <QString>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+
+namespace graphs {
+
+namespace {
+
+// The page is laid out in the graph window's twips, with a band for the title
+// above the window's top edge.
+constexpr double WindowWidth = 17580;
+constexpr double WindowHeight = 9420;
+constexpr double TitleBand = 720;
+const QRectF plotFrame(360, 240, 14895, 8775);
+constexpr double Border = 30; // the plot area's sunken edge, 2 pixels
+constexpr double Pixel = 15;
+constexpr double MaxDotsPerInch = 600;
+
+struct Curve {
+    const calc::Samples& values;
+    double fullScale; // the value drawn a full scale above the baseline
+    double baseline;
+    unsigned colour;
+};
+
+// Maps a sample (slot position u = slot + k / N, value) into the plot.
+struct Mapping {
+    QRectF plot;
+    int Np;
+    const Curve& curve;
+    double x(double u) const { return plot.left() + plot.width() * u / Np; }
+    double y(double value) const
+    {
+        const double user = value * FullScale / curve.fullScale + curve.baseline;
+        // Far outside the plot, where the clip hides it, but never infinite.
+        const double held = std::isnan(user) ? 0 : std::clamp(user, -100.0, 200.0);
+        return plot.bottom() - plot.height() * held / 100;
+    }
+};
+
+// Adds points, leaving out one equal to the last and stretching a horizontal
+// run instead of adding to it.
+class Polyline {
+public:
+    void add(QPointF p)
+    {
+        const int n = path_.elementCount();
+        if (n == 0) {
+            path_.moveTo(p);
+        } else if (p == path_.currentPosition()) {
+            return;
+        } else if (n >= 2 && p.y() == path_.elementAt(n - 1).y && p.y() == path_.elementAt(n - 2).y) {
+            path_.setElementPositionAt(n - 1, p.x(), p.y());
+        } else {
+            path_.lineTo(p);
+        }
+    }
+    const QPainterPath& path() const { return path_; }
+
+private:
+    QPainterPath path_;
+};
+
+// The first, lowest, highest and last of the samples that fall into one
+// column, over every slot the column covers.
+struct Column {
+    bool any = false;
+    double firstU = 0;
+    double first = 0;
+    double lowest = 0;
+    double highest = 0;
+    double lastU = 0;
+    double last = 0;
+};
+
+QPainterPath reducedCurve(const calc::Module1Scalars& m, const Mapping& map, int columns)
+{
+    const std::int32_t N = m.N;
+    const auto& v = map.curve.values;
+    const RangeExtremes<double> extremes(v.data(), static_cast<std::size_t>(N) + 1);
+    Polyline line;
+    for (int c = 0; c < columns; ++c) {
+        // Column c holds the positions u in [u0, u1); the last one u1 too.
+        const double u0 = static_cast<double>(c) * m.Np / columns;
+        const double u1 = static_cast<double>(c + 1) * m.Np / columns;
+        const bool lastColumn = c + 1 == columns;
+        Column col;
+        const int lastSlot = std::min<int>(m.Np - 1, static_cast<int>(std::ceil(u1)) - 1);
+        for (int slot = std::max(0, static_cast<int>(std::ceil(u0)) - 1); slot <= lastSlot; ++slot) {
+            const auto firstK = static_cast<std::int32_t>(std::max(0.0, std::ceil((u0 - slot) * N)));
+            const double end = lastColumn ? N : std::ceil((u1 - slot) * N) - 1;
+            const auto lastK = static_cast<std::int32_t>(std::min<double>(N, end));
+            if (firstK > lastK) {
+                continue;
+            }
+            const auto e = extremes.over(static_cast<std::size_t>(firstK), static_cast<std::size_t>(lastK));
+            if (!col.any) {
+                col = {true, slot + static_cast<double>(firstK) / N, v[firstK], e.lowest, e.highest, 0, 0};
+            }
+            col.lowest = std::min(col.lowest, e.lowest);
+            col.highest = std::max(col.highest, e.highest);
+            col.lastU = slot + static_cast<double>(lastK) / N;
+            col.last = v[lastK];
+        }
+        if (!col.any) {
+            continue;
+        }
+        line.add({map.x(col.firstU), map.y(col.first)});
+        // Where the ends are the column's extremes, the line between them covers it.
+        const bool monotonic =
+            std::min(col.first, col.last) == col.lowest && std::max(col.first, col.last) == col.highest;
+        if (!monotonic) {
+            const double middle = map.x((col.firstU + col.lastU) / 2);
+            line.add({middle, map.y(col.lowest)});
+            line.add({middle, map.y(col.highest)});
+        }
+        line.add({map.x(col.lastU), map.y(col.last)});
+    }
+    return line.path();
+}
+
+QPen pen(unsigned colour)
+{
+    QPen p{QColor(QRgb(colour))};
+    p.setWidthF(Pixel);
+    p.setCapStyle(Qt::FlatCap);
+    return p;
+}
+
+void drawPlot(const calc::SampleArrays& arrays, const calc::Module1Scalars& m, QPainter& painter, const QRectF& plot,
+              int columns)
+{
+    painter.fillRect(plot, QColor(QRgb(BackgroundColour)));
+    const auto at = [&plot](double x, double y) {
+        return QPointF(plot.left() + plot.width() * x / 100, plot.bottom() - plot.height() * y / 100);
+    };
+    painter.setPen(pen(0x000000));
+    for (int k = 100; k >= 1; k -= 5) {
+        painter.drawLine(at(0, k), at(0.2, k));
+    }
+    for (int k = 0; k <= 100; k += 25) {
+        painter.drawLine(at(k, 0), at(k, 0.5));
+    }
+    if (m.Np >= 1 && m.N >= 1) {
+        const Curve curves[] = {{arrays.id, m.IdPicco, CurrentBaseline, CurrentColour},
+                                {arrays.VoNoC, m.Vp, VoltageBaseline, HalfWaveColour},
+                                {arrays.Vc, m.Vomax, VoltageBaseline, LoadColour}};
+        painter.save();
+        painter.setClipRect(plot);
+        for (const Curve& c : curves) {
+            painter.setPen(pen(c.colour));
+            painter.drawPath(reducedCurve(m, Mapping{plot, m.Np, c}, columns));
+        }
+        painter.restore();
+    }
+    painter.setPen(pen(CurrentColour));
+    painter.drawLine(at(0, CurrentBaseline), at(100, CurrentBaseline));
+    painter.setPen(pen(LoadColour));
+    painter.drawLine(at(0, VoltageBaseline), at(100, VoltageBaseline));
+}
+
+// A font whose height is given in twips, whatever the device's resolution.
+QFont fontOfTwips(const QPainter& painter, double twips)
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    font.setWeight(QFont::Bold);
+    font.setPointSizeF(twips * 72 / painter.device()->logicalDpiY());
+    return font;
+}
+
+void drawText(QPainter& painter, const QRectF& box, double twips, const char* text)
+{
+    painter.setFont(fontOfTwips(painter, twips));
+    painter.setPen(Qt::black);
+    painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, QString::fromUtf8(text));
+}
+
+} // namespace
+
+void drawPlotPage(const calc::SampleArrays& arrays, const calc::Module1Scalars& m, QPainter& painter,
+                  const QRectF& page)
+{
+    const double scale = std::min(page.width() / WindowWidth, page.height() / (WindowHeight + TitleBand));
+    painter.save();
+    painter.translate(page.center());
+    painter.scale(scale, scale);
+    painter.translate(-WindowWidth / 2, -(WindowHeight - TitleBand) / 2);
+    painter.setRenderHint(QPainter::Antialiasing);
+
+    drawText(painter, QRectF(plotFrame.left(), -TitleBand, plotFrame.width(), TitleBand), 240, PageTitle);
+    painter.fillRect(plotFrame, QColor(128, 128, 128));
+    const QRectF plot = plotFrame.adjusted(Border, Border, -Border, -Border);
+    const double devicePixels = plot.width() * scale;
+    const double dotsPerInch = painter.device()->logicalDpiX();
+    const int columns = std::max(1, static_cast<int>(devicePixels * std::min(1.0, MaxDotsPerInch / dotsPerInch)));
+    drawPlot(arrays, m, painter, plot, columns);
+
+    painter.fillRect(QRectF(QPointF(plotFrame.right(), 2370), QPointF(15600, 2430)), QColor(QRgb(CurrentColour)));
+    painter.fillRect(QRectF(QPointF(15360, 6210), QPointF(15600, 6270)), QColor(QRgb(LoadColour)));
+    drawText(painter, QRectF(15720, 2280, 1695, 400), 165, CurrentLegend);
+    drawText(painter, QRectF(15720, 6120, 1815, 400), 165, LoadLegend);
+    painter.restore();
+}
+
+} // namespace graphs

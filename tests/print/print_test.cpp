@@ -1,0 +1,75 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "calc/module1.h"
+#include "graphs/pdffile.h"
+#include "ui/translations.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLocale>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+
+// No column smooth enough to draw with fewer points.
+static calc::Module1 jagged(int N, int Np)
+{
+    calc::Module1 m;
+    m.N = N;
+    m.Np = static_cast<std::int16_t>(Np);
+    m.IdPicco = m.Vp = m.Vomax = 1;
+    for (calc::Samples* a : {&m.id, &m.VoNoC, &m.Vc}) {
+        for (int k = 0; k <= N + 1; ++k) {
+            a->push_back(k * 0.618034 - static_cast<int>(k * 0.618034));
+        }
+    }
+    return m;
+}
+
+TEST(Pdf, OneVectorPageInColourSmallAndWholeOrNothing)
+{
+    const QTemporaryDir dir;
+    const QString path = dir.filePath("g.pdf");
+    const auto read = [&path] {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    for (const auto& [N, Np, segments] : {std::tuple(1, 1, 3), {4000000, 1, 6000}, {4000000, 32767, 6000}}) {
+        const calc::Module1 m = jagged(N, Np);
+        ASSERT_TRUE(graphs::writePdf(m, m, path));
+        const QByteArray pdf = read();
+        EXPECT_LT(pdf.size(), 1000000);
+        EXPECT_TRUE(pdf.count("/Type /Page\n") == 1 && !pdf.contains("/Subtype /Image"));
+        QByteArray drawn; // FlateDecode is zlib
+        for (qsizetype at = pdf.indexOf(">>\nstream\n"); at >= 0; at = pdf.indexOf(">>\nstream\n", at + 1)) {
+            drawn += qUncompress(QByteArray("\0\0\0\1", 4) + pdf.mid(at + 10, pdf.indexOf("endstream", at) - at - 10));
+        }
+        for (const char* colour : {"1 0 0 SCN", "0 1 0 SCN", "0 0 1 SCN"}) {
+            EXPECT_TRUE(drawn.contains(colour));
+        }
+        EXPECT_GE(drawn.count(" l\n"), segments);
+    }
+    // Cut short by a quota.
+    const QByteArray before = read();
+    signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    const rlimit quota{4096, limit.rlim_max};
+    setrlimit(RLIMIT_FSIZE, &quota);
+    const calc::Module1 m = jagged(1000, 4);
+    EXPECT_FALSE(graphs::writePdf(m, m, path));
+    setrlimit(RLIMIT_FSIZE, &limit);
+    EXPECT_EQ(read(), before);
+    EXPECT_EQ(QDir(dir.path()).count(), 3U);
+}
+
+// Also run under zh_CN and he_IL.
+TEST(QtTexts, ItalianWhateverTheLanguage)
+{
+    ui::installQtTranslations(*qApp);
+    EXPECT_EQ(QApplication::translate("QPlatformTheme", "Cancel"), "Annulla");
+    EXPECT_EQ(QLocale().decimalPoint(), QLocale(qEnvironmentVariable("LC_ALL", "C")).decimalPoint());
+}

@@ -1,0 +1,94 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/plotoutput.h"
+
+#include "graphs/pdffile.h"
+#include "graphs/plotpage.h"
+#include "graphs/pngfile.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMarginsF>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace ui {
+
+namespace {
+
+const QString pngFilter = QStringLiteral("Immagine PNG (*.png)");
+const QString pdfFilter = QStringLiteral("Documento PDF (*.pdf)");
+
+bool isPdf(const QString& path)
+{
+    return path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive);
+}
+
+bool stillDrawn(const DrawnPlot& drawn, const calc::ShowMessage& show)
+{
+    if (!drawn.current()) {
+        show(calc::Severity::Refusal,
+             "Il grafico è stato disegnato con valori che un calcolo successivo ha sostituito. "
+             "Premi di nuovo \"Grafico\" per stamparlo o salvarlo in PDF.");
+    }
+    return drawn.current();
+}
+
+} // namespace
+
+QString askPlotPath(QWidget* parent)
+{
+    QFileDialog dialog(parent, QStringLiteral("Salva immagine"), QString(),
+                       pngFilter + QStringLiteral(";;") + pdfFilter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("png"));
+    dialog.selectFile(QStringLiteral("grafico.png"));
+    // Choosing the other type renames the file to match.
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
+        const QString suffix = filter == pdfFilter ? QStringLiteral("pdf") : QStringLiteral("png");
+        dialog.setDefaultSuffix(suffix);
+        const QString name = QFileInfo(dialog.selectedFiles().value(0)).completeBaseName();
+        dialog.selectFile((name.isEmpty() ? QStringLiteral("grafico") : name) + '.' + suffix);
+    });
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
+bool canWrite(const DrawnPlot& drawn, const QString& path, const calc::ShowMessage& show)
+{
+    return !isPdf(path) || stillDrawn(drawn, show);
+}
+
+bool savePlotFile(const DrawnPlot& drawn, const QImage& image, const QString& path)
+{
+    if (!isPdf(path)) {
+        return graphs::writePng(image, path);
+    }
+    return drawn.current() && graphs::writePdf(drawn.arrays(), drawn.scalars(), path);
+}
+
+void printPlot(const DrawnPlot& drawn, QWidget* parent, const calc::ShowMessage& show)
+{
+    if (!stillDrawn(drawn, show)) {
+        return;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageOrientation(QPageLayout::Landscape);
+    const double m = graphs::PageMargin;
+    printer.setPageMargins(QMarginsF(m, m, m, m), QPageLayout::Millimeter);
+    printer.setDocName(QString::fromUtf8(graphs::PageTitle));
+    QPrintDialog dialog(&printer, parent);
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        show(calc::Severity::Refusal, "Impossibile stampare il grafico: la stampante non risponde.");
+        return;
+    }
+    const QRectF page(QPointF(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size());
+    graphs::drawPlotPage(drawn.arrays(), drawn.scalars(), painter, page);
+    painter.end();
+}
+
+} // namespace ui
