@@ -17,12 +17,6 @@ inline constexpr int PlotWidth = 989;
 inline constexpr int PlotHeight = 581;
 inline constexpr int PlotBorder = 2;
 
-// Colours as 0xRRGGBB.
-inline constexpr unsigned int CurrentColour = 0xff0000;  // the diode current, red
-inline constexpr unsigned int HalfWaveColour = 0x00ff00; // the half-wave without capacitor, green
-inline constexpr unsigned int LoadColour = 0x0000ff;     // the load voltage, blue
-inline constexpr unsigned int PlotBackground = 0xffe0c0; // light orange
-
 // The curves' colours and the background, as 0xRRGGBB.
 inline constexpr unsigned CurrentColour = 0xFF0000;  // diode current, red
 inline constexpr unsigned HalfWaveColour = 0x00FF00; // half-wave without capacitor, green

@@ -24,7 +24,7 @@ namespace {
 const QColor red = QColor::fromRgb(CurrentColour);
 const QColor green = QColor::fromRgb(HalfWaveColour);
 const QColor blue = QColor::fromRgb(LoadColour);
-const QColor lightOrange = QColor::fromRgb(PlotBackground);
+const QColor lightOrange = QColor::fromRgb(BackgroundColour);
 
 struct Curve {
     const calc::Samples* values;
