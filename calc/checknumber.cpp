@@ -1,7 +1,5 @@
 #include "calc/checknumber.h"
 
-#include "calc/module1.h"
-
 #include <algorithm>
 
 namespace calc {
@@ -15,20 +13,19 @@ bool allowed(char c)
 
 } // namespace
 
-void CheckNumber(Module1Scalars& m, const std::string& text, const ShowMessage& show)
+bool CheckNumber(const std::string& text, const char* missing, const char* invalid, const ShowMessage& show)
 {
-    m.InputError = 0;
     if (text.empty()) {
-        show(Severity::Refusal, m.MsgMissing);
-        m.InputError = 1;
-        return;
+        show(Severity::Refusal, missing);
+        return false;
     }
     // Every byte of a UTF-8 character beyond ASCII lies outside the set, so a
     // byte-wise look gives the verdict a character-wise one would.
     if (!std::all_of(text.begin(), text.end(), allowed)) {
-        show(Severity::Refusal, m.MsgInvalid);
-        m.InputError = 1;
+        show(Severity::Refusal, invalid);
+        return false;
     }
+    return true;
 }
 
 } // namespace calc

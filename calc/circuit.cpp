@@ -7,55 +7,40 @@
 #include "calc/val.h"
 
 #include <cmath>
+#include <utility>
 
 namespace calc {
 
-bool checkCircuitFields(Module1Scalars& m, const CircuitTexts& texts, const ShowMessage& show)
-{
-    using namespace messages;
-    return checkFields(m,
-                       {
-                           {texts.Vp, MissingVp, InvalidVp},
-                           {texts.f, MissingF, InvalidF},
-                           {texts.C, MissingC, InvalidC},
-                           {texts.R, MissingR, InvalidR},
-                           {texts.N, MissingN, InvalidN},
-                       },
-                       show);
-}
+namespace {
 
-bool convertCircuit(Module1Scalars& m, const CircuitTexts& texts, const ShowMessage& show)
+const char* convert(Module1Scalars& m, const CircuitTexts& texts)
 {
-    const auto refuse = [&show](const char* message) {
-        show(Severity::Refusal, message);
-        return false;
-    };
     const double Vp = Val(texts.Vp);
     const double f = Val(texts.f);
     const double C = Val(texts.C) * 1e-6;
     const double R = Val(texts.R);
     const auto N = roundToLong(Val(texts.N));
     if (!std::isfinite(Vp)) {
-        return refuse(messages::TooLargeVp);
+        return messages::TooLargeVp;
     }
     if (!(std::isfinite(f) && f > 0)) {
-        return refuse(messages::BadF);
+        return messages::BadF;
     }
     if (!(std::isfinite(C) && C > 0)) {
-        return refuse(messages::BadC);
+        return messages::BadC;
     }
     if (!(std::isfinite(R) && R > 0)) {
-        return refuse(messages::BadR);
+        return messages::BadR;
     }
     if (!N || *N < 1 || *N > Module1::MaxN) {
-        return refuse(messages::BadN);
+        return messages::BadN;
     }
     // The searches divide by (40*N)*f and form R*omega first: past a double,
     // every grid point would stand at one time.
     const double omega = f * TwoPi;
     if (!std::isfinite(omega) || !std::isfinite(1 / f) || !std::isfinite(static_cast<double>(40 * *N) * f) ||
         !std::isfinite(R * omega)) {
-        return refuse(messages::NotFinite);
+        return messages::NotFinite;
     }
     m.Vp = Vp;
     m.f = f;
@@ -63,7 +48,8 @@ bool convertCircuit(Module1Scalars& m, const CircuitTexts& texts, const ShowMess
     m.R = R;
     m.N = *N;
     m.omega = omega;
-    return true;
+    m.dt = 1 / (static_cast<double>(m.N) * m.f);
+    return nullptr;
 }
 
 void warnTimeConstant(const Module1Scalars& m, const ShowMessage& show)
@@ -75,12 +61,49 @@ void warnTimeConstant(const Module1Scalars& m, const ShowMessage& show)
     }
 }
 
-bool simulate(Module1& m, Module1& trial, const ShowMessage& show)
+// The message of the first step that refuses the trial, or null.
+const char* runSteps(Module1& m, Module1& trial, const CircuitTexts& texts, const ShowMessage& show,
+                     const PressStep& prepare, const PressStep& measure)
 {
+    if (const char* refusal = convert(trial, texts)) {
+        return refusal;
+    }
+    if (const char* refusal = prepare(trial)) {
+        return refusal;
+    }
+    warnTimeConstant(trial, show);
     if (!m.simulate(trial)) {
-        show(Severity::Refusal, messages::OutOfMemory);
+        return messages::OutOfMemory;
+    }
+    return measure(trial);
+}
+
+} // namespace
+
+bool checkCircuitFields(const CircuitTexts& texts, const ShowMessage& show)
+{
+    using namespace messages;
+    return checkFields(
+        {
+            {texts.Vp, MissingVp, InvalidVp},
+            {texts.f, MissingF, InvalidF},
+            {texts.C, MissingC, InvalidC},
+            {texts.R, MissingR, InvalidR},
+            {texts.N, MissingN, InvalidN},
+        },
+        show);
+}
+
+bool pressCircuit(Module1& m, const CircuitTexts& texts, const ShowMessage& show, const PressStep& prepare,
+                  const PressStep& measure)
+{
+    Module1 trial = m.trial();
+    if (const char* refusal = runSteps(m, trial, texts, show, prepare, measure)) {
+        show(Severity::Refusal, refusal);
+        m.discard(std::move(trial));
         return false;
     }
+    m.commit(std::move(trial));
     return true;
 }
 

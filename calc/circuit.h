@@ -2,16 +2,16 @@
 
 // What the verification and the graph button share: the five circuit fields,
 // their conversion with the refusals, the time-constant warning and the
-// simulation run.
+// simulation run on a trial that replaces the module only when accepted.
 
 #include "calc/showmessage.h"
 
+#include <functional>
 #include <string>
 
 namespace calc {
 
 struct Module1;
-struct Module1Scalars;
 
 // Texts of the five circuit fields as typed; their defaults are the fields' default texts.
 struct CircuitTexts {
@@ -29,19 +29,21 @@ inline constexpr const char* DefaultNp = "4";
 inline constexpr double TwoPi = 6.28318530717958;
 
 // The character check of the five fields, in their order.
-bool checkCircuitFields(Module1Scalars& m, const CircuitTexts& texts, const ShowMessage& show);
+bool checkCircuitFields(const CircuitTexts& texts, const ShowMessage& show);
 
-// Converts the five texts into Vp, f, C (farads), R, N and sets omega.
-// Refuses, with a message naming the field, what cannot be simulated: a value
-// beyond a double, f, C or R not above zero, N outside 1 .. Module1::MaxN.
-bool convertCircuit(Module1Scalars& m, const CircuitTexts& texts, const ShowMessage& show);
+// One step of a press on its trial module: the message of a refusal, or null
+// to go on.
+using PressStep = std::function<const char*(Module1& trial)>;
 
-// "Costante di tempo RC troppo piccola, aumenta C!" when the period is longer
-// than R*C; the calculation goes on either way.
-void warnTimeConstant(const Module1Scalars& m, const ShowMessage& show);
-
-// CalcWaveforms on a trial of m, with a message instead of a crash when the
-// arrays cannot be had.
-bool simulate(Module1& m, Module1& trial, const ShowMessage& show);
+// A press on checked circuit fields. On a trial of m: converts the five texts
+// into Vp, f, C (farads), R, N, omega and dt, then `prepare`, the
+// time-constant warning ("Costante di tempo RC troppo piccola, aumenta C!"
+// when the period is longer than R*C; the press goes on), the simulation of
+// one period, and `measure`. The trial replaces m only when no step refused;
+// a refusal shows its one message and leaves m as it was. Conversion refuses
+// what cannot be simulated: a value beyond a double, f, C or R not above zero,
+// N outside 1 .. Module1::MaxN, and arrays that cannot be had.
+bool pressCircuit(Module1& m, const CircuitTexts& texts, const ShowMessage& show, const PressStep& prepare,
+                  const PressStep& measure);
 
 } // namespace calc

@@ -17,12 +17,52 @@ bool usable(double x)
     return std::isfinite(x) && x != 0;
 }
 
-// A field receives the result as the boxes show it, but with a point, so that
-// the field's own check accepts it under any regional settings.
-std::string forField(double x, std::string& resultText)
+bool checkDesignFields(const DesignTexts& texts, const ShowMessage& show)
 {
-    resultText = formatScientific(x, '.');
-    return resultText;
+    using namespace messages;
+    return checkFields(
+        {
+            {texts.VoDC, MissingVoDC, InvalidVoDC},
+            {texts.f, MissingDesignF, InvalidDesignF},
+            {texts.IoDC, MissingIoDC, InvalidIoDC},
+            {texts.Ripple, MissingRipple, InvalidRipple},
+        },
+        show);
+}
+
+struct Design {
+    double VoDC, f, Vp, R, C, microfarads;
+};
+
+// The message of a refused design, or null with the design filled in.
+const char* compute(const DesignTexts& texts, Design& d)
+{
+    using namespace messages;
+    const double VoDC = Val(texts.VoDC);
+    const double f = Val(texts.f);
+    const double IoDC = Val(texts.IoDC) * 0.001;
+    const double Ripple = Val(texts.Ripple) * 0.001;
+    if (!usable(VoDC)) {
+        return BadVoDC;
+    }
+    if (!usable(f)) {
+        return BadDesignF;
+    }
+    if (!usable(IoDC)) {
+        return BadIoDC;
+    }
+    if (!usable(Ripple)) {
+        return BadRipple;
+    }
+    const double Vp = Ripple / 2 + VoDC;
+    const double R = VoDC / IoDC;
+    const double C = Vp / (Ripple * f * R);
+    const double microfarads = C * 1000000;
+    if (!std::isfinite(Vp) || !std::isfinite(R) || !std::isfinite(microfarads)) {
+        return DesignOutOfRange;
+    }
+    d = {VoDC, f, Vp, R, C, microfarads};
+    return nullptr;
 }
 
 } // namespace
@@ -30,60 +70,26 @@ std::string forField(double x, std::string& resultText)
 std::optional<DesignResults> Command3_Click(Module1Scalars& m, const DesignTexts& texts, char separator,
                                             const ShowMessage& show)
 {
-    using namespace messages;
-    if (!checkFields(m,
-                     {
-                         {texts.VoDC, MissingVoDC, InvalidVoDC},
-                         {texts.f, MissingDesignF, InvalidDesignF},
-                         {texts.IoDC, MissingIoDC, InvalidIoDC},
-                         {texts.Ripple, MissingRipple, InvalidRipple},
-                     },
-                     show)) {
+    if (!checkDesignFields(texts, show)) {
         return std::nullopt;
     }
-    const auto refuse = [&show](const char* message) {
-        show(Severity::Refusal, message);
+    Design d{};
+    if (const char* refusal = compute(texts, d)) {
+        show(Severity::Refusal, refusal);
         return std::nullopt;
+    }
+    m.VoDC = d.VoDC;
+    m.f = d.f;
+    m.Vp = d.Vp;
+    m.R = d.R;
+    m.C = d.C;
+    // The fields receive the results as the boxes show them, but with a point,
+    // so that their own check accepts them under any regional settings.
+    return DesignResults{
+        formatScientific(d.R, separator), formatScientific(d.Vp, separator), formatScientific(d.microfarads, separator),
+        formatScientific(d.Vp, '.'),      formatScientific(d.R, '.'),        formatScientific(d.microfarads, '.'),
+        formatScientific(d.f, '.'),
     };
-    const double VoDC = Val(texts.VoDC);
-    const double f = Val(texts.f);
-    const double IoDC = Val(texts.IoDC) * 0.001;
-    const double Ripple = Val(texts.Ripple) * 0.001;
-    if (!usable(VoDC)) {
-        return refuse(BadVoDC);
-    }
-    if (!usable(f)) {
-        return refuse(BadDesignF);
-    }
-    if (!usable(IoDC)) {
-        return refuse(BadIoDC);
-    }
-    if (!usable(Ripple)) {
-        return refuse(BadRipple);
-    }
-    const double Vp = Ripple / 2 + VoDC;
-    const double R = VoDC / IoDC;
-    const double C = Vp / (Ripple * f * R) * 1000000;
-    if (!std::isfinite(Vp) || !std::isfinite(R) || !std::isfinite(C)) {
-        return refuse(DesignOutOfRange);
-    }
-
-    m.VoDC = VoDC;
-    m.f = f;
-    m.IoDC = IoDC;
-    m.Ripple = Ripple;
-    m.Vp = Vp;
-    m.R = R;
-    m.C = C;
-    DesignResults out;
-    out.R = formatScientific(R, separator);
-    out.Vp = formatScientific(Vp, separator);
-    out.C = formatScientific(C, separator);
-    out.VpField = forField(Vp, m.ResultText);
-    out.RField = forField(R, m.ResultText);
-    out.CField = forField(C, m.ResultText);
-    out.fField = forField(f, m.ResultText);
-    return out;
 }
 
 } // namespace calc

@@ -28,8 +28,8 @@ Module1 Module1::trial()
     Module1 t;
     static_cast<Module1Scalars&>(t) = *this;
     static_cast<SampleArrays&>(t) = std::move(spare_);
-    t.generation = generation;
     t.measured_ = measured_;
+    t.generation = generation;
     t.simulatedFrom_ = simulatedFrom_;
     spare_ = {};
     return t;
@@ -58,8 +58,8 @@ void Module1::commit(Module1&& trial)
     spare_ = std::move(static_cast<SampleArrays&>(*this));
     static_cast<Module1Scalars&>(*this) = trial;
     static_cast<SampleArrays&>(*this) = std::move(static_cast<SampleArrays&>(trial));
-    generation = trial.generation;
     measured_ = trial.measured_;
+    generation = trial.generation;
     simulatedFrom_ = trial.simulatedFrom_;
     released_ = false;
 }

@@ -13,7 +13,6 @@
 #include "calc/samplememory.h"
 
 #include <cstdint>
-#include <string>
 #include <vector>
 
 namespace calc {
@@ -23,12 +22,12 @@ namespace calc {
 struct Module1Scalars {
     double Vp = 0;       // V, generator peak
     double f = 0;        // Hz
-    double C = 0;        // F for the simulation; the design leaves uF here
+    double C = 0;        // F
     double R = 0;        // ohm
-    std::int32_t N = 0;  // samples per period (Long)
+    std::int32_t N = 0;  // samples per period
     double omega = 0;    // rad/s
     double dt = 0;       // s, sample spacing
-    std::int16_t Np = 0; // periods shown in the graph (Integer)
+    std::int16_t Np = 0; // periods shown in the graph
     double t1 = 0;       // s, switch-off instant; 0 when not found
     double t2 = 0;       // s, switch-on instant
 
@@ -37,14 +36,6 @@ struct Module1Scalars {
     double Vomin = 0;   // V
     double SumVc = 0;   // V*s
     double VoDC = 0;    // V, mean load voltage (wanted output in the design)
-    double IoDC = 0;    // A, wanted load current (design)
-    double Ripple = 0;  // V, wanted ripple (design)
-
-    std::string ResultText;
-    std::string FieldText;
-    std::string MsgMissing;
-    std::string MsgInvalid;
-    std::int16_t InputError = 0;
 };
 
 using Samples = std::vector<double, SampleAllocator<double>>;
@@ -77,10 +68,11 @@ struct SimulatedFrom {
 };
 
 struct Module1 : Module1Scalars, SampleArrays {
-    // Bumped by every CalcWaveforms, so readers can tell new arrays from old.
+    // Bumped by every CalcWaveforms, so that a drawing can tell whether the
+    // arrays are still the ones it was made from.
     std::uint64_t generation = 0;
 
-    // 40*N fits a Long up to here.
+    // 40*N fits 32 bits up to here.
     static constexpr std::int32_t MaxN = 53'687'091;
 
     void CalcT1();

@@ -8,7 +8,7 @@ namespace calc {
 
 namespace {
 
-// 10*N and 40*N stay within a Long because N <= Module1::MaxN.
+// 10*N and 40*N stay within 32 bits because N <= Module1::MaxN.
 std::int32_t searchLast(const Module1Scalars& m)
 {
     return 10 * m.N;

@@ -5,44 +5,31 @@
 #include "calc/module1.h"
 
 #include <cmath>
-#include <utility>
 
 namespace calc {
 
 std::optional<VerificationResults> Command1_Click(Module1& m, const CircuitTexts& texts, char separator,
                                                   const ShowMessage& show)
 {
-    if (!checkCircuitFields(m, texts, show)) {
+    if (!checkCircuitFields(texts, show)) {
         return std::nullopt;
     }
-    Module1 trial = m.trial();
-    const auto refuse = [&m, &trial] {
-        m.discard(std::move(trial));
-        return std::nullopt;
+    const auto nothingToPrepare = [](Module1&) -> const char* { return nullptr; };
+    const auto measure = [](Module1& trial) -> const char* {
+        trial.CalcIdPicco();
+        trial.CalcVomin();
+        trial.CalcVomax();
+        trial.CalcVoDC();
+        const bool finite = std::isfinite((trial.Vomax - trial.Vomin) * 1000) && std::isfinite(trial.IdPicco * 1000) &&
+                            std::isfinite(trial.VoDC);
+        return finite ? nullptr : messages::NotFinite;
     };
-    if (!convertCircuit(trial, texts, show)) {
-        return refuse();
+    if (!pressCircuit(m, texts, show, nothingToPrepare, measure)) {
+        return std::nullopt;
     }
-    trial.dt = 1 / (static_cast<double>(trial.N) * trial.f);
-    warnTimeConstant(trial, show);
-    if (!simulate(m, trial, show)) {
-        return refuse();
-    }
-    trial.CalcIdPicco();
-    trial.CalcVomin();
-    trial.CalcVomax();
-    trial.CalcVoDC();
-
-    const double ripple = (trial.Vomax - trial.Vomin) * 1000;
-    const double peak = trial.IdPicco * 1000;
-    if (!std::isfinite(ripple) || !std::isfinite(peak) || !std::isfinite(trial.VoDC)) {
-        show(Severity::Refusal, messages::NotFinite);
-        return refuse();
-    }
-    m.commit(std::move(trial));
     return VerificationResults{
-        formatScientific(ripple, separator),
-        formatScientific(peak, separator),
+        formatScientific((m.Vomax - m.Vomin) * 1000, separator),
+        formatScientific(m.IdPicco * 1000, separator),
         formatScientific(m.VoDC, separator),
     };
 }

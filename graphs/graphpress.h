@@ -11,7 +11,7 @@ struct Module1;
 
 namespace graphs {
 
-// "Grafico": the six fields, their conversion with Np rounded to an Integer,
+// "Grafico": the six fields, their conversion with Np rounded to 16 bits,
 // the time-constant warning, then CalcWaveforms, CalcIdPicco and CalcVomax.
 // True when the graph is to be drawn from the module; false when a field was
 // refused (its message shown), and then the module is as it was.

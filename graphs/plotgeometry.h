@@ -3,7 +3,8 @@
 // The plot area's geometry in its user scale: (0, 100) at the top left,
 // (100, 0) at the bottom right. The diode current stands on the upper
 // baseline, the voltages on the lower one; each curve's peak is drawn a full
-// scale above its baseline. Both the drawing and the readout use these.
+// scale above its baseline. The drawing, the readout, the graph window and
+// the command line's picture all take their sizes and colours from here.
 
 namespace graphs {
 
@@ -11,9 +12,10 @@ inline constexpr double FullScale = 48;
 inline constexpr double CurrentBaseline = 50;
 inline constexpr double VoltageBaseline = 0.1;
 
-// The plot area's inner pixels at scale 1.
+// The plot area's inner pixels at scale 1, inside a sunken border.
 inline constexpr int PlotWidth = 989;
 inline constexpr int PlotHeight = 581;
+inline constexpr int PlotBorder = 2;
 
 // The curves' colours and the background, as 0xRRGGBB.
 inline constexpr unsigned CurrentColour = 0xFF0000;  // diode current, red

@@ -21,10 +21,10 @@ namespace graphs {
 
 namespace {
 
-const QColor red(255, 0, 0);
-const QColor green(0, 255, 0);
-const QColor blue(0, 0, 255);
-const QColor lightOrange(255, 224, 192);
+const QColor red = QColor::fromRgb(CurrentColour);
+const QColor green = QColor::fromRgb(HalfWaveColour);
+const QColor blue = QColor::fromRgb(LoadColour);
+const QColor lightOrange = QColor::fromRgb(BackgroundColour);
 
 struct Curve {
     const calc::Samples* values;

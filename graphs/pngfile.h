@@ -3,6 +3,8 @@
 #include <QImage>
 #include <QString>
 
+#include <string>
+
 namespace graphs {
 
 // Writes the image as a PNG file at path, all or nothing: the picture goes
@@ -10,5 +12,11 @@ namespace graphs {
 // once it is complete. On failure returns false and leaves whatever was at
 // path as it was.
 bool writePng(const QImage& image, const QString& path);
+
+// What the user reads when writePng has failed for path.
+inline std::string imageNotSaved(const std::string& path)
+{
+    return "Impossibile salvare l'immagine in\n" + path + "\nNessun file è stato creato o modificato.";
+}
 
 } // namespace graphs

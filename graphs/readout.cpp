@@ -10,8 +10,8 @@ namespace graphs {
 
 // Np, f, IdPicco and Vomax are read as the module holds them now, not as they
 // were drawn: after a later verification with another f the same position
-// reads the new time over the unchanged picture, as the program always has.
-// Every press that replaces the arrays also takes both peaks from them.
+// reads the new time over the unchanged picture. Every press that replaces
+// the arrays also takes both peaks from them.
 std::optional<std::string> Picture1_MouseMove(const calc::Module1& m, float X, float Y, char separator)
 {
     const bool current = Y >= CurrentBaseline;

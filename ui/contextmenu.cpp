@@ -1,5 +1,7 @@
 #include "ui/contextmenu.h"
 
+#include "ui/messages.h"
+
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
@@ -18,7 +20,7 @@ void popUpMenu(QWidget* owner, QPoint at, const QList<QAction*>& actions)
 
 void addCopyMenu(QLabel* box)
 {
-    auto* copy = new QAction(QStringLiteral("Copia"), box);
+    auto* copy = new QAction(QString::fromUtf8(messages::Copy), box);
     QObject::connect(copy, &QAction::triggered, box, [box] { QGuiApplication::clipboard()->setText(box->text()); });
     box->setContextMenuPolicy(Qt::CustomContextMenu);
     QObject::connect(box, &QWidget::customContextMenuRequested, box, [box, copy](QPoint at) {

@@ -10,7 +10,7 @@
 #include "ui/decimalseparator.h"
 #include "ui/form2.h"
 #include "ui/messagebox.h"
-#include "ui/modelnotes.h"
+#include "ui/messages.h"
 #include "ui/programfont.h"
 #include "ui/twips.h"
 #include "ui/waitcursor.h"
@@ -94,16 +94,66 @@ constexpr Caption captions[] = {
     {"Label42", 720, 5880, 5775, 375, "Diodo ideale: tensione nulla ai suoi capi quando è ON", 9.75},
 };
 
+QLineEdit* field(QWidget* form, const char* name, QRect r, const std::string& text, QColor colour, const char* unit)
+{
+    auto* edit = new QLineEdit(QString::fromStdString(text), form);
+    place(edit, name, r);
+    fill(edit, colour);
+    edit->setAccessibleName(QString::fromLatin1(unit));
+    return edit;
+}
+
+QLabel* result(QWidget* form, const char* name, QRect r, QColor colour, const char* description)
+{
+    auto* box = new QLabel(form);
+    place(box, name, r);
+    fill(box, colour);
+    box->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    box->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    box->setIndent(3);
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    box->setFocusPolicy(Qt::NoFocus);
+    box->setAccessibleDescription(QString::fromLatin1(description));
+    addCopyMenu(box);
+    return box;
+}
+
+QPushButton* button(QWidget* form, const char* name, QRect r, QColor colour, const char* caption)
+{
+    auto* b = new QPushButton(QString::fromUtf8(caption), form);
+    place(b, name, r);
+    b->setAutoDefault(false);
+    b->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; border: 2px outset %1; }"
+                                    "QPushButton:pressed { border-style: inset; }"
+                                    "QPushButton:focus { border-color: #404040; }")
+                         .arg(colour.name()));
+    // Return and Enter press the focused button as Space does; no repeats
+    // while the key is held, as with Space.
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+        auto* press = new QShortcut(key, b, b, &QPushButton::click, Qt::WidgetShortcut);
+        press->setAutoRepeat(false);
+    }
+    return b;
+}
+
+void addCaptions(QWidget* form)
+{
+    for (const Caption& c : captions) {
+        auto* label = new QLabel(QString::fromUtf8(c.text), form);
+        place(label, c.name, twipRect(c.left, c.top, c.width, c.height));
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setWordWrap(true);
+        if (c.points != 8.25) {
+            label->setFont(programFont(c.points));
+        }
+    }
+}
+
 } // namespace
 
 Form1::Form1(calc::Module1& module, QWidget* parent) : QWidget(parent), module_(module), show_(messageBoxFor(this))
 {
     build();
-}
-
-void Form1::setShowMessage(calc::ShowMessage show)
-{
-    show_ = std::move(show);
 }
 
 void Form1::build()
@@ -113,95 +163,60 @@ void Form1::build()
     setWindowIcon(appIcon());
     setFixedSize(px(16290), px(7590));
     setFont(programFont());
-
-    for (const Caption& c : captions) {
-        auto* label = new QLabel(QString::fromUtf8(c.text), this);
-        place(label, c.name, twipRect(c.left, c.top, c.width, c.height));
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        label->setWordWrap(true);
-        if (c.points != 8.25) {
-            label->setFont(programFont(c.points));
-        }
-    }
-
-    const auto field = [this](const char* name, QRect r, const std::string& text, QColor colour, const char* unit) {
-        auto* edit = new QLineEdit(QString::fromStdString(text), this);
-        place(edit, name, r);
-        fill(edit, colour);
-        edit->setAccessibleName(QString::fromLatin1(unit));
-        return edit;
-    };
-    const auto result = [this](const char* name, QRect r, QColor colour, const char* description) {
-        auto* box = new QLabel(this);
-        place(box, name, r);
-        fill(box, colour);
-        box->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        box->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        box->setIndent(3);
-        box->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        box->setFocusPolicy(Qt::NoFocus);
-        box->setAccessibleDescription(QString::fromLatin1(description));
-        addCopyMenu(box);
-        return box;
-    };
-    const auto button = [this](const char* name, QRect r, QColor colour) {
-        auto* b = new QPushButton(QStringLiteral("Calcola"), this);
-        place(b, name, r);
-        b->setAutoDefault(false);
-        b->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; border: 2px outset %1; }"
-                                        "QPushButton:pressed { border-style: inset; }"
-                                        "QPushButton:focus { border-color: #404040; }")
-                             .arg(colour.name()));
-        // Return and Enter press the focused button as Space does; no repeats
-        // while the key is held, as with Space.
-        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
-            auto* press = new QShortcut(key, b, b, &QPushButton::click, Qt::WidgetShortcut);
-            press->setAutoRepeat(false);
-        }
-        return b;
-    };
+    addCaptions(this);
 
     Picture1 = new QLabel(this);
     place(Picture1, "Picture1", twipRect(480, 240, 5535, 4215));
     Picture1->setPixmap(QPixmap::fromImage(circuitDrawing()));
     Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Picture1->setFocusPolicy(Qt::StrongFocus);
-    Picture1->setAccessibleName(QStringLiteral("Circuito raddrizzatore a singola semionda"));
+    Picture1->setAccessibleName(QString::fromUtf8(messages::CircuitName));
 
+    buildDesign();
+    buildVerification();
+    setKeyboard();
+}
+
+void Form1::buildDesign()
+{
     const calc::DesignTexts design;
+    Text6 = field(this, "Text6", twipRect(7080, 720, 1935, 375), design.VoDC, designColour, "VoDC [V]");
+    Text8 = field(this, "Text8", twipRect(10200, 720, 1935, 375), design.f, designColour, "f [Hz]");
+    Text9 = field(this, "Text9", twipRect(13560, 720, 1935, 375), design.IoDC, designColour, "IoDC [mA]");
+    Text10 = field(this, "Text10", twipRect(7080, 1440, 1935, 375), design.Ripple, designColour, "Ripple [mV]");
+    Command3 = button(this, "Command3", twipRect(10080, 1320, 2175, 615), designColour, messages::Calculate);
+    Label29 = result(this, "Label29", twipRect(7080, 2280, 1935, 375), designColour, "R [ohm]");
+    Label35 = result(this, "Label35", twipRect(10200, 2280, 1935, 375), designColour, "Vp [V]");
+    Label31 = result(this, "Label31", twipRect(13560, 2280, 1935, 375), designColour, "C [uF]");
+    connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
+}
+
+void Form1::buildVerification()
+{
     const calc::CircuitTexts circuit;
-    Text6 = field("Text6", twipRect(7080, 720, 1935, 375), design.VoDC, designColour, "VoDC [V]");
-    Text8 = field("Text8", twipRect(10200, 720, 1935, 375), design.f, designColour, "f [Hz]");
-    Text9 = field("Text9", twipRect(13560, 720, 1935, 375), design.IoDC, designColour, "IoDC [mA]");
-    Text10 = field("Text10", twipRect(7080, 1440, 1935, 375), design.Ripple, designColour, "Ripple [mV]");
-    Command3 = button("Command3", twipRect(10080, 1320, 2175, 615), designColour);
-    Label29 = result("Label29", twipRect(7080, 2280, 1935, 375), designColour, "R [ohm]");
-    Label35 = result("Label35", twipRect(10200, 2280, 1935, 375), designColour, "Vp [V]");
-    Label31 = result("Label31", twipRect(13560, 2280, 1935, 375), designColour, "C [uF]");
+    Text1 = field(this, "Text1", twipRect(7080, 3600, 1905, 375), circuit.Vp, verifyColour, "Vp [V]");
+    Text2 = field(this, "Text2", twipRect(10200, 3600, 1935, 375), circuit.f, verifyColour, "f [Hz]");
+    Text3 = field(this, "Text3", twipRect(7080, 4200, 1935, 375), circuit.C, verifyColour, "C [uF]");
+    Text4 = field(this, "Text4", twipRect(10200, 4200, 1935, 375), circuit.R, verifyColour, "R [ohm]");
+    Text5 = field(this, "Text5", twipRect(7080, 4800, 1935, 375), circuit.N, verifyColour, "N");
+    Text7 = field(this, "Text7", twipRect(10200, 4800, 1935, 375), calc::DefaultNp, verifyColour, "Np");
+    Command1 = button(this, "Command1", twipRect(7080, 5400, 1815, 615), verifyColour, messages::Calculate);
+    Command2 = button(this, "Command2", twipRect(10200, 5400, 1935, 615), graphColour, messages::Graph);
+    Label10 = result(this, "Label10", twipRect(7080, 6240, 1935, 375), verifyColour, "Ripple [mV]");
+    Label13 = result(this, "Label13", twipRect(10320, 6240, 1935, 375), verifyColour, "VoDC [V]");
+    Label22 = result(this, "Label22", twipRect(7080, 6840, 1935, 375), verifyColour, "Id picco [mA]");
+    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
+}
 
-    Text1 = field("Text1", twipRect(7080, 3600, 1905, 375), circuit.Vp, verifyColour, "Vp [V]");
-    Text2 = field("Text2", twipRect(10200, 3600, 1935, 375), circuit.f, verifyColour, "f [Hz]");
-    Text3 = field("Text3", twipRect(7080, 4200, 1935, 375), circuit.C, verifyColour, "C [uF]");
-    Text4 = field("Text4", twipRect(10200, 4200, 1935, 375), circuit.R, verifyColour, "R [ohm]");
-    Text5 = field("Text5", twipRect(7080, 4800, 1935, 375), circuit.N, verifyColour, "N");
-    Text7 = field("Text7", twipRect(10200, 4800, 1935, 375), calc::DefaultNp, verifyColour, "Np");
-    Command1 = button("Command1", twipRect(7080, 5400, 1815, 615), verifyColour);
-    Command2 = button("Command2", twipRect(10200, 5400, 1935, 615), graphColour);
-    Command2->setText(QStringLiteral("Grafico"));
-    Label10 = result("Label10", twipRect(7080, 6240, 1935, 375), verifyColour, "Ripple [mV]");
-    Label13 = result("Label13", twipRect(10320, 6240, 1935, 375), verifyColour, "VoDC [V]");
-    Label22 = result("Label22", twipRect(7080, 6840, 1935, 375), verifyColour, "Id picco [mA]");
-
+void Form1::setKeyboard()
+{
     QWidget* const order[] = {Text1,    Text2,    Text3, Text4, Text5, Command1, Text7,
                               Command2, Picture1, Text6, Text8, Text9, Command3, Text10};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
         setTabOrder(order[i], order[i + 1]);
     }
     Text1->setFocus();
-
-    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
-    connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
     new QShortcut(Qt::Key_F1, this, this, &Form1::showModelNotes);
 }
 
@@ -216,11 +231,6 @@ char Form1::separator() const
     return decimalSeparator();
 }
 
-Form2* Form1::existingGraphWindow() const
-{
-    return form2_.data();
-}
-
 Form2* Form1::graphWindow()
 {
     if (form2_.isNull()) {
@@ -232,7 +242,8 @@ Form2* Form1::graphWindow()
 
 void Form1::showModelNotes()
 {
-    messageBoxFor(this)(calc::Severity::Warning, std::string(ModelNotesTitle) + "\n\n" + ModelNotes);
+    messageBoxFor(this)(calc::Severity::Warning,
+                        std::string(messages::ModelNotesTitle) + "\n\n" + messages::ModelNotes);
 }
 
 void Form1::Command1_Click()

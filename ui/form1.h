@@ -25,18 +25,20 @@ class Form1 : public QWidget {
 public:
     explicit Form1(calc::Module1& module, QWidget* parent = nullptr);
 
-    // Where message boxes go; tests capture them here.
-    void setShowMessage(calc::ShowMessage show);
-    // The graph window, created hidden on first use; null once closed.
-    Form2* graphWindow();
-    Form2* existingGraphWindow() const;
-
+    // The buttons' handlers.
     void Command1_Click();
     void Command2_Click();
     void Command3_Click();
 
 private:
+    friend struct TestAccess;
+
     void build();
+    void buildDesign();
+    void buildVerification();
+    void setKeyboard();
+    // The graph window, created hidden on first use; null once closed.
+    Form2* graphWindow();
     calc::CircuitTexts circuitTexts() const;
     // F1: what the model assumes.
     void showModelNotes();

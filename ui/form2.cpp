@@ -1,11 +1,13 @@
 #include "ui/form2.h"
 
-#include "graphs/plotwaveforms.h"
+#include "graphs/plotgeometry.h"
+#include "graphs/pngfile.h"
 #include "graphs/readout.h"
 #include "ui/appicon.h"
 #include "ui/contextmenu.h"
 #include "ui/decimalseparator.h"
 #include "ui/messagebox.h"
+#include "ui/messages.h"
 #include "ui/plotarea.h"
 #include "ui/plotoutput.h"
 #include "ui/programfont.h"
@@ -18,8 +20,6 @@
 #include <QLabel>
 #include <QShortcut>
 #include <QToolTip>
-
-#include <utility>
 
 namespace ui {
 
@@ -49,27 +49,35 @@ QLabel* label(QWidget* parent, const char* name, QRect r, const char* text)
     return l;
 }
 
+// The hint and the legend beside the plot.
+void addLegend(QWidget* form)
+{
+    // Created first so that the plot area covers the first pixel of the red
+    // mark, which starts under its right edge.
+    legendLine(form, "Line1", 15240, 15600, 2400, QColor::fromRgb(graphs::CurrentColour));
+    legendLine(form, "Line2", 15360, 15600, 6240, QColor::fromRgb(graphs::LoadColour));
+    label(form, "Label1", twipRect(15360, 840, 1935, 735), messages::ReadoutHint);
+    label(form, "Label2", twipRect(15720, 2280, 1695, 255), messages::CurrentLegend);
+    label(form, "Label3", twipRect(15720, 6120, 1815, 255), messages::VoltageLegend);
+}
+
 } // namespace
 
 Form2::Form2(const calc::Module1& module) : module_(module), show_(messageBoxFor(this)), askSavePath_(askPlotPath)
 {
     setObjectName(QStringLiteral("Form2"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Corrente nel diodo e tensione sul carico"));
+    setWindowTitle(QString::fromUtf8(messages::GraphTitle));
     setWindowIcon(appIcon());
     setFixedSize(px(17580), px(9420));
     setFont(programFont());
 
-    // Created first so that the plot area covers the first pixel of the red
-    // mark, which starts under its right edge.
-    legendLine(this, "Line1", 15240, 15600, 2400, QColor(255, 0, 0));
-    legendLine(this, "Line2", 15360, 15600, 6240, QColor(0, 0, 255));
+    addLegend(this);
 
     Picture1 = new PlotArea(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setGeometry(twipRect(360, 240, 14895, 8775));
-    Picture1->blank();
-    Picture1->setAccessibleName(QStringLiteral("Grafico delle forme d'onda"));
+    Picture1->move(px(360), px(240));
+    Picture1->setAccessibleName(QString::fromUtf8(messages::PlotName));
     connect(Picture1, &PlotArea::mouseMoved, this, &Form2::Picture1_MouseMove);
 
     auto* picture2 = new QWidget(this);
@@ -77,18 +85,14 @@ Form2::Form2(const calc::Module1& module) : module_(module), show_(messageBoxFor
     picture2->setGeometry(twipRect(15840, 7440, 615, 375));
     picture2->hide();
 
-    label(this, "Label1", twipRect(15360, 840, 1935, 735), "Spostando il mouse sulle forme d'onda si leggono i valori");
-    label(this, "Label2", twipRect(15720, 2280, 1695, 255), "corrente nel diodo");
-    label(this, "Label3", twipRect(15720, 6120, 1815, 255), "tensione sul carico");
-
     // The shortcuts belong to the window, so they work without the menu.
-    auto* copy = new QAction(QStringLiteral("Copia immagine"), this);
+    auto* copy = new QAction(QString::fromUtf8(messages::CopyImage), this);
     copy->setShortcut(Qt::CTRL | Qt::Key_C);
     connect(copy, &QAction::triggered, this, &Form2::copyPlot);
-    auto* save = new QAction(QStringLiteral("Salva immagine…"), this);
+    auto* save = new QAction(QString::fromUtf8(messages::SaveImage), this);
     save->setShortcut(Qt::CTRL | Qt::Key_S);
     connect(save, &QAction::triggered, this, &Form2::savePlot);
-    auto* print = new QAction(QStringLiteral("Stampa…"), this);
+    auto* print = new QAction(QString::fromUtf8(messages::Print), this);
     print->setShortcut(Qt::CTRL | Qt::Key_P);
     connect(print, &QAction::triggered, this, [this] { printPlot(drawn_, this, show_); });
     addActions({copy, save, print});
@@ -101,19 +105,8 @@ Form2::Form2(const calc::Module1& module) : module_(module), show_(messageBoxFor
     Picture1->setFocus();
 }
 
-void Form2::setShowMessage(calc::ShowMessage show)
-{
-    show_ = std::move(show);
-}
-
-void Form2::setAskSavePath(AskSavePath ask)
-{
-    askSavePath_ = std::move(ask);
-}
-
 void Form2::showWaveforms()
 {
-    Picture1->blank();
     if (isMinimized()) {
         setWindowState(windowState() & ~Qt::WindowMinimized);
         showNormal();
@@ -121,9 +114,8 @@ void Form2::showWaveforms()
     show();
     raise();
     activateWindow();
-    graphs::PlotWaveforms(module_, Picture1->image());
+    Picture1->draw(module_);
     drawn_ = DrawnPlot(module_);
-    Picture1->showDrawing();
 }
 
 void Form2::Picture1_MouseMove(float X, float Y, QPoint globalPosition)
@@ -149,10 +141,7 @@ void Form2::savePlot()
         return;
     }
     if (!savePlotFile(drawn_, Picture1->image(), path)) {
-        show_(calc::Severity::Refusal,
-              QStringLiteral("Impossibile salvare l'immagine in\n%1\nNessun file è stato creato o modificato.")
-                  .arg(QDir::toNativeSeparators(path))
-                  .toStdString());
+        show_(calc::Severity::Refusal, graphs::imageNotSaved(QDir::toNativeSeparators(path).toStdString()));
     }
 }
 

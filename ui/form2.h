@@ -30,20 +30,17 @@ public:
     // minimised, and draws the module's waveforms into it.
     void showWaveforms();
 
-    // Where a failed save is reported; tests capture it here.
-    void setShowMessage(calc::ShowMessage show);
-    // Asks for the file to save the plot into: empty when the user gives up.
-    // Tests answer in place of the file dialog here.
-    using AskSavePath = std::function<QString(QWidget* parent)>;
-    void setAskSavePath(AskSavePath ask);
-
 private:
+    friend struct TestAccess;
+    // Asks for the file to save the plot into: empty when the user gives up.
+    using AskSavePath = std::function<QString(QWidget* parent)>;
+
     void Picture1_MouseMove(float X, float Y, QPoint globalPosition);
     void copyPlot();
     void savePlot();
 
     const calc::Module1& module_;
-    calc::ShowMessage show_;
+    calc::ShowMessage show_; // where a failed save is reported
     AskSavePath askSavePath_;
     DrawnPlot drawn_;
     PlotArea* Picture1 = nullptr;

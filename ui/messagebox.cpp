@@ -1,5 +1,7 @@
 #include "ui/messagebox.h"
 
+#include "ui/messages.h"
+
 #include <QGuiApplication>
 #include <QIcon>
 #include <QMessageBox>
@@ -10,7 +12,7 @@ namespace ui {
 
 QString programTitle()
 {
-    return QStringLiteral("Raddrizzatore a singola semionda");
+    return QString::fromUtf8(messages::ProgramTitle);
 }
 
 calc::ShowMessage messageBoxFor(QWidget* parent, const QString& title)

@@ -1,5 +1,6 @@
 #include "ui/plotarea.h"
 
+#include "graphs/plotgeometry.h"
 #include "graphs/plotwaveforms.h"
 
 #include <QMouseEvent>
@@ -15,12 +16,14 @@ PlotArea::PlotArea(QWidget* parent) : QWidget(parent)
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setFixedSize(graphs::PlotWidth + 2 * graphs::PlotBorder, graphs::PlotHeight + 2 * graphs::PlotBorder);
     blank();
 }
 
 QRect PlotArea::inner() const
 {
-    return rect().adjusted(Border, Border, -Border, -Border);
+    const int b = graphs::PlotBorder;
+    return rect().adjusted(b, b, -b, -b);
 }
 
 graphs::PlotScale PlotArea::scale() const
@@ -36,9 +39,10 @@ void PlotArea::blank()
     update();
 }
 
-void PlotArea::showDrawing()
+void PlotArea::draw(const calc::Module1& m)
 {
-    update();
+    blank();
+    graphs::PlotWaveforms(m, image_);
 }
 
 QPointF PlotArea::userPosition(QPointF widgetPosition) const
@@ -48,17 +52,10 @@ QPointF PlotArea::userPosition(QPointF widgetPosition) const
     return {scale().userX(device.x()), scale().userY(device.y())};
 }
 
-QPointF PlotArea::widgetPosition(float x, float y) const
-{
-    const qreal ratio = static_cast<qreal>(image_.width()) / std::max(inner().width(), 1);
-    const QPointF device(scale().column(x), scale().row(y));
-    return device / ratio + QPointF(inner().topLeft());
-}
-
 void PlotArea::paintEvent(QPaintEvent* /*event*/)
 {
     QPainter painter(this);
-    qDrawShadePanel(&painter, rect(), palette(), true, Border);
+    qDrawShadePanel(&painter, rect(), palette(), true, graphs::PlotBorder);
     // Device pixels of the image onto device pixels of the screen, one to one.
     painter.drawImage(QRectF(inner()), image_, QRectF(image_.rect()));
 }

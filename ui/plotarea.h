@@ -5,6 +5,10 @@
 #include <QImage>
 #include <QWidget>
 
+namespace calc {
+struct Module1;
+}
+
 namespace ui {
 
 // The graph window's plot area. What is drawn lives in a persistent image of
@@ -17,16 +21,12 @@ public:
 
     // Back to the bare background, sized for the current screen.
     void blank();
-    QImage& image() { return image_; }
+    // Blanks, then draws the module's waveforms.
+    void draw(const calc::Module1& m);
+    // What is on show, for copying and saving.
     const QImage& image() const { return image_; }
-    // After drawing into image().
-    void showDrawing();
 
     QPointF userPosition(QPointF widgetPosition) const;
-    // The widget position of a point of the user scale, for tests and tools.
-    QPointF widgetPosition(float x, float y) const;
-
-    static constexpr int Border = 2;
 
 signals:
     // The pointer's position in the user scale, and on the screen for the

@@ -5,12 +5,15 @@
 #include <string>
 #include <vector>
 
-// Stands in for the message boxes: records each text as if the user had read
-// it and pressed OK.
+// Stands in for the message boxes: records each text as if the user had read it and pressed OK.
 struct MessageLog {
     std::vector<std::string> shown;
+    int refusals = 0;
     calc::ShowMessage callback()
     {
-        return [this](calc::Severity, const std::string& text) { shown.push_back(text); };
+        return [this](calc::Severity severity, const std::string& text) {
+            shown.push_back(text);
+            refusals += severity == calc::Severity::Refusal;
+        };
     }
 };

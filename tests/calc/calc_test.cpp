@@ -1,0 +1,214 @@
+// Checked against the fields' grammar, values worked out by hand and the continuous circuit in closed form.
+#include "calc/checknumber.h"
+#include "calc/design.h"
+#include "calc/format.h"
+#include "calc/messages.h"
+#include "calc/module1.h"
+#include "calc/rounding.h"
+#include "calc/switching.h"
+#include "calc/val.h"
+#include "calc/verification.h"
+#include "tests/calc/messagelog.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+namespace msg = calc::messages;
+using std::numbers::pi;
+
+// The value of an accepted text, nan for a refused one.
+TEST(Calc, CheckNumberAndVal)
+{
+    for (const auto& [text, value] :
+         std::initializer_list<std::pair<const char*, double>>{{"0123456789eE.-+", 123456789},
+                                                               {"1E-5", 1e-5},
+                                                               {".5", 0.5},
+                                                               {"1.2.3", 1.2},
+                                                               {"2E+2e3", 200},
+                                                               {"--5", 0},
+                                                               {"1e", 1},
+                                                               {"-1E999", -INFINITY},
+                                                               {"1E-999", 0},
+                                                               {"", NAN},
+                                                               {"1,5", NAN},
+                                                               {" 5", NAN},
+                                                               {"/", NAN},
+                                                               {":", NAN},
+                                                               {"\xC2\xB2", NAN}}) {
+        MessageLog log;
+        EXPECT_EQ(calc::CheckNumber(text, "missing", "invalid", log.callback()), !std::isnan(value)) << text;
+        EXPECT_EQ(log.shown, std::isnan(value) ? std::vector<std::string>{*text ? "invalid" : "missing"}
+                                               : std::vector<std::string>{});
+        EXPECT_TRUE(std::isnan(value) || calc::Val(text) == value) << text;
+    }
+}
+
+// 2^256 has 78 digits: a readout at a tiny f can need that many.
+TEST(Calc, RoundingAndFormatUnderAComma)
+{
+    EXPECT_EQ(calc::roundToLong(2.5).value() + calc::roundToLong(-3.5).value() + calc::roundToLong(2.5000001).value(),
+              2 - 4 + 3);
+    EXPECT_EQ(calc::roundToLong(-2147483648.5), INT32_MIN);
+    EXPECT_EQ(calc::roundToInteger(32767.4), 32767);
+    EXPECT_FALSE(calc::roundToLong(2147483647.5) || calc::roundToLong(NAN) || calc::roundToInteger(-32769));
+    for (const auto& [x, text] : std::initializer_list<std::pair<double, const char*>>{
+             {-0.0, "0,00E+00 0,00"},
+             {5554.478, "5,55E+03 5554,48"},
+             {-10.2, "-1,02E+01 -10,20"},
+             {9.999, "1,00E+01 10,00"},
+             {-0.004, "-4,00E-03 0,00"},
+             {4.9e-324, "4,94E-324 0,00"},
+             {0x1p256, "1,16E+77 115792089237316195423570985008687907853269984665640564039457584007913129639936,00"}}) {
+        EXPECT_EQ(calc::formatScientific(x, ',') + ' ' + calc::formatFixed(x, ','), text);
+    }
+    EXPECT_EQ(calc::formatScientific(-1.5, '.') + calc::formatFixed(1e5, '.'), "-1.50E+00100000.00");
+}
+
+TEST(Calc, SwitchingSearchFindsTheFirstPointAtOrBelowZero)
+{
+    for (const int last : {1, 2, 3, 7, 100}) {
+        for (int zero = -1; zero <= last + 1; ++zero) {
+            const auto value = [zero](std::int32_t k) { return zero - k + 0.5; };
+            EXPECT_EQ(calc::firstAtOrBelowZero(value, last), std::clamp(zero + 1, 0, last)) << last << " " << zero;
+        }
+    }
+}
+
+struct SteadyState {
+    double t1, t2, ripple, VoDC, IdPicco;
+};
+
+// The current Vp*(cos(wt)/R - w*C*sin(wt)) stops at t1 = atan(1/(w*R*C))/w; C then discharges as
+// Vp*cos(w*t1)*exp(-(t - t1)/(R*C)) until the generator meets it at t2.
+SteadyState continuous(double Vp, double f, double C, double R)
+{
+    const double w = 2 * pi * f, T = 1 / f, RC = R * C, t1 = std::atan(1 / (w * RC)) / w;
+    const auto held = [&](double t) { return std::cos(w * t1) * std::exp(-(t - t1) / RC); };
+    double lo = 0.75 * T, t2 = T;
+    for (int i = 0; i < 200; ++i) {
+        const double mid = (lo + t2) / 2;
+        (held(mid) > std::cos(w * mid) ? lo : t2) = mid;
+    }
+    const double area =
+        std::sin(w * t1) / w + std::cos(w * t1) * RC * (1 - std::exp(-(t2 - t1) / RC)) - std::sin(w * t2) / w;
+    // Vp*A*cos(wt + phi) peaks at wt = 2*pi - phi if the diode conducts there, else where it starts to.
+    const double A = std::hypot(1 / R, w * C), phi = std::atan(w * RC);
+    const double current = T - phi / w >= t2 ? A : std::cos(w * t2) / R - w * C * std::sin(w * t2);
+    return {t1, t2, std::abs(Vp) * (1 - held(t2)), Vp * area / T, std::abs(Vp) * current};
+}
+
+calc::Module1 simulated(double Vp, double f, double C, double R, int N)
+{
+    calc::Module1 m;
+    using std::to_string;
+    EXPECT_TRUE(calc::Command1_Click(m, {to_string(Vp), to_string(f), to_string(C * 1e6), to_string(R), to_string(N)},
+                                     '.', [](calc::Severity, const std::string&) {}));
+    return m;
+}
+
+// Both instants on the grid point after the continuous one, 1/(40*N*f) apart. The sampled peak current lies within
+// what the current can change in one sample spacing, Vp*w*A*T/N, of the continuous one: at a large R*C the diode
+// conducts in a steep, short burst whose top a sample can miss.
+TEST(Calc, ResultsFollowTheContinuousCircuit)
+{
+    int N = 5000;
+    for (const double wRC : {0.1, 0.3, 1.0, 3.0, 10.0, 30.0, 100.0, 1e3, 1e4, 1e5, 1e6}) {
+        for (const auto& [Vp, f, R] : {std::tuple{1.0, 10.0, 1e3}, {230.0, 1e4, 47.0}, {1000.0, 50.0, 1e6}}) {
+            const calc::Module1 m = simulated(Vp, f, wRC / (2 * pi * f * R), R, N += 3);
+            const SteadyState c = continuous(Vp, f, m.C, R);
+            const double slope = Vp * 2 * pi * f * std::hypot(1 / R, 2 * pi * f * m.C);
+            EXPECT_TRUE(m.t1 >= c.t1 && m.t2 >= c.t2 && m.t1 + m.t2 < c.t1 + c.t2 + 2 / (40.0 * N * f)) << wRC << f;
+            EXPECT_NEAR(m.Vomax - m.Vomin, c.ripple, 0.01 * c.ripple) << wRC << " " << f;
+            EXPECT_NEAR(m.VoDC, c.VoDC, 0.01 * c.VoDC) << wRC << " " << f;
+            EXPECT_NEAR(m.IdPicco, c.IdPicco, 0.001 * c.IdPicco + slope / (f * N)) << wRC << " " << f;
+        }
+    }
+}
+
+// After an accepted press with C = 11 uF, a "W" for the warning, then the results (ripple [mV], Id picco [mA], VoDC
+// [V]: the continuous circuit's, and by hand one sample a period holding Vp) or the refusal, which changes nothing.
+TEST(Calc, Verification)
+{
+    for (const auto& [texts, expected] : std::initializer_list<std::pair<calc::CircuitTexts, std::string>>{
+             {{}, "W 5,55E+03 3,04E+01 7,11E+00"},
+             {{.C = "11"}, " 5,24E+03 3,28E+01 7,28E+00"},
+             {{.C = "1", .R = "20000"}, " 5,55E+03 3,04E+00 7,11E+00"},
+             {{.Vp = "-10"}, "W 5,55E+03 3,04E+01 -7,11E+00"},
+             {{.Vp = "0"}, "W 0,00E+00 0,00E+00 0,00E+00"},
+             {{.N = "1"}, "W 0,00E+00 5,00E+00 1,00E+01"},
+             {{.f = ""}, msg::MissingF},
+             {{.Vp = "x", .N = ""}, msg::InvalidVp},
+             {{.Vp = "1E999"}, msg::TooLargeVp},
+             {{.f = "0"}, msg::BadF},
+             {{.C = "1E-320"}, msg::BadC},
+             {{.R = "-2000"}, msg::BadR},
+             {{.N = "0.4"}, msg::BadN},
+             {{.N = "53687092"}, msg::BadN},
+             {{.f = "1E-320"}, msg::NotFinite},
+             {{.f = "1E305", .N = "1000"}, msg::NotFinite},
+             {{.f = "1E10", .C = "1E-6", .R = "1E300"}, msg::NotFinite},
+             {{.Vp = "1E308", .C = "1", .R = "1E6"}, msg::NotFinite},   // the ripple alone
+             {{.Vp = "1E306", .C = "1E6", .R = "1E6"}, msg::NotFinite}, // the peak alone
+             {{.Vp = "1E308", .C = "1E300"}, msg::NotFinite}}) {
+        calc::Module1 m;
+        MessageLog log;
+        ASSERT_TRUE(calc::Command1_Click(m, {.C = "11"}, ',', log.callback()));
+        const calc::Module1 old = m;
+        const auto r = calc::Command1_Click(m, texts, ',', log.callback());
+        const std::string warned = log.shown.size() > static_cast<std::size_t>(log.refusals) ? "W" : "";
+        EXPECT_EQ(warned + (r ? ' ' + r->Ripple + ' ' + r->IdPicco + ' ' + r->VoDC : log.shown.back()), expected);
+        EXPECT_EQ(log.refusals, r ? 0 : 1);
+        EXPECT_TRUE(r || std::tie(m.f, m.Vp, m.C, m.dt, m.VoDC, m.Vc) ==
+                             std::tie(old.f, old.Vp, old.C, old.dt, old.VoDC, old.Vc));
+    }
+}
+
+// Vp = VoDC + Ripple/2, R = VoDC/IoDC, C = Vp/(Ripple*f*R): 12 V at 500 mA with 3600 mV at 50 Hz take 13.8 V, 24 ohm
+// and 3194 uF. The boxes R, Vp, C under a comma, then the fields Vp, R, C, f with a point.
+TEST(Calc, Design)
+{
+    for (const auto& [texts, expected] : std::initializer_list<std::pair<calc::DesignTexts, const char*>>{
+             {{}, "2,40E+01 1,38E+01 3,19E+03 1.38E+01 2.40E+01 3.19E+03 5.00E+01"},
+             {{.VoDC = "-12", .f = "100"}, "-2,40E+01 -1,02E+01 1,18E+03 -1.02E+01 -2.40E+01 1.18E+03 1.00E+02"},
+             {{.f = ""}, msg::MissingDesignF},
+             {{.IoDC = "0,5"}, msg::InvalidIoDC},
+             {{.VoDC = "a", .Ripple = "b"}, msg::InvalidVoDC},
+             {{.VoDC = "0"}, msg::BadVoDC},
+             {{.f = "-"}, msg::BadDesignF},
+             {{.IoDC = "e"}, msg::BadIoDC},
+             {{.Ripple = "."}, msg::BadRipple},
+             {{.VoDC = "1E300", .IoDC = "1E-300"}, msg::DesignOutOfRange},
+             {{.f = "1E-300", .IoDC = "1E300"}, msg::DesignOutOfRange}}) {
+        calc::Module1Scalars m;
+        MessageLog log;
+        const auto r = calc::Command3_Click(m, texts, ',', log.callback());
+        EXPECT_EQ(r ? r->R + ' ' + r->Vp + ' ' + r->C + ' ' + r->VpField + ' ' + r->RField + ' ' + r->CField + ' ' +
+                          r->fField
+                    : log.shown.at(0),
+                  expected);
+        EXPECT_EQ(log.refusals, r ? 0 : 1);
+    }
+}
+
+// Two sets of arrays at the largest N do not fit in 2.2 GB of address space, one does.
+TEST(Calc, LargestNUnderAnAddressLimit)
+{
+    if (std::getenv("RADDRIZZATORE_ADDRESS_LIMIT") == nullptr) {
+        GTEST_SKIP() << "runs under ulimit -v, from its own CTest entry";
+    }
+    calc::Module1 m;
+    const auto quiet = [](calc::Severity, const std::string&) {};
+    for (int press = 0; press < 3; ++press) {
+        ASSERT_TRUE(calc::Command1_Click(m, {.N = "53687091"}, '.', quiet)) << press;
+    }
+    const double before = m.Vc[m.N / 2];
+    EXPECT_FALSE(calc::Command1_Click(m, {.Vp = "1E308", .C = "1", .R = "1E6", .N = "53687091"}, '.', quiet));
+    EXPECT_EQ(m.Vc[m.N / 2], before);
+    EXPECT_EQ(m.Vc.size(), 53687093U);
+}
+
+} // namespace

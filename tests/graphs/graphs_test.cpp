@@ -1,0 +1,117 @@
+#include "calc/messages.h"
+#include "calc/module1.h"
+#include "graphs/graphpress.h"
+#include "graphs/plotscale.h"
+#include "graphs/plotwaveforms.h"
+#include "graphs/readout.h"
+#include "tests/calc/messagelog.h"
+#include "tests/support/pixels.h"
+#include "tests/support/referencedrawing.h"
+
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <regex>
+
+namespace {
+
+namespace msg = calc::messages;
+
+// After a press with C = 11 uF, which does not warn: Np rounds half to even into 16 bits; a refusal shows its message
+// last and leaves the module as it was.
+TEST(Graphs, PressPeriodsAndRefusals)
+{
+    for (auto [texts, periods, Np, message] :
+         std::initializer_list<std::tuple<calc::CircuitTexts, const char*, int, const char*>>{
+             {{}, "2.5", 2, nullptr},
+             {{}, "-32768.5", -32768, nullptr},
+             {{}, "4 ", 3, msg::InvalidNp},
+             {{.f = ""}, "", 3, msg::MissingF},
+             {{}, "32767.5", 3, msg::BadNp},
+             {{.Vp = "0"}, "4", 3, msg::ZeroVp},
+             {{.N = "0"}, "4", 3, msg::BadN},
+             {{.Vp = "3E307"}, "4", 3, msg::NotFinite},                 // 48 units of Vp lie beyond a double
+             {{.Vp = "1E306", .R = "1E-3"}, "4", 3, msg::NotFinite}}) { // and of the peak current
+        calc::Module1 m;
+        MessageLog log;
+        ASSERT_TRUE(graphs::Command2_Click(m, {.C = "11"}, "3", log.callback()));
+        const calc::Module1 old = m;
+        texts.C = "11";
+        EXPECT_EQ(graphs::Command2_Click(m, texts, periods, log.callback()), message == nullptr);
+        EXPECT_EQ(log.shown.empty() ? "" : log.shown.back() + std::to_string(log.refusals),
+                  message ? message + std::string("1") : "");
+        EXPECT_EQ(m.Np, Np);
+        EXPECT_EQ(std::tie(m.Vp, m.f, m.id), std::tie(old.Vp, old.f, old.id));
+    }
+}
+
+// The default graph: 4 periods of 20 ms over the width; the continuous circuit's 30.36 mA and Vp = 10 V a full scale
+// of 48 units above the baselines 50 and 0.1.
+TEST(Graphs, ReadoutReadsTheModuleAsItIsNow)
+{
+    calc::Module1 m;
+    const auto at = [&m](const calc::CircuitTexts& texts, float X, float Y) {
+        graphs::Command2_Click(m, texts, "4", [](calc::Severity, const std::string&) {});
+        return graphs::Picture1_MouseMove(m, X, Y, ',').value_or("none");
+    };
+    EXPECT_EQ(at({}, 25, 98), "t= 20000,00usec ; id(t) = 30,36mA");
+    EXPECT_EQ(at({}, 100, 48.1F) + at({}, -10, 0.1F),
+              "t= 80000,00usec ; Vc(t) = 10,00Vt= -8000,00usec ; Vc(t) = 0,00V");
+    EXPECT_EQ(at({}, 50, 50) + at({}, 50, 49.9F), "t= 40000,00usec ; id(t) = 0,00mAt= 40000,00usec ; Vc(t) = 10,38V");
+    EXPECT_EQ(at({}, 10, 0.099F) + at({.f = "1E-305"}, 75, 60) + at({.Vp = "1E302", .R = "1E-3"}, 25, 98),
+              "nonenonenone");
+    EXPECT_TRUE(
+        std::regex_match(at({.f = "1E-60"}, 25, 98), std::regex("t= [0-9]{66,67},00usec ; id\\(t\\) = 5,00mA")));
+    EXPECT_EQ(at({.f = "100"}, 25, 48.1F), "t= 10000,00usec ; Vc(t) = 10,00V");
+}
+
+// Smooth, noisy and stepped curves, from one sample a period to many a pixel column, at scale 1 and 2; a negative
+// generator turns its half-wave over.
+TEST(Graphs, ReducedLinesCoverExactlyThePixelsOfTheSegments)
+{
+    std::mt19937 random(7);
+    std::uniform_real_distribution<double> noise(-1.2, 1.2);
+    for (const auto& [N, Np] :
+         {std::pair{1, 1}, {1, 50}, {2, 13}, {3, 4}, {7, 2}, {399, 13}, {10000, 4}, {100000, 1}}) {
+        for (int shape = 0; shape < 3; ++shape) {
+            calc::Module1 m;
+            m.N = N;
+            m.Np = static_cast<std::int16_t>(Np);
+            m.Vc.resize(N + 2), m.id.resize(N + 2), m.VoNoC.resize(N + 2);
+            for (int k = 0; k <= N; ++k) {
+                const double x = 6.283 * k / N;
+                m.id[k] = shape == 0 ? std::cos(x) : shape == 1 ? noise(random) : (k / 17) % 2;
+                m.Vc[k] = shape == 0 ? std::sin(3 * x) : shape == 1 ? noise(random) : (k / 5) % 3 - 1.0;
+                m.VoNoC[k] = (shape == 2 ? noise(random) : std::max(0.0, std::cos(x))) * (shape == 1 ? -1 : 1);
+            }
+            m.IdPicco = 1, m.Vomax = 0.9, m.Vp = shape == 1 ? -1.1 : 1.1;
+            QImage shipped = graphs::blankPlot(QSize(989, 581) * (shape == 1 ? 2 : 1)), reference = shipped;
+            graphs::PlotWaveforms(m, shipped);
+            PlotWaveformsSegmentBySegment(m, reference);
+            ASSERT_TRUE(shipped == reference) << "N=" << N << " Np=" << Np << " shape=" << shape;
+        }
+    }
+}
+
+// A current peak in each period, 48 units above the baseline; no green over the middle half of a slot, where the
+// generator is negative, and Vp*cos(45 degrees) an eighth into it. Ticks and baselines are the reference's to check.
+TEST(Graphs, DefaultGraphPeaksAndSlots)
+{
+    calc::Module1 m;
+    ASSERT_TRUE(graphs::Command2_Click(m, {}, "4", [](calc::Severity, const std::string&) {}));
+    QImage image = graphs::blankPlot({989, 581});
+    graphs::PlotWaveforms(m, image);
+    const graphs::PlotScale s = graphs::scaleOf(image);
+    const QRgb green = qRgb(0, 255, 0);
+    EXPECT_EQ(s.column(1.0678F), 11) << "10.55 pixels from the left edge";
+    EXPECT_GE(countPixels(image, qRgb(255, 0, 0), {0, s.row(98), 989, 1}), 4);
+    EXPECT_EQ(countPixels(image, qRgb(255, 0, 0), {0, 0, 989, s.row(98)}), 0);
+    for (int p = 0; p < 4; ++p) {
+        EXPECT_EQ(countPixels(image, green, QRect(s.column(25.0F * p + 6.5F), 0, 118, 581)), 0) << p;
+        EXPECT_EQ(image.pixel(s.column(25.0F * p + 3.125F), s.row(0.1F + 48 * 0.70711F)), green) << p;
+    }
+}
+
+} // namespace

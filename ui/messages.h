@@ -1,0 +1,39 @@
+#pragma once
+
+// Every text the windows show of their own, word for word. Captions of the
+// main window's fixed labels stand in its layout table (ui/form1.cpp); the
+// calculations' messages are in calc/messages.h.
+
+namespace ui::messages {
+
+inline constexpr const char* ProgramTitle = "Raddrizzatore a singola semionda";
+inline constexpr const char* CircuitName = "Circuito raddrizzatore a singola semionda";
+inline constexpr const char* Calculate = "Calcola";
+inline constexpr const char* Graph = "Grafico";
+inline constexpr const char* Copy = "Copia";
+
+// What the F1 box tells about the model behind the numbers.
+inline constexpr const char* ModelNotesTitle = "Informazioni";
+inline constexpr const char* ModelNotes =
+    "Il diodo è considerato ideale: quando conduce la tensione ai suoi capi è nulla, quando è interdetto "
+    "non lascia passare corrente.\n\n"
+    "\"Verifica\" e \"Grafico\" calcolano il funzionamento a regime, cioè quello che si ripete identico a ogni "
+    "periodo una volta esaurito il transitorio di accensione. Ogni periodo è campionato in N punti: più punti "
+    "danno risultati più precisi, ma richiedono più tempo.\n\n"
+    "\"Progetto\" usa le formule approssimate di uso comune, che considerano il ripple piccolo e la scarica "
+    "del condensatore lineare per tutto il periodo. Controlla sempre il progetto con \"Verifica\".";
+
+// The graph window.
+inline constexpr const char* GraphTitle = "Corrente nel diodo e tensione sul carico";
+inline constexpr const char* PlotName = "Grafico delle forme d'onda";
+inline constexpr const char* ReadoutHint = "Spostando il mouse sulle forme d'onda si leggono i valori";
+inline constexpr const char* CurrentLegend = "corrente nel diodo";
+inline constexpr const char* VoltageLegend = "tensione sul carico";
+inline constexpr const char* CopyImage = "Copia immagine";
+inline constexpr const char* SaveImage = "Salva immagine…";
+inline constexpr const char* Print = "Stampa…";
+inline constexpr const char* SaveDialogTitle = "Salva immagine";
+inline constexpr const char* PngFilter = "Immagine PNG (*.png)";
+inline constexpr const char* DefaultImageName = "grafico.png";
+
+} // namespace ui::messages
