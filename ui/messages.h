@@ -34,6 +34,11 @@ inline constexpr const char* SaveImage = "Salva immagine…";
 inline constexpr const char* Print = "Stampa…";
 inline constexpr const char* SaveDialogTitle = "Salva immagine";
 inline constexpr const char* PngFilter = "Immagine PNG (*.png)";
-inline constexpr const char* DefaultImageName = "grafico.png";
+inline constexpr const char* PdfFilter = "Documento PDF (*.pdf)";
+inline constexpr const char* DefaultImageName = "grafico"; // before the type's extension
+inline constexpr const char* DrawingReplaced =
+    "Il grafico è stato disegnato con valori che un calcolo successivo ha sostituito. "
+    "Premi di nuovo \"Grafico\" per stamparlo o salvarlo in PDF.";
+inline constexpr const char* PrinterNotAnswering = "Impossibile stampare il grafico: la stampante non risponde.";
 
 } // namespace ui::messages

@@ -4,6 +4,7 @@
 #include "graphs/pdffile.h"
 #include "graphs/plotpage.h"
 #include "graphs/pngfile.h"
+#include "ui/messages.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
@@ -17,8 +18,8 @@ namespace ui {
 
 namespace {
 
-const QString pngFilter = QStringLiteral("Immagine PNG (*.png)");
-const QString pdfFilter = QStringLiteral("Documento PDF (*.pdf)");
+const QString pngFilter = QString::fromUtf8(messages::PngFilter);
+const QString pdfFilter = QString::fromUtf8(messages::PdfFilter);
 
 bool isPdf(const QString& path)
 {
@@ -28,9 +29,7 @@ bool isPdf(const QString& path)
 bool stillDrawn(const DrawnPlot& drawn, const calc::ShowMessage& show)
 {
     if (!drawn.current()) {
-        show(calc::Severity::Refusal,
-             "Il grafico è stato disegnato con valori che un calcolo successivo ha sostituito. "
-             "Premi di nuovo \"Grafico\" per stamparlo o salvarlo in PDF.");
+        show(calc::Severity::Refusal, messages::DrawingReplaced);
     }
     return drawn.current();
 }
@@ -39,17 +38,17 @@ bool stillDrawn(const DrawnPlot& drawn, const calc::ShowMessage& show)
 
 QString askPlotPath(QWidget* parent)
 {
-    QFileDialog dialog(parent, QStringLiteral("Salva immagine"), QString(),
+    QFileDialog dialog(parent, QString::fromUtf8(messages::SaveDialogTitle), QString(),
                        pngFilter + QStringLiteral(";;") + pdfFilter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("png"));
-    dialog.selectFile(QStringLiteral("grafico.png"));
+    dialog.selectFile(QString::fromUtf8(messages::DefaultImageName) + QStringLiteral(".png"));
     // Choosing the other type renames the file to match.
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
         const QString suffix = filter == pdfFilter ? QStringLiteral("pdf") : QStringLiteral("png");
         dialog.setDefaultSuffix(suffix);
         const QString name = QFileInfo(dialog.selectedFiles().value(0)).completeBaseName();
-        dialog.selectFile((name.isEmpty() ? QStringLiteral("grafico") : name) + '.' + suffix);
+        dialog.selectFile((name.isEmpty() ? QString::fromUtf8(messages::DefaultImageName) : name) + '.' + suffix);
     });
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
@@ -83,7 +82,7 @@ void printPlot(const DrawnPlot& drawn, QWidget* parent, const calc::ShowMessage&
     }
     QPainter painter;
     if (!painter.begin(&printer)) {
-        show(calc::Severity::Refusal, "Impossibile stampare il grafico: la stampante non risponde.");
+        show(calc::Severity::Refusal, messages::PrinterNotAnswering);
         return;
     }
     const QRectF page(QPointF(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size());
