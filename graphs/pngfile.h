@@ -13,10 +13,12 @@ namespace graphs {
 // path as it was.
 bool writePng(const QImage& image, const QString& path);
 
-// What the user reads when writePng has failed for path.
-inline std::string imageNotSaved(const std::string& path)
+// What the user reads when a picture could not be written to path, in the
+// window or on the command line; the reason, where known, is the system's.
+inline std::string imageNotSaved(const std::string& path, const std::string& reason = {})
 {
-    return "Impossibile salvare l'immagine in\n" + path + "\nNessun file è stato creato o modificato.";
+    return "Impossibile salvare l'immagine in\n" + path + "\n" + (reason.empty() ? "" : reason + ". ") +
+           "Nessun file è stato creato o modificato.";
 }
 
 } // namespace graphs

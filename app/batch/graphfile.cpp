@@ -7,6 +7,7 @@
 #include "graphs/pdffile.h"
 #include "graphs/plotgeometry.h"
 #include "graphs/plotwaveforms.h"
+#include "graphs/pngfile.h"
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -131,7 +132,7 @@ int runGraph(const QString& file, std::istream& in, std::ostream& out, std::ostr
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     if (!format->write(m, buffer)) {
-        err << messages::unwritableFile(file.toStdString(), std::strerror(ENOMEM)) << '\n';
+        err << graphs::imageNotSaved(file.toStdString(), std::strerror(ENOMEM)) << '\n';
         return Unwritable;
     }
     const QByteArray& bytes = buffer.data();
@@ -141,7 +142,7 @@ int runGraph(const QString& file, std::istream& in, std::ostream& out, std::ostr
             return Unwritable;
         }
     } else if (const int error = writeWhole(file.toStdString(), bytes); error != 0) {
-        err << messages::unwritableFile(file.toStdString(), std::strerror(error)) << '\n';
+        err << graphs::imageNotSaved(file.toStdString(), std::strerror(error)) << '\n';
         return Unwritable;
     }
     return Computed;

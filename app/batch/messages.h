@@ -26,11 +26,6 @@ inline std::string unwritable(const std::string& reason)
     return "Impossibile scrivere lo standard output: " + reason + ".";
 }
 
-inline std::string unwritableFile(const std::string& file, const std::string& reason)
-{
-    return "Impossibile scrivere il file " + file + ": " + reason + ".";
-}
-
 inline std::string missingColumn(std::string_view name, bool otherSeparator, char separator)
 {
     std::string text = "Manca la colonna " + std::string(name) + " nella riga di intestazione.";

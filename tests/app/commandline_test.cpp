@@ -46,7 +46,8 @@ TEST(CommandLine, GraphFilesAndFailedWrites)
     std::ofstream(older.toStdString()) << "an older file";
     link(older.toLocal8Bit(), fresh.toLocal8Bit()); // one file under two names: a write in place would show in both
     const std::string graph = "Np,Vp,f,C,R,N\n3,10,50,10,2000,500\n", warn = calc::messages::TimeConstant + "\n"s,
-                      noFile = warn + "Impossibile scrivere il file ";
+                      noFile = warn + "Impossibile salvare l'immagine in\n";
+    const std::string kept = ". Nessun file è stato creato o modificato.\n";
     const auto fullDisk = [] { dup2(open("/dev/full", O_WRONLY), STDOUT_FILENO); };
     const auto smallQuota = [] {
         signal(SIGXFSZ, SIG_IGN);
@@ -58,11 +59,11 @@ TEST(CommandLine, GraphFilesAndFailedWrites)
     EXPECT_EQ(run({"--grafico", older}, "np,Vp,f,C,R\n,10,50,10,2000\n"),
               Ran(1, "", calc::messages::MissingNp + "\n"s));
     EXPECT_EQ(run({"--grafico", lost}, graph),
-              Ran(2, "", noFile + lost.toStdString() + ": " + strerror(ENOENT) + ".\n"));
+              Ran(2, "", noFile + lost.toStdString() + "\n" + strerror(ENOENT) + kept));
     const std::string noSpace = "Impossibile scrivere lo standard output: "s + strerror(ENOSPC) + ".\n";
     EXPECT_EQ(run({"--verifica"}, "Vp,f,C,R,N\n2,50,10,4000,1\n", fullDisk), Ran(2, "", noSpace));
     EXPECT_EQ(run({"--grafico", older}, graph, smallQuota),
-              Ran(2, "", noFile + older.toStdString() + ": " + strerror(EFBIG) + ".\n"));
+              Ran(2, "", noFile + older.toStdString() + "\n" + strerror(EFBIG) + kept));
     EXPECT_EQ(run({"--grafico", fresh}, graph, [] {}), Ran(0, "", warn));
     EXPECT_EQ(QFileInfo(older).size(), 13) << "left as it was";
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), (QStringList{"fresh.PNG", "older.png"}));

@@ -18,7 +18,8 @@ TEST(Tables, Rows)
 {
     const std::string h = "Vp,f,C,R,N\n", r = "Ripple [mV],VoDC [V],Id picco [mA],Avviso,Errore\n",
                       top = "Vp,f,C,R,N," + r, v = ",0.00E+00,2.00E+00,5.00E-01,", x = "x,Vp,f,C,R,N," + r,
-                      miss = "Manca la colonna ", w = '"' + warn.substr(0, 47) + "\",";
+                      miss = "Manca la colonna ", w = '"' + warn.substr(0, 47) + "\",",
+                      cell = "\"a\nb\né\",2,50,10,4000,1";
     std::vector<std::tuple<QString, std::string, int, std::string, std::string>> cases = {
         {"--verifica", " n ,R [ohm],Vp [V],F,C [uF]\n1,4000,2,50,10\n", 0,
          " n ,R [ohm],Vp [V],F,C [uF]," + r + "1,4000,2,50,10" + v + ",\n", ""},
@@ -31,7 +32,7 @@ TEST(Tables, Rows)
          top + "2,50,1,4000,1" + v + w + "\n2,50,1,,1,,,,," + calc::messages::MissingR + "\n1e308,50,1,1,1,,,," + w +
              calc::messages::NotFinite + "\n",
          ""},
-        {"--verifica", "x," + h + "\"a\nb\né\",2,50,10,4000,1\n\n2\n", 2, x + "\"a\nb\né\",2,50,10,4000,1" + v + ",\n",
+        {"--verifica", "x," + h + cell + "\n\n2\n", 2, x + cell + v + ",\n",
          "Riga 6: 1 cella, ma l'intestazione ha 6 colonne.\n"},
         {"--verifica", h + "\n2,\"5\n", 2, top, "Riga 3: l'ingresso"},
         {"--verifica", h + "\"\n\"x\n", 2, top, "Riga 2: l'ingresso"},
@@ -40,7 +41,7 @@ TEST(Tables, Rows)
          miss + "f nella riga di intestazione. Il separatore letto è il punto e virgola."},
         {"--progetto", "VoDC,f,IoDC\n", 2, "", miss + "Ripple nella riga di intestazione.\n"},
         {"--verifica", "vp,Vp [V]\n", 2, "", "La colonna Vp compare"},
-        {"--verifica", "Vp,f,C [F],R\n", 2, "", "L'unità della colonna C [F] non è quella del campo: scrivi C [uF].\n"},
+        {"--verifica", "Vp,f,C [F],R\n", 2, "", "L'unità della colonna C [F] non è quella del campo"},
         {"--verifica", "\r\n", 2, "", "L'ingresso è vuoto"},
         {"--campioni", h + "2,50,1,4000,0\n", 1, "", calc::messages::BadN},
         {"--campioni", h + "2,50,1,4000,1\n2,50,1,4000,1\n", 2, "", "--campioni legge una sola riga di dati.\n"},

@@ -202,7 +202,8 @@ TEST_F(Windows, GraphWindowDrawsCopiesSavesComesBackClosesAndOutlivesTheMainWind
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window));
     auto* plot = window->findChild<ui::PlotArea*>("Picture1");
-    EXPECT_EQ(contextMenu(plot), QStringList({"Copia immagine|Ctrl+C", "Salva immagine…|Ctrl+S", "Stampa…|Ctrl+P"}));
+    const QStringList entries{"Copia immagine|Ctrl+C", "Salva immagine…|Ctrl+S", "Stampa…|Ctrl+P"};
+    EXPECT_EQ(contextMenu(plot), entries);
     QTemporaryDir dir;
     path = dir.filePath("g.png");
     QTest::keyClick(window, Qt::Key_S, Qt::ControlModifier);
