@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the program (incrementally) and starts it; with arguments it runs
 # them on the command line (./run.sh --help).
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor under a press at N (default the largest): writing three arrays of
 // N + 2 doubles, first into fresh memory with small pages, as a new process
 // must, then the same arrays again, as a later press can. One thread, plain

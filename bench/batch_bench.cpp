@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line on a large table: --verifica over 100 000 rows at N = 1000
 // (reading the CSV, one press a row, writing the CSV), and the samples of one
 // period written by --campioni.

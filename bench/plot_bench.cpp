@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing the graph: the shipped reduction against one drawLine per segment,
 // a whole "Grafico" press with the default fields, and one readout event.
 

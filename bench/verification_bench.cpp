@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The verification road (allocation, both searches, the sample loop, the four
 // scans) against the sample loop alone, for the default circuit and for a
 // large capacitor, and the first press of a run against a later one. Then a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Verifica" pressed in the real main window (offscreen) at the largest N,
 // a few times in one process, with the wall time of each press: the first
 // pays for fresh memory, the third and later are what a user sees afterwards.

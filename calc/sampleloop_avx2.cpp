@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Compiled with -mavx2 -mfma: VEX code throughout, whatever state the caller
 // left the vector registers in. The scalar loop of sampleloop_scalar.cpp four
 // samples at a time, a lane a sample; a comparison is a lane mask.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Memory for the sample arrays. A large array is a mapping of its own, given

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The two switching searches look over a grid of 10*N+1 points, 40 times

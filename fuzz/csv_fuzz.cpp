@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bytes as the command line's standard input, the first picking the mode.
 
 #include "app/batch/csvreader.h"

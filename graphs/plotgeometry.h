@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The plot area's geometry in its user scale: (0, 100) at the top left,

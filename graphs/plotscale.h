@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The plot area's user scale, (0, 100) at the top left and (100, 0) at the

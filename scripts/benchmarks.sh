@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the benchmarks and prints the figures of the README's performance
 # tables: the loop's (calc_bench, plot_bench; extra arguments go to both),
 # then whole-process timings of the real program beside the floor of writing

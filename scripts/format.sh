@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Formats every C++ file the project tracks; with --check, only reports the
 # files that differ and fails if there are any.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The whole test suite in a second build folder, instrumented with
 # AddressSanitizer and UndefinedBehaviorSanitizer; any report fails the run.
 set -euo pipefail

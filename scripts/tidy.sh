@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # clang-tidy over the program's own sources with the checks of .clang-tidy;
 # any warning fails the run. Uses the compile commands of build/, which it
 # configures with the default preset.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The engine's tests under ThreadSanitizer, in build-tsan/: the sample loop
 # runs its stretches on threads there. Any report fails the run.
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/batch/samples.h"
 
 #include "app/batch/csvwriter.h"

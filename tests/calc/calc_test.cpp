@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checked against the fields' grammar, values worked out by hand and the continuous circuit in closed form.
 #include "calc/checknumber.h"
 #include "calc/design.h"

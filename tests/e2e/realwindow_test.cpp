@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real program on a real X display, driven through xdotool: the keyboard, the message box, the window manager's
 // close and the end of the process, which no offscreen test shows.
 #include <gtest/gtest.h>
