@@ -24,7 +24,7 @@ void writeSamples(std::ostream& out, const calc::Module1& m, const Dialect& dial
         names.push_back(headerText(column));
     }
     if (dialect.byteOrderMark) {
-        out << "\xEF\xBB\xBF";
+        out << ByteOrderMark;
     }
     writeCsv(out, names, dialect.separator);
     // Four numbers of at most 24 characters and their separators fit the reserve.

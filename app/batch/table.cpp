@@ -116,7 +116,7 @@ bool TableWriter::header()
 {
     started = true;
     if (head.dialect.byteOrderMark) {
-        out << "\xEF\xBB\xBF";
+        out << ByteOrderMark;
     }
     Record names;
     for (const ColumnName& name : results) {
