@@ -19,14 +19,10 @@ namespace {
 
 void writeSamples(std::ostream& out, const calc::Module1& m, const Dialect& dialect)
 {
-    Record names;
-    for (const ColumnName& column : SampleColumns) {
-        names.push_back(headerText(column));
-    }
     if (dialect.byteOrderMark) {
         out << ByteOrderMark;
     }
-    writeCsv(out, names, dialect.separator);
+    writeCsv(out, headerTexts(SampleColumns), dialect.separator);
     // Four numbers of at most 24 characters and their separators fit the reserve.
     constexpr std::ptrdiff_t Reserve = 128;
     std::array<char, 1 << 16> buffer{};

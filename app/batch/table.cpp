@@ -118,12 +118,8 @@ bool TableWriter::header()
     if (head.dialect.byteOrderMark) {
         out << ByteOrderMark;
     }
-    Record names;
-    for (const ColumnName& name : results) {
-        names.push_back(headerText(name));
-    }
     // A comma in the header line would make it read back as the comma dialect.
-    return write(head.cells, names, ",");
+    return write(head.cells, headerTexts(results), ",");
 }
 
 bool TableWriter::row(const Record& record, Record appended, const Reported& reported)
