@@ -22,7 +22,7 @@ void writeSamples(std::ostream& out, const calc::Module1& m, const Dialect& dial
     if (dialect.byteOrderMark) {
         out << ByteOrderMark;
     }
-    writeCsv(out, headerTexts(SampleColumns), dialect.separator);
+    writeCsv(out, headerTexts(SampleColumns, &SampleColumn::column), dialect.separator);
     // Four numbers of at most 24 characters and their separators fit the reserve.
     constexpr std::ptrdiff_t Reserve = 128;
     std::array<char, 1 << 16> buffer{};
@@ -35,8 +35,8 @@ void writeSamples(std::ostream& out, const calc::Module1& m, const Dialect& dial
         end = buffer.data();
     };
     for (std::int32_t k = 0; k <= m.N && out; ++k) {
-        for (const double x : {m.sampleTime(k), m.id[k], m.Vc[k], m.VoNoC[k]}) {
-            end = std::to_chars(end, buffer.data() + buffer.size(), x).ptr;
+        for (const SampleColumn& column : SampleColumns) {
+            end = std::to_chars(end, buffer.data() + buffer.size(), column.value(m, k)).ptr;
             *end++ = dialect.separator;
         }
         end[-1] = '\n';

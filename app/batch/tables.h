@@ -8,8 +8,10 @@
 #include "app/batch/columns.h"
 #include "calc/circuit.h"
 #include "calc/design.h"
+#include "calc/module1.h"
 #include "calc/verification.h"
 
+#include <cstdint>
 #include <span>
 #include <string>
 
@@ -56,6 +58,17 @@ inline constexpr std::span<const ResultColumn<calc::DesignResults>> DesignResult
 inline constexpr ColumnName Warnings{"Avviso", ""};
 inline constexpr ColumnName Refusal{"Errore", ""};
 
-inline constexpr ColumnName SampleColumns[] = {{"t", "s"}, {"id", "A"}, {"Vc", "V"}, {"VoNoC", "V"}};
+// A column of --campioni, and its value at sample k.
+struct SampleColumn {
+    ColumnName column;
+    double (*value)(const calc::Module1& m, std::int32_t k);
+};
+
+inline constexpr SampleColumn SampleColumns[] = {
+    {{"t", "s"}, [](const calc::Module1& m, std::int32_t k) { return m.sampleTime(k); }},
+    {{"id", "A"}, [](const calc::Module1& m, std::int32_t k) { return m.id[k]; }},
+    {{"Vc", "V"}, [](const calc::Module1& m, std::int32_t k) { return m.Vc[k]; }},
+    {{"VoNoC", "V"}, [](const calc::Module1& m, std::int32_t k) { return m.VoNoC[k]; }},
+};
 
 } // namespace batch
