@@ -12,6 +12,7 @@
 
 #include <QBuffer>
 #include <QFileInfo>
+#include <QIODevice>
 #include <QImage>
 #include <QImageWriter>
 #include <QSize>
@@ -26,6 +27,12 @@
 namespace batch {
 
 namespace {
+
+// A format --grafico writes, chosen by the file name's extension.
+struct GraphFormat {
+    const char* extension; // lower case, without the point
+    bool (*write)(const calc::Module1& m, QIODevice& device);
+};
 
 bool writePicture(const calc::Module1& m, QIODevice& device)
 {
@@ -93,11 +100,6 @@ const GraphFormat* formatOf(const QString& file)
 }
 
 } // namespace
-
-std::span<const GraphFormat> graphFormats()
-{
-    return Formats;
-}
 
 std::string graphFormatNames()
 {

@@ -1,27 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QIODevice>
 #include <QString>
 
 #include <istream>
 #include <ostream>
-#include <span>
 #include <string>
 
-namespace calc {
-struct Module1;
-}
-
 namespace batch {
-
-// A format --grafico writes, chosen by the file name's extension.
-struct GraphFormat {
-    const char* extension; // lower case, without the point
-    bool (*write)(const calc::Module1& m, QIODevice& device);
-};
-
-std::span<const GraphFormat> graphFormats();
 
 // The extensions, as a message names them: ".png" or ".png e .pdf".
 std::string graphFormatNames();
