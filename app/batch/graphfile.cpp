@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/batch/graphfile.h"
 
+#include "app/batch/exitstatus.h"
 #include "app/batch/messages.h"
 #include "app/batch/table.h"
 #include "calc/module1.h"
@@ -141,8 +142,7 @@ int runGraph(const QString& file, std::istream& in, std::ostream& out, std::ostr
     const QByteArray& bytes = buffer.data();
     if (toOutput) {
         if (!out.write(bytes.data(), bytes.size()).flush()) {
-            err << messages::unwritable(std::strerror(errno)) << '\n';
-            return Unwritable;
+            return reportUnwritable(err, errno);
         }
     } else if (const int error = writeWhole(file.toStdString(), bytes); error != 0) {
         err << graphs::imageNotSaved(file.toStdString(), std::strerror(error)) << '\n';

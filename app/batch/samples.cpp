@@ -2,7 +2,7 @@
 #include "app/batch/samples.h"
 
 #include "app/batch/csvwriter.h"
-#include "app/batch/messages.h"
+#include "app/batch/exitstatus.h"
 #include "app/batch/table.h"
 #include "calc/module1.h"
 #include "calc/verification.h"
@@ -11,7 +11,6 @@
 #include <cerrno>
 #include <charconv>
 #include <cstdint>
-#include <cstring>
 
 namespace batch {
 
@@ -66,8 +65,7 @@ int runSamples(std::istream& in, std::ostream& out, std::ostream& err)
     }
     writeSamples(out, m, header.dialect);
     if (!out.flush()) {
-        err << messages::unwritable(std::strerror(errno)) << '\n';
-        return Unwritable;
+        return reportUnwritable(err, errno);
     }
     return Computed;
 }

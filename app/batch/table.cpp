@@ -5,7 +5,6 @@
 #include "app/batch/messages.h"
 
 #include <cerrno>
-#include <cstring>
 
 namespace batch {
 
@@ -133,8 +132,7 @@ bool TableWriter::row(const Record& record, Record appended, const Reported& rep
 int TableWriter::finish(bool readable)
 {
     if (started && !out.flush()) {
-        err << messages::unwritable(std::strerror(error != 0 ? error : errno)) << '\n';
-        return Unwritable;
+        return reportUnwritable(err, error != 0 ? error : errno);
     }
     if (!readable) {
         return Unreadable;
