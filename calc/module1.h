@@ -9,7 +9,8 @@
 //   Form2 mouse   ──> Picture1_MouseMove (graphs/) ──────────┘ (reads)
 //
 // The handlers check fields with CheckNumber, convert with Val, then run
-// CalcWaveforms and the scans. Units inside are SI (V, A, s, F, ohm).
+// CalcWaveforms and take what its sample loop measured. Units inside are SI
+// (V, A, s, F, ohm).
 
 #include "calc/samplememory.h"
 
@@ -47,8 +48,9 @@ struct SampleArrays {
     Samples VoNoC; // V, half-wave without capacitor
 };
 
-// The four scans, taken while the sample loop writes the arrays: the same
-// comparisons and sums in the same order, so the same bits as a later scan.
+// What the sample loop measures while it writes the arrays. It runs in
+// stretches, each measured apart and combined in order, so the figures do not
+// depend on how many threads ran them.
 struct Measured {
     double IdPicco = 0;
     double Vomax = 0;
@@ -87,8 +89,8 @@ struct Module1 : Module1Scalars, SampleArrays {
     // The sample loop of CalcWaveforms alone, into arrays already sized,
     // from the t1 and t2 already found.
     void CalcSamples();
-    // The scans. The arrays change only through CalcWaveforms, whose sample
-    // loop measures them, so a scan takes that measurement.
+    // The peak, the extremes and the mean of the arrays, from what the sample
+    // loop measured: the arrays change only through CalcWaveforms.
     void CalcIdPicco();
     void CalcVomax();
     void CalcVomin();
