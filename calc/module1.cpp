@@ -80,13 +80,7 @@ void Module1::restoreArrays(SampleArrays&& buffers)
 {
     Module1 again;
     static_cast<SampleArrays&>(again) = std::move(buffers);
-    again.Vp = simulatedFrom_.Vp;
-    again.f = simulatedFrom_.f;
-    again.C = simulatedFrom_.C;
-    again.R = simulatedFrom_.R;
-    again.N = simulatedFrom_.N;
-    again.omega = simulatedFrom_.omega;
-    again.dt = simulatedFrom_.dt;
+    static_cast<CircuitParameters&>(again) = simulatedFrom_;
     again.CalcWaveforms();
     static_cast<SampleArrays&>(*this) = std::move(static_cast<SampleArrays&>(again));
     measured_ = again.measured_;

@@ -9,7 +9,8 @@
 //   Form2 mouse   ──> Picture1_MouseMove (graphs/) ──────────┘ (reads)
 //
 // The handlers check fields with CheckNumber, convert with Val, then run
-// CalcWaveforms and the scans. Units inside are SI (V, A, s, F, ohm).
+// CalcWaveforms and take what its sample loop measured. Units inside are SI
+// (V, A, s, F, ohm).
 
 #include "calc/samplememory.h"
 
@@ -20,14 +21,18 @@ namespace calc {
 
 // Scalars of the state, kept apart from the sample arrays so that a press can
 // try a simulation on a copy and keep the previous one if it is refused.
-struct Module1Scalars {
-    double Vp = 0;       // V, generator peak
-    double f = 0;        // Hz
-    double C = 0;        // F
-    double R = 0;        // ohm
-    std::int32_t N = 0;  // samples per period
-    double omega = 0;    // rad/s
-    double dt = 0;       // s, sample spacing
+// The parameters a simulation runs from, and the only ones.
+struct CircuitParameters {
+    double Vp = 0;      // V, generator peak
+    double f = 0;       // Hz
+    double C = 0;       // F
+    double R = 0;       // ohm
+    std::int32_t N = 0; // samples per period
+    double omega = 0;   // rad/s
+    double dt = 0;      // s, sample spacing
+};
+
+struct Module1Scalars : CircuitParameters {
     std::int16_t Np = 0; // periods shown in the graph
     double t1 = 0;       // s, switch-off instant; 0 when not found
     double t2 = 0;       // s, switch-on instant
@@ -47,25 +52,14 @@ struct SampleArrays {
     Samples VoNoC; // V, half-wave without capacitor
 };
 
-// The four scans, taken while the sample loop writes the arrays: the same
-// comparisons and sums in the same order, so the same bits as a later scan.
+// What the sample loop measures while it writes the arrays. It runs in
+// stretches, each measured apart and combined in order, so the figures do not
+// depend on how many threads ran them.
 struct Measured {
     double IdPicco = 0;
     double Vomax = 0;
     double Vomin = 0;
     double SumVc = 0;
-};
-
-// What the arrays on show were simulated from: a design press changes the
-// module's parameters without simulating.
-struct SimulatedFrom {
-    double Vp = 0;
-    double f = 0;
-    double C = 0;
-    double R = 0;
-    std::int32_t N = 0;
-    double omega = 0;
-    double dt = 0;
 };
 
 struct Module1 : Module1Scalars, SampleArrays {
@@ -87,8 +81,8 @@ struct Module1 : Module1Scalars, SampleArrays {
     // The sample loop of CalcWaveforms alone, into arrays already sized,
     // from the t1 and t2 already found.
     void CalcSamples();
-    // The scans. The arrays change only through CalcWaveforms, whose sample
-    // loop measures them, so a scan takes that measurement.
+    // The peak, the extremes and the mean of the arrays, from what the sample
+    // loop measured: the arrays change only through CalcWaveforms.
     void CalcIdPicco();
     void CalcVomax();
     void CalcVomin();
@@ -111,7 +105,9 @@ private:
     void restoreArrays(SampleArrays&& buffers);
 
     Measured measured_;
-    SimulatedFrom simulatedFrom_;
+    // What the arrays on show were simulated from: a design press changes
+    // the module's parameters without simulating.
+    CircuitParameters simulatedFrom_;
     SampleArrays spare_;
     bool released_ = false; // the arrays on show were let go for a trial
 };

@@ -88,8 +88,8 @@ Measured runSampleLoop(const SampleLoop& loop, SampleStretch stretch, int stretc
         }
         run(0);
     }
-    // The first sample opens the scans as it opened them in the single loop,
-    // so a first sample that is not a number still carries through.
+    // The measurement opens on the first sample, so a first sample that is
+    // not a number carries through every comparison.
     Measured m{std::abs(loop.id[0]), std::abs(loop.Vc[0]), std::abs(loop.Vc[0]), 0};
     for (int s = 0; s < stretches; ++s) {
         combine(m, parts[s]);

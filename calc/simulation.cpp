@@ -31,7 +31,7 @@ void Module1::CalcWaveforms()
     VoNoC[N + 1] = 0;
     id[N + 1] = 0;
     ++generation;
-    simulatedFrom_ = {Vp, f, C, R, N, omega, dt};
+    simulatedFrom_ = static_cast<const CircuitParameters&>(*this);
 
     CalcT1();
     CalcT2();

@@ -4,6 +4,7 @@
 #include "app/batch/csvreader.h"
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <ostream>
 #include <span>
@@ -22,6 +23,17 @@ struct ColumnName {
 
 // "Vp [V]", or the bare name of a count.
 std::string headerText(const ColumnName& column);
+
+// The header texts of a header line's columns, each named by `name`.
+template <class Columns, class Name = std::identity>
+Record headerTexts(const Columns& columns, Name name = {})
+{
+    Record texts;
+    for (const auto& column : columns) {
+        texts.push_back(headerText(std::invoke(name, column)));
+    }
+    return texts;
+}
 
 // Whether a header cell names a column: the name regardless of case and of
 // surrounding blanks, followed or not by a unit in square brackets.

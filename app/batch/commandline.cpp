@@ -14,7 +14,6 @@
 
 #include <cerrno>
 #include <clocale>
-#include <cstring>
 #include <iostream>
 
 namespace batch {
@@ -68,8 +67,7 @@ int runCommandLine(const QStringList& arguments, std::istream& in, std::ostream&
     }
     if (parser.isSet(o.help) || parser.isSet(o.version)) {
         if (!(out << (parser.isSet(o.help) ? usage() : RADDRIZZATORE_VERSION "\n")).flush()) {
-            err << messages::unwritable(std::strerror(errno)) << '\n';
-            return Unwritable;
+            return reportUnwritable(err, errno);
         }
         return Computed;
     }

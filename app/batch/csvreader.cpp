@@ -12,8 +12,6 @@ namespace batch {
 
 namespace {
 
-constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
-
 struct Reading {
     const OnRecord& onRecord;
     Record record;
@@ -146,7 +144,8 @@ std::string headOf(std::istream& in)
     std::array<char, 1 << 16> buffer{};
     while (in.read(buffer.data(), buffer.size()) || in.gcount() > 0) {
         head.append(buffer.data(), static_cast<std::size_t>(in.gcount()));
-        const std::size_t start = head.find_first_not_of("\r\n", head.starts_with(ByteOrderMark) ? 3 : 0);
+        const std::size_t start =
+            head.find_first_not_of("\r\n", head.starts_with(ByteOrderMark) ? ByteOrderMark.size() : 0);
         if (start != std::string::npos && head.find('\n', start) != std::string::npos) {
             break;
         }

@@ -13,6 +13,9 @@ namespace batch {
 
 using Record = std::vector<std::string>;
 
+// UTF-8's byte order mark, as some spreadsheets begin a CSV file.
+inline constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+
 // How a table is written. A header line holding ";" and no "," (outside
 // quotes) is what a spreadsheet under Italian settings saves: ";" between
 // cells and a decimal comma. Its tables go back the same way, and with the

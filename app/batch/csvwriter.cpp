@@ -19,7 +19,7 @@ void writeCsv(std::ostream& out, const Record& cells, char separator, std::strin
         // Quoted besides: a lone empty cell, whose line would read back as no
         // record, and a leading byte order mark, which a reader would drop.
         if (cell.find_first_of(special) == std::string::npos && !(cells.size() == 1 && cell.empty()) &&
-            !cell.starts_with("\xEF\xBB\xBF")) {
+            !cell.starts_with(ByteOrderMark)) {
             line += cell;
             continue;
         }

@@ -6,10 +6,10 @@
 
 namespace batch {
 
-// --progetto: each row with the columns VoDC [V], f [Hz], IoDC [mA] and
-// Ripple [mV] is pressed through "Calcola" of "Progetto"; the row comes back
-// followed by R [ohm], Vp [V], C [uF] and the refusal (Errore) the window
-// would show. Returns the exit status.
+// --progetto: each row with the columns DesignColumns (tables.h) is pressed
+// through "Calcola" of "Progetto"; the row comes back followed by
+// DesignResultColumns, the warnings and the refusal the window would show.
+// Returns the exit status.
 int runDesign(std::istream& in, std::ostream& out, std::ostream& err);
 
 } // namespace batch

@@ -1,6 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "app/batch/messages.h"
+
+#include <cstring>
+#include <ostream>
+
 namespace batch {
 
 // What the shell learns from a run.
@@ -8,5 +13,13 @@ inline constexpr int Computed = 0;   // every row computed
 inline constexpr int Refused = 1;    // some row refused; the others were written
 inline constexpr int Unreadable = 2; // the input or the options would not do
 inline constexpr int Unwritable = 2; // the output could not be written
+
+// Tells `err` that the output could not be written, for the system's reason
+// `error` (an errno), and returns Unwritable.
+inline int reportUnwritable(std::ostream& err, int error)
+{
+    err << messages::unwritable(std::strerror(error)) << '\n';
+    return Unwritable;
+}
 
 } // namespace batch

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/batch/graphfile.h"
 
+#include "app/batch/exitstatus.h"
 #include "app/batch/messages.h"
 #include "app/batch/table.h"
 #include "calc/module1.h"
@@ -12,6 +13,7 @@
 
 #include <QBuffer>
 #include <QFileInfo>
+#include <QIODevice>
 #include <QImage>
 #include <QImageWriter>
 #include <QSize>
@@ -26,6 +28,12 @@
 namespace batch {
 
 namespace {
+
+// A format --grafico writes, chosen by the file name's extension.
+struct GraphFormat {
+    const char* extension; // lower case, without the point
+    bool (*write)(const calc::Module1& m, QIODevice& device);
+};
 
 bool writePicture(const calc::Module1& m, QIODevice& device)
 {
@@ -94,11 +102,6 @@ const GraphFormat* formatOf(const QString& file)
 
 } // namespace
 
-std::span<const GraphFormat> graphFormats()
-{
-    return Formats;
-}
-
 std::string graphFormatNames()
 {
     std::string names;
@@ -139,8 +142,7 @@ int runGraph(const QString& file, std::istream& in, std::ostream& out, std::ostr
     const QByteArray& bytes = buffer.data();
     if (toOutput) {
         if (!out.write(bytes.data(), bytes.size()).flush()) {
-            err << messages::unwritable(std::strerror(errno)) << '\n';
-            return Unwritable;
+            return reportUnwritable(err, errno);
         }
     } else if (const int error = writeWhole(file.toStdString(), bytes); error != 0) {
         err << graphs::imageNotSaved(file.toStdString(), std::strerror(error)) << '\n';

@@ -37,8 +37,8 @@ std::string resultList(std::span<const ResultColumn<Results>> columns)
 std::string sampleList()
 {
     std::string list;
-    for (const ColumnName& c : SampleColumns) {
-        list += (list.empty() ? "" : ", ") + headerText(c);
+    for (const SampleColumn& c : SampleColumns) {
+        list += (list.empty() ? "" : ", ") + headerText(c.column);
     }
     return list;
 }

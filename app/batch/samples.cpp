@@ -2,7 +2,7 @@
 #include "app/batch/samples.h"
 
 #include "app/batch/csvwriter.h"
-#include "app/batch/messages.h"
+#include "app/batch/exitstatus.h"
 #include "app/batch/table.h"
 #include "calc/module1.h"
 #include "calc/verification.h"
@@ -11,7 +11,6 @@
 #include <cerrno>
 #include <charconv>
 #include <cstdint>
-#include <cstring>
 
 namespace batch {
 
@@ -19,14 +18,10 @@ namespace {
 
 void writeSamples(std::ostream& out, const calc::Module1& m, const Dialect& dialect)
 {
-    Record names;
-    for (const ColumnName& column : SampleColumns) {
-        names.push_back(headerText(column));
-    }
     if (dialect.byteOrderMark) {
-        out << "\xEF\xBB\xBF";
+        out << ByteOrderMark;
     }
-    writeCsv(out, names, dialect.separator);
+    writeCsv(out, headerTexts(SampleColumns, &SampleColumn::column), dialect.separator);
     // Four numbers of at most 24 characters and their separators fit the reserve.
     constexpr std::ptrdiff_t Reserve = 128;
     std::array<char, 1 << 16> buffer{};
@@ -39,8 +34,8 @@ void writeSamples(std::ostream& out, const calc::Module1& m, const Dialect& dial
         end = buffer.data();
     };
     for (std::int32_t k = 0; k <= m.N && out; ++k) {
-        for (const double x : {m.sampleTime(k), m.id[k], m.Vc[k], m.VoNoC[k]}) {
-            end = std::to_chars(end, buffer.data() + buffer.size(), x).ptr;
+        for (const SampleColumn& column : SampleColumns) {
+            end = std::to_chars(end, buffer.data() + buffer.size(), column.value(m, k)).ptr;
             *end++ = dialect.separator;
         }
         end[-1] = '\n';
@@ -70,8 +65,7 @@ int runSamples(std::istream& in, std::ostream& out, std::ostream& err)
     }
     writeSamples(out, m, header.dialect);
     if (!out.flush()) {
-        err << messages::unwritable(std::strerror(errno)) << '\n';
-        return Unwritable;
+        return reportUnwritable(err, errno);
     }
     return Computed;
 }

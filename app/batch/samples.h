@@ -6,8 +6,8 @@
 
 namespace batch {
 
-// --campioni: from one row with Vp, f, C, R, N, the N + 1 samples of the
-// simulated period as t [s], id [A], Vc [V], VoNoC [V], each number in the
+// --campioni: from one row with the columns CircuitColumns (tables.h), the
+// N + 1 samples of the simulated period in SampleColumns, each number in the
 // shortest form that reads back to the same double. Streams through a fixed
 // buffer: nothing grows with N but the simulation's own arrays. The warning
 // and a refusal go to `err`. Returns the exit status.

@@ -5,7 +5,6 @@
 #include "app/batch/messages.h"
 
 #include <cerrno>
-#include <cstring>
 
 namespace batch {
 
@@ -116,14 +115,10 @@ bool TableWriter::header()
 {
     started = true;
     if (head.dialect.byteOrderMark) {
-        out << "\xEF\xBB\xBF";
-    }
-    Record names;
-    for (const ColumnName& name : results) {
-        names.push_back(headerText(name));
+        out << ByteOrderMark;
     }
     // A comma in the header line would make it read back as the comma dialect.
-    return write(head.cells, names, ",");
+    return write(head.cells, headerTexts(results), ",");
 }
 
 bool TableWriter::row(const Record& record, Record appended, const Reported& reported)
@@ -137,8 +132,7 @@ bool TableWriter::row(const Record& record, Record appended, const Reported& rep
 int TableWriter::finish(bool readable)
 {
     if (started && !out.flush()) {
-        err << messages::unwritable(std::strerror(error != 0 ? error : errno)) << '\n';
-        return Unwritable;
+        return reportUnwritable(err, error != 0 ? error : errno);
     }
     if (!readable) {
         return Unreadable;

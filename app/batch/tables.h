@@ -8,8 +8,13 @@
 #include "app/batch/columns.h"
 #include "calc/circuit.h"
 #include "calc/design.h"
+#include "calc/module1.h"
 #include "calc/verification.h"
 
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <iterator>
 #include <span>
 #include <string>
 
@@ -20,13 +25,20 @@ struct CircuitRow : calc::CircuitTexts {
     std::string Np = calc::DefaultNp;
 };
 
-inline constexpr InputColumn<CircuitRow> GraphColumnList[] = {
+// What --verifica and --campioni read.
+inline constexpr InputColumn<CircuitRow> CircuitColumnList[] = {
     {{"Vp", "V"}, &CircuitRow::Vp}, {{"f", "Hz"}, &CircuitRow::f},           {{"C", "uF"}, &CircuitRow::C},
-    {{"R", "ohm"}, &CircuitRow::R}, {{"N", ""}, &CircuitRow::N, true, true}, {{"Np", ""}, &CircuitRow::Np, true},
+    {{"R", "ohm"}, &CircuitRow::R}, {{"N", ""}, &CircuitRow::N, true, true},
 };
+// What --grafico reads: the same, then Np.
+inline constexpr auto GraphColumnList = [] {
+    std::array<InputColumn<CircuitRow>, std::size(CircuitColumnList) + 1> list{};
+    std::ranges::copy(CircuitColumnList, list.begin());
+    list.back() = {{"Np", ""}, &CircuitRow::Np, true};
+    return list;
+}();
+inline constexpr std::span<const InputColumn<CircuitRow>> CircuitColumns = CircuitColumnList;
 inline constexpr std::span<const InputColumn<CircuitRow>> GraphColumns = GraphColumnList;
-// --verifica and --campioni read all but Np.
-inline constexpr std::span<const InputColumn<CircuitRow>> CircuitColumns = GraphColumns.first(5);
 
 inline constexpr InputColumn<calc::DesignTexts> DesignColumnList[] = {
     {{"VoDC", "V"}, &calc::DesignTexts::VoDC},
@@ -56,6 +68,17 @@ inline constexpr std::span<const ResultColumn<calc::DesignResults>> DesignResult
 inline constexpr ColumnName Warnings{"Avviso", ""};
 inline constexpr ColumnName Refusal{"Errore", ""};
 
-inline constexpr ColumnName SampleColumns[] = {{"t", "s"}, {"id", "A"}, {"Vc", "V"}, {"VoNoC", "V"}};
+// A column of --campioni, and its value at sample k.
+struct SampleColumn {
+    ColumnName column;
+    double (*value)(const calc::Module1& m, std::int32_t k);
+};
+
+inline constexpr SampleColumn SampleColumns[] = {
+    {{"t", "s"}, [](const calc::Module1& m, std::int32_t k) { return m.sampleTime(k); }},
+    {{"id", "A"}, [](const calc::Module1& m, std::int32_t k) { return m.id[k]; }},
+    {{"Vc", "V"}, [](const calc::Module1& m, std::int32_t k) { return m.Vc[k]; }},
+    {{"VoNoC", "V"}, [](const calc::Module1& m, std::int32_t k) { return m.VoNoC[k]; }},
+};
 
 } // namespace batch

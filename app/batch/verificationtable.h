@@ -6,10 +6,10 @@
 
 namespace batch {
 
-// --verifica: each row with the columns Vp, f, C, R, N is pressed through
-// "Calcola" of "Verifica"; the row comes back followed by Ripple [mV],
-// VoDC [V], Id picco [mA], the warning (Avviso) and the refusal (Errore)
-// the window would show. Returns the exit status.
+// --verifica: each row with the columns CircuitColumns (tables.h) is pressed
+// through "Calcola" of "Verifica"; the row comes back followed by
+// VerificationResultColumns, the warnings and the refusal the window would
+// show. Returns the exit status.
 int runVerification(std::istream& in, std::ostream& out, std::ostream& err);
 
 } // namespace batch
