@@ -11,7 +11,7 @@ struct SampleArrays;
 
 namespace graphs {
 
-// The graph window's texts that its printed page repeats.
+// The graph window's title and legend, which its printed page repeats.
 inline constexpr const char* PageTitle = "Corrente nel diodo e tensione sul carico";
 inline constexpr const char* CurrentLegend = "corrente nel diodo";
 inline constexpr const char* LoadLegend = "tensione sul carico";

@@ -2,6 +2,7 @@
 #include "ui/form2.h"
 
 #include "graphs/plotgeometry.h"
+#include "graphs/plotpage.h"
 #include "graphs/pngfile.h"
 #include "graphs/readout.h"
 #include "ui/appicon.h"
@@ -58,8 +59,8 @@ void addLegend(QWidget* form)
     legendLine(form, "Line1", 15240, 15600, 2400, QColor::fromRgb(graphs::CurrentColour));
     legendLine(form, "Line2", 15360, 15600, 6240, QColor::fromRgb(graphs::LoadColour));
     label(form, "Label1", twipRect(15360, 840, 1935, 735), messages::ReadoutHint);
-    label(form, "Label2", twipRect(15720, 2280, 1695, 255), messages::CurrentLegend);
-    label(form, "Label3", twipRect(15720, 6120, 1815, 255), messages::VoltageLegend);
+    label(form, "Label2", twipRect(15720, 2280, 1695, 255), graphs::CurrentLegend);
+    label(form, "Label3", twipRect(15720, 6120, 1815, 255), graphs::LoadLegend);
 }
 
 } // namespace
@@ -68,7 +69,7 @@ Form2::Form2(const calc::Module1& module) : module_(module), show_(messageBoxFor
 {
     setObjectName(QStringLiteral("Form2"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QString::fromUtf8(messages::GraphTitle));
+    setWindowTitle(QString::fromUtf8(graphs::PageTitle));
     setWindowIcon(appIcon());
     setFixedSize(px(17580), px(9420));
     setFont(programFont());
