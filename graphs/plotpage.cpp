@@ -30,7 +30,6 @@ constexpr double TitleBand = 720;
 const QRectF plotFrame(360, 240, 14895, 8775);
 constexpr double Border = 30; // the plot area's sunken edge, 2 pixels
 constexpr double Pixel = 15;
-constexpr double MaxDotsPerInch = 600;
 
 struct Curve {
     const calc::Samples& values;
@@ -209,7 +208,7 @@ void drawPlotPage(const calc::SampleArrays& arrays, const calc::Module1Scalars& 
     const QRectF plot = plotFrame.adjusted(Border, Border, -Border, -Border);
     const double devicePixels = plot.width() * scale;
     const double dotsPerInch = painter.device()->logicalDpiX();
-    const int columns = std::max(1, static_cast<int>(devicePixels * std::min(1.0, MaxDotsPerInch / dotsPerInch)));
+    const int columns = std::max(1, static_cast<int>(devicePixels * std::min(1.0, PageDotsPerInch / dotsPerInch)));
     drawPlot(arrays, m, painter, plot, columns);
 
     painter.fillRect(QRectF(QPointF(plotFrame.right(), 2370), QPointF(15600, 2430)), QColor(QRgb(CurrentColour)));
