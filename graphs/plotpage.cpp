@@ -24,12 +24,11 @@ namespace {
 
 // The page is laid out in the graph window's twips, with a band for the title
 // above the window's top edge.
-constexpr double WindowWidth = 17580;
-constexpr double WindowHeight = 9420;
 constexpr double TitleBand = 720;
-const QRectF plotFrame(360, 240, 14895, 8775);
-constexpr double Border = 30; // the plot area's sunken edge, 2 pixels
-constexpr double Pixel = 15;
+constexpr double Pixel = TwipsPerPixel;
+const QRectF plotFrame(PlotLeft, PlotTop, (PlotWidth + 2 * PlotBorder) * Pixel, (PlotHeight + 2 * PlotBorder) * Pixel);
+constexpr double Border = PlotBorder * Pixel; // the plot area's sunken edge
+constexpr double LegendTextHeight = 400;
 
 struct Curve {
     const calc::Samples& values;
@@ -191,16 +190,34 @@ void drawText(QPainter& painter, const QRectF& box, double twips, const char* te
     painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, QString::fromUtf8(text));
 }
 
+// As in the window, where the plot area covers whatever part of a mark lies
+// under it.
+void drawMark(QPainter& painter, const LegendMark& mark, unsigned colour)
+{
+    const double half = LegendMarkPixels * Pixel / 2;
+    const double left = std::max<double>(mark.left, plotFrame.right());
+    painter.fillRect(QRectF(QPointF(left, mark.row - half), QPointF(mark.right, mark.row + half)),
+                     QColor(QRgb(colour)));
+}
+
+QRectF textBox(const LegendText& text)
+{
+    return {static_cast<double>(text.left), static_cast<double>(text.top), static_cast<double>(text.width),
+            LegendTextHeight};
+}
+
 } // namespace
 
 void drawPlotPage(const calc::SampleArrays& arrays, const calc::Module1Scalars& m, QPainter& painter,
                   const QRectF& page)
 {
-    const double scale = std::min(page.width() / WindowWidth, page.height() / (WindowHeight + TitleBand));
+    const double width = WindowWidth;
+    const double height = WindowHeight;
+    const double scale = std::min(page.width() / width, page.height() / (height + TitleBand));
     painter.save();
     painter.translate(page.center());
     painter.scale(scale, scale);
-    painter.translate(-WindowWidth / 2, -(WindowHeight - TitleBand) / 2);
+    painter.translate(-width / 2, -(height - TitleBand) / 2);
     painter.setRenderHint(QPainter::Antialiasing);
 
     drawText(painter, QRectF(plotFrame.left(), -TitleBand, plotFrame.width(), TitleBand), 240, PageTitle);
@@ -211,10 +228,10 @@ void drawPlotPage(const calc::SampleArrays& arrays, const calc::Module1Scalars& 
     const int columns = std::max(1, static_cast<int>(devicePixels * std::min(1.0, PageDotsPerInch / dotsPerInch)));
     drawPlot(arrays, m, painter, plot, columns);
 
-    painter.fillRect(QRectF(QPointF(plotFrame.right(), 2370), QPointF(15600, 2430)), QColor(QRgb(CurrentColour)));
-    painter.fillRect(QRectF(QPointF(15360, 6210), QPointF(15600, 6270)), QColor(QRgb(LoadColour)));
-    drawText(painter, QRectF(15720, 2280, 1695, 400), 165, CurrentLegend);
-    drawText(painter, QRectF(15720, 6120, 1815, 400), 165, LoadLegend);
+    drawMark(painter, CurrentMark, CurrentColour);
+    drawMark(painter, LoadMark, LoadColour);
+    drawText(painter, textBox(CurrentText), 165, CurrentLegend);
+    drawText(painter, textBox(LoadText), 165, LoadLegend);
     painter.restore();
 }
 
