@@ -2,6 +2,7 @@
 #include "graphs/plotpage.h"
 
 #include "calc/module1.h"
+#include "graphs/plotcurves.h"
 #include "graphs/plotgeometry.h"
 #include "graphs/rangeextremes.h"
 
@@ -30,13 +31,6 @@ const QRectF plotFrame(PlotLeft, PlotTop, (PlotWidth + 2 * PlotBorder) * Pixel, 
 constexpr double Border = PlotBorder * Pixel; // the plot area's sunken edge
 constexpr double LegendTextHeight = 400;
 
-struct Curve {
-    const calc::Samples& values;
-    double fullScale; // the value drawn a full scale above the baseline
-    double baseline;
-    unsigned colour;
-};
-
 // Maps a sample (slot position u = slot + k / N, value) into the plot.
 struct Mapping {
     QRectF plot;
@@ -45,7 +39,7 @@ struct Mapping {
     double x(double u) const { return plot.left() + plot.width() * u / Np; }
     double y(double value) const
     {
-        const double user = value * FullScale / curve.fullScale + curve.baseline;
+        const double user = userY(curve, value);
         // Far outside the plot, where the clip hides it, but never infinite.
         const double held = std::isnan(user) ? 0 : std::clamp(user, -100.0, 200.0);
         return plot.bottom() - plot.height() * held / 100;
@@ -90,7 +84,7 @@ struct Column {
 QPainterPath reducedCurve(const calc::Module1Scalars& m, const Mapping& map, int columns)
 {
     const std::int32_t N = m.N;
-    const auto& v = map.curve.values;
+    const auto& v = *map.curve.values;
     const RangeExtremes<double> extremes(v.data(), static_cast<std::size_t>(N) + 1);
     Polyline line;
     for (int c = 0; c < columns; ++c) {
@@ -149,19 +143,11 @@ void drawPlot(const calc::SampleArrays& arrays, const calc::Module1Scalars& m, Q
         return QPointF(plot.left() + plot.width() * x / 100, plot.bottom() - plot.height() * y / 100);
     };
     painter.setPen(pen(0x000000));
-    for (int k = 100; k >= 1; k -= 5) {
-        painter.drawLine(at(0, k), at(0.2, k));
-    }
-    for (int k = 0; k <= 100; k += 25) {
-        painter.drawLine(at(k, 0), at(k, 0.5));
-    }
+    forEachTick([&](double x1, double y1, double x2, double y2) { painter.drawLine(at(x1, y1), at(x2, y2)); });
     if (m.Np >= 1 && m.N >= 1) {
-        const Curve curves[] = {{arrays.id, m.IdPicco, CurrentBaseline, CurrentColour},
-                                {arrays.VoNoC, m.Vp, VoltageBaseline, HalfWaveColour},
-                                {arrays.Vc, m.Vomax, VoltageBaseline, LoadColour}};
         painter.save();
         painter.setClipRect(plot);
-        for (const Curve& c : curves) {
+        for (const Curve& c : curvesOf(arrays, m)) {
             painter.setPen(pen(c.colour));
             painter.drawPath(reducedCurve(m, Mapping{plot, m.Np, c}, columns));
         }
