@@ -26,6 +26,13 @@ inline std::array<Curve, 3> curvesOf(const calc::SampleArrays& arrays, const cal
              {&arrays.Vc, m.Vomax, VoltageBaseline, LoadColour}}};
 }
 
+// The lines the current and the voltages stand on, drawn over the curves.
+struct Baseline {
+    double y;
+    unsigned colour;
+};
+inline constexpr std::array<Baseline, 2> Baselines{{{CurrentBaseline, CurrentColour}, {VoltageBaseline, LoadColour}}};
+
 // A sample value's height in the user scale; monotonic in the value.
 inline double userY(const Curve& c, double value)
 {

@@ -153,10 +153,10 @@ void drawPlot(const calc::SampleArrays& arrays, const calc::Module1Scalars& m, Q
         }
         painter.restore();
     }
-    painter.setPen(pen(CurrentColour));
-    painter.drawLine(at(0, CurrentBaseline), at(100, CurrentBaseline));
-    painter.setPen(pen(LoadColour));
-    painter.drawLine(at(0, VoltageBaseline), at(100, VoltageBaseline));
+    for (const Baseline& b : Baselines) {
+        painter.setPen(pen(b.colour));
+        painter.drawLine(at(0, b.y), at(100, b.y));
+    }
 }
 
 // A font whose height is given in twips, whatever the device's resolution.

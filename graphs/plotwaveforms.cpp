@@ -22,8 +22,6 @@ namespace graphs {
 
 namespace {
 
-const QColor red = QColor::fromRgb(CurrentColour);
-const QColor blue = QColor::fromRgb(LoadColour);
 const QColor lightOrange = QColor::fromRgb(BackgroundColour);
 
 void line(QPainter& painter, const PlotScale& s, float x1, float y1, float x2, float y2)
@@ -42,12 +40,11 @@ void drawTicks(QPainter& painter, const PlotScale& s)
 
 void drawBaselines(QPainter& painter, const PlotScale& s)
 {
-    painter.setPen(QPen(red, 0));
-    const auto current = static_cast<float>(CurrentBaseline);
-    line(painter, s, 0, current, 100, current);
-    painter.setPen(QPen(blue, 0));
-    const auto voltage = static_cast<float>(VoltageBaseline);
-    line(painter, s, 0, voltage, 100, voltage);
+    for (const Baseline& b : Baselines) {
+        painter.setPen(QPen(QColor::fromRgb(b.colour), 0));
+        const auto y = static_cast<float>(b.y);
+        line(painter, s, 0, y, 100, y);
+    }
 }
 
 // Pixel row of a sample value of the curve: the same in every slot, and
