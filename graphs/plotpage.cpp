@@ -2,6 +2,7 @@
 #include "graphs/plotpage.h"
 
 #include "calc/module1.h"
+#include "graphs/fontfaces.h"
 #include "graphs/plotcurves.h"
 #include "graphs/plotgeometry.h"
 #include "graphs/rangeextremes.h"
@@ -163,7 +164,7 @@ void drawPlot(const calc::SampleArrays& arrays, const calc::Module1Scalars& m, Q
 QFont fontOfTwips(const QPainter& painter, double twips)
 {
     QFont font;
-    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    font.setFamilies(sansFaces());
     font.setWeight(QFont::Bold);
     font.setPointSizeF(twips * 72 / painter.device()->logicalDpiY());
     return font;
