@@ -54,8 +54,7 @@ private:
 
 bool paint(const calc::SampleArrays& arrays, const calc::Module1Scalars& m, QPdfWriter& writer)
 {
-    constexpr int DotsPerInch = 600;
-    writer.setResolution(DotsPerInch);
+    writer.setResolution(PageDotsPerInch);
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
                                      QMarginsF(PageMargin, PageMargin, PageMargin, PageMargin),
                                      QPageLayout::Millimeter));
@@ -65,7 +64,8 @@ bool paint(const calc::SampleArrays& arrays, const calc::Module1Scalars& m, QPdf
     if (!painter.begin(&writer)) {
         return false;
     }
-    drawPlotPage(arrays, m, painter, QRectF(QPointF(0, 0), writer.pageLayout().paintRectPixels(DotsPerInch).size()));
+    drawPlotPage(arrays, m, painter,
+                 QRectF(QPointF(0, 0), writer.pageLayout().paintRectPixels(PageDotsPerInch).size()));
     return painter.end();
 }
 

@@ -11,13 +11,13 @@ struct SampleArrays;
 
 namespace graphs {
 
-// Writes a module's graph as a one-page PDF at path (see drawPlotPage): the printed page (A4,
-// landscape), all vector. Like the PNG, all or nothing: a temporary file
-// beside the target replaces it only once complete; on failure returns false
-// and leaves whatever was at path as it was.
-// The same page as the bytes of a PDF file; empty when it could not be drawn.
+// A module's graph as the bytes of a one-page PDF (see drawPlotPage): the
+// printed page (A4, landscape), all vector. Empty when it could not be drawn.
 QByteArray pdfPage(const calc::SampleArrays& arrays, const calc::Module1Scalars& m);
 
+// Writes that page at path. Like the PNG, all or nothing: a temporary file
+// beside the target replaces it only once complete; on failure returns false
+// and leaves whatever was at path as it was.
 bool writePdf(const calc::SampleArrays& arrays, const calc::Module1Scalars& m, const QString& path);
 
 } // namespace graphs

@@ -18,6 +18,31 @@ inline constexpr int PlotWidth = 989;
 inline constexpr int PlotHeight = 581;
 inline constexpr int PlotBorder = 2;
 
+// The graph window, laid out in twips: 15 to a pixel at scale 1.
+inline constexpr int TwipsPerPixel = 15;
+inline constexpr int WindowWidth = 17580;
+inline constexpr int WindowHeight = 9420;
+inline constexpr int PlotLeft = 360; // the plot area's outer top left corner
+inline constexpr int PlotTop = 240;
+
+// The legend beside the plot: a mark of each baseline's colour, a line of
+// LegendMarkPixels centred on its row, and the text that names it.
+struct LegendMark {
+    int left;
+    int right;
+    int row;
+};
+struct LegendText {
+    int left;
+    int top;
+    int width;
+};
+inline constexpr int LegendMarkPixels = 4;
+inline constexpr LegendMark CurrentMark{15240, 15600, 2400};
+inline constexpr LegendMark LoadMark{15360, 15600, 6240};
+inline constexpr LegendText CurrentText{15720, 2280, 1695};
+inline constexpr LegendText LoadText{15720, 6120, 1815};
+
 // The curves' colours and the background, as 0xRRGGBB.
 inline constexpr unsigned CurrentColour = 0xFF0000;  // diode current, red
 inline constexpr unsigned HalfWaveColour = 0x00FF00; // half-wave without capacitor, green

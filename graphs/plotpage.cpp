@@ -2,6 +2,8 @@
 #include "graphs/plotpage.h"
 
 #include "calc/module1.h"
+#include "graphs/fontfaces.h"
+#include "graphs/plotcurves.h"
 #include "graphs/plotgeometry.h"
 #include "graphs/rangeextremes.h"
 
@@ -24,20 +26,11 @@ namespace {
 
 // The page is laid out in the graph window's twips, with a band for the title
 // above the window's top edge.
-constexpr double WindowWidth = 17580;
-constexpr double WindowHeight = 9420;
 constexpr double TitleBand = 720;
-const QRectF plotFrame(360, 240, 14895, 8775);
-constexpr double Border = 30; // the plot area's sunken edge, 2 pixels
-constexpr double Pixel = 15;
-constexpr double MaxDotsPerInch = 600;
-
-struct Curve {
-    const calc::Samples& values;
-    double fullScale; // the value drawn a full scale above the baseline
-    double baseline;
-    unsigned colour;
-};
+constexpr double Pixel = TwipsPerPixel;
+const QRectF plotFrame(PlotLeft, PlotTop, (PlotWidth + 2 * PlotBorder) * Pixel, (PlotHeight + 2 * PlotBorder) * Pixel);
+constexpr double Border = PlotBorder * Pixel; // the plot area's sunken edge
+constexpr double LegendTextHeight = 400;
 
 // Maps a sample (slot position u = slot + k / N, value) into the plot.
 struct Mapping {
@@ -47,7 +40,7 @@ struct Mapping {
     double x(double u) const { return plot.left() + plot.width() * u / Np; }
     double y(double value) const
     {
-        const double user = value * FullScale / curve.fullScale + curve.baseline;
+        const double user = userY(curve, value);
         // Far outside the plot, where the clip hides it, but never infinite.
         const double held = std::isnan(user) ? 0 : std::clamp(user, -100.0, 200.0);
         return plot.bottom() - plot.height() * held / 100;
@@ -92,7 +85,7 @@ struct Column {
 QPainterPath reducedCurve(const calc::Module1Scalars& m, const Mapping& map, int columns)
 {
     const std::int32_t N = m.N;
-    const auto& v = map.curve.values;
+    const auto& v = *map.curve.values;
     const RangeExtremes<double> extremes(v.data(), static_cast<std::size_t>(N) + 1);
     Polyline line;
     for (int c = 0; c < columns; ++c) {
@@ -151,35 +144,27 @@ void drawPlot(const calc::SampleArrays& arrays, const calc::Module1Scalars& m, Q
         return QPointF(plot.left() + plot.width() * x / 100, plot.bottom() - plot.height() * y / 100);
     };
     painter.setPen(pen(0x000000));
-    for (int k = 100; k >= 1; k -= 5) {
-        painter.drawLine(at(0, k), at(0.2, k));
-    }
-    for (int k = 0; k <= 100; k += 25) {
-        painter.drawLine(at(k, 0), at(k, 0.5));
-    }
+    forEachTick([&](double x1, double y1, double x2, double y2) { painter.drawLine(at(x1, y1), at(x2, y2)); });
     if (m.Np >= 1 && m.N >= 1) {
-        const Curve curves[] = {{arrays.id, m.IdPicco, CurrentBaseline, CurrentColour},
-                                {arrays.VoNoC, m.Vp, VoltageBaseline, HalfWaveColour},
-                                {arrays.Vc, m.Vomax, VoltageBaseline, LoadColour}};
         painter.save();
         painter.setClipRect(plot);
-        for (const Curve& c : curves) {
+        for (const Curve& c : curvesOf(arrays, m)) {
             painter.setPen(pen(c.colour));
             painter.drawPath(reducedCurve(m, Mapping{plot, m.Np, c}, columns));
         }
         painter.restore();
     }
-    painter.setPen(pen(CurrentColour));
-    painter.drawLine(at(0, CurrentBaseline), at(100, CurrentBaseline));
-    painter.setPen(pen(LoadColour));
-    painter.drawLine(at(0, VoltageBaseline), at(100, VoltageBaseline));
+    for (const Baseline& b : Baselines) {
+        painter.setPen(pen(b.colour));
+        painter.drawLine(at(0, b.y), at(100, b.y));
+    }
 }
 
 // A font whose height is given in twips, whatever the device's resolution.
 QFont fontOfTwips(const QPainter& painter, double twips)
 {
     QFont font;
-    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    font.setFamilies(sansFaces());
     font.setWeight(QFont::Bold);
     font.setPointSizeF(twips * 72 / painter.device()->logicalDpiY());
     return font;
@@ -192,16 +177,34 @@ void drawText(QPainter& painter, const QRectF& box, double twips, const char* te
     painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, QString::fromUtf8(text));
 }
 
+// As in the window, where the plot area covers whatever part of a mark lies
+// under it.
+void drawMark(QPainter& painter, const LegendMark& mark, unsigned colour)
+{
+    const double half = LegendMarkPixels * Pixel / 2;
+    const double left = std::max<double>(mark.left, plotFrame.right());
+    painter.fillRect(QRectF(QPointF(left, mark.row - half), QPointF(mark.right, mark.row + half)),
+                     QColor(QRgb(colour)));
+}
+
+QRectF textBox(const LegendText& text)
+{
+    return {static_cast<double>(text.left), static_cast<double>(text.top), static_cast<double>(text.width),
+            LegendTextHeight};
+}
+
 } // namespace
 
 void drawPlotPage(const calc::SampleArrays& arrays, const calc::Module1Scalars& m, QPainter& painter,
                   const QRectF& page)
 {
-    const double scale = std::min(page.width() / WindowWidth, page.height() / (WindowHeight + TitleBand));
+    const double width = WindowWidth;
+    const double height = WindowHeight;
+    const double scale = std::min(page.width() / width, page.height() / (height + TitleBand));
     painter.save();
     painter.translate(page.center());
     painter.scale(scale, scale);
-    painter.translate(-WindowWidth / 2, -(WindowHeight - TitleBand) / 2);
+    painter.translate(-width / 2, -(height - TitleBand) / 2);
     painter.setRenderHint(QPainter::Antialiasing);
 
     drawText(painter, QRectF(plotFrame.left(), -TitleBand, plotFrame.width(), TitleBand), 240, PageTitle);
@@ -209,13 +212,13 @@ void drawPlotPage(const calc::SampleArrays& arrays, const calc::Module1Scalars& 
     const QRectF plot = plotFrame.adjusted(Border, Border, -Border, -Border);
     const double devicePixels = plot.width() * scale;
     const double dotsPerInch = painter.device()->logicalDpiX();
-    const int columns = std::max(1, static_cast<int>(devicePixels * std::min(1.0, MaxDotsPerInch / dotsPerInch)));
+    const int columns = std::max(1, static_cast<int>(devicePixels * std::min(1.0, PageDotsPerInch / dotsPerInch)));
     drawPlot(arrays, m, painter, plot, columns);
 
-    painter.fillRect(QRectF(QPointF(plotFrame.right(), 2370), QPointF(15600, 2430)), QColor(QRgb(CurrentColour)));
-    painter.fillRect(QRectF(QPointF(15360, 6210), QPointF(15600, 6270)), QColor(QRgb(LoadColour)));
-    drawText(painter, QRectF(15720, 2280, 1695, 400), 165, CurrentLegend);
-    drawText(painter, QRectF(15720, 6120, 1815, 400), 165, LoadLegend);
+    drawMark(painter, CurrentMark, CurrentColour);
+    drawMark(painter, LoadMark, LoadColour);
+    drawText(painter, textBox(CurrentText), 165, CurrentLegend);
+    drawText(painter, textBox(LoadText), 165, LoadLegend);
     painter.restore();
 }
 

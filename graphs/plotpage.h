@@ -11,7 +11,7 @@ struct SampleArrays;
 
 namespace graphs {
 
-// The graph window's texts that its printed page repeats.
+// The graph window's title and legend, which its printed page repeats.
 inline constexpr const char* PageTitle = "Corrente nel diodo e tensione sul carico";
 inline constexpr const char* CurrentLegend = "corrente nel diodo";
 inline constexpr const char* LoadLegend = "tensione sul carico";
@@ -19,11 +19,14 @@ inline constexpr const char* LoadLegend = "tensione sul carico";
 // The page's margins in millimetres, printed or in a PDF.
 inline constexpr double PageMargin = 10;
 
+// The finest resolution the page's curves are reduced for, which is the PDF's.
+inline constexpr int PageDotsPerInch = 600;
+
 // The graph window on paper: its title above the plot and the legend, laid
 // out as in the window and fitted into `page` (device units of the painter,
 // centred, proportions kept). Everything is vector paths and text. Each curve
 // keeps only the first, lowest, highest and last sample of each column the
-// device can show (at most 600 a inch), so the page's size hardly grows with
+// device can show (at most 600 dots an inch), so the page's size hardly grows with
 // N and Np.
 // The arrays and the scalars are those of a module; a caller may pass the
 // scalars the window's drawing was made from, which a later design press

@@ -2,6 +2,7 @@
 #include "graphs/plotwaveforms.h"
 
 #include "calc/module1.h"
+#include "graphs/plotcurves.h"
 #include "graphs/plotgeometry.h"
 #include "graphs/plotscale.h"
 #include "graphs/rangeextremes.h"
@@ -14,7 +15,6 @@
 #include <QPoint>
 
 #include <algorithm>
-#include <array>
 #include <cstdlib>
 #include <vector>
 
@@ -22,24 +22,7 @@ namespace graphs {
 
 namespace {
 
-const QColor red = QColor::fromRgb(CurrentColour);
-const QColor green = QColor::fromRgb(HalfWaveColour);
-const QColor blue = QColor::fromRgb(LoadColour);
 const QColor lightOrange = QColor::fromRgb(BackgroundColour);
-
-struct Curve {
-    const calc::Samples* values;
-    double fullScale; // the value drawn a full scale above the baseline
-    double baseline;
-    QColor colour;
-};
-
-std::array<Curve, 3> curvesOf(const calc::Module1& m)
-{
-    return {{{&m.id, m.IdPicco, CurrentBaseline, red},
-             {&m.VoNoC, m.Vp, VoltageBaseline, green},
-             {&m.Vc, m.Vomax, VoltageBaseline, blue}}};
-}
 
 void line(QPainter& painter, const PlotScale& s, float x1, float y1, float x2, float y2)
 {
@@ -49,22 +32,19 @@ void line(QPainter& painter, const PlotScale& s, float x1, float y1, float x2, f
 void drawTicks(QPainter& painter, const PlotScale& s)
 {
     painter.setPen(QPen(Qt::black, 0));
-    for (int k = 100; k >= 1; k -= 5) {
-        line(painter, s, 0, static_cast<float>(k), 0.2F, static_cast<float>(k));
-    }
-    for (int k = 0; k <= 100; k += 25) {
-        line(painter, s, static_cast<float>(k), 0, static_cast<float>(k), 0.5F);
-    }
+    forEachTick([&](double x1, double y1, double x2, double y2) {
+        line(painter, s, static_cast<float>(x1), static_cast<float>(y1), static_cast<float>(x2),
+             static_cast<float>(y2));
+    });
 }
 
 void drawBaselines(QPainter& painter, const PlotScale& s)
 {
-    painter.setPen(QPen(red, 0));
-    const auto current = static_cast<float>(CurrentBaseline);
-    line(painter, s, 0, current, 100, current);
-    painter.setPen(QPen(blue, 0));
-    const auto voltage = static_cast<float>(VoltageBaseline);
-    line(painter, s, 0, voltage, 100, voltage);
+    for (const Baseline& b : Baselines) {
+        painter.setPen(QPen(QColor::fromRgb(b.colour), 0));
+        const auto y = static_cast<float>(b.y);
+        line(painter, s, 0, y, 100, y);
+    }
 }
 
 // Pixel row of a sample value of the curve: the same in every slot, and
@@ -72,8 +52,7 @@ void drawBaselines(QPainter& painter, const PlotScale& s)
 // extreme rows.
 int rowOf(const Curve& c, double value, const PlotScale& s)
 {
-    const double y = value * FullScale / c.fullScale + c.baseline;
-    return s.row(static_cast<float>(y));
+    return s.row(static_cast<float>(userY(c, value)));
 }
 
 // Pixel column of sample k in slot p.
@@ -162,7 +141,7 @@ private:
 class SlotCurve {
 public:
     SlotCurve(const Curve& curve, const RangeExtremes<double>& extremes, const PlotScale& s)
-        : curve_(curve), extremes_(extremes), s_(s)
+        : curve_(curve), colour_(QColor::fromRgb(curve.colour)), extremes_(extremes), s_(s)
     {
     }
 
@@ -181,7 +160,7 @@ public:
                 join(runs[r - 1], runs[r], lastAlone, joins);
             }
         }
-        painter.setPen(QPen(curve_.colour, 0));
+        painter.setPen(QPen(colour_, 0));
         painter.drawLines(joins.data(), static_cast<int>(joins.size()));
     }
 
@@ -193,7 +172,7 @@ private:
         const auto e = extremes_.over(run.first, run.last);
         const int a = rowOf(curve_, e.lowest, s_);
         const int b = rowOf(curve_, e.highest, s_);
-        spans.draw(run.column, std::min(a, b), std::max(a, b), curve_.colour.rgb());
+        spans.draw(run.column, std::min(a, b), std::max(a, b), colour_.rgb());
     }
 
     // The segment from the last sample of a column to the first of the next.
@@ -210,6 +189,7 @@ private:
     }
 
     const Curve& curve_;
+    QColor colour_;
     const RangeExtremes<double>& extremes_;
     const PlotScale& s_;
 };
@@ -217,7 +197,7 @@ private:
 void drawCurves(const calc::Module1& m, const PlotScale& s, QImage& image, QPainter& painter)
 {
     const Spans spans(image);
-    const auto curves = curvesOf(m);
+    const auto curves = curvesOf(m, m);
     std::vector<RangeExtremes<double>> extremes;
     std::vector<SlotCurve> slotCurves;
     extremes.reserve(curves.size());

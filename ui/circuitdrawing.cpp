@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/circuitdrawing.h"
 
+#include "graphs/fontfaces.h"
+
 #include <QColor>
 #include <QFont>
 #include <QPainter>
@@ -64,7 +66,7 @@ QRect inkBounds(const QImage& image)
 // centred horizontally.  Unantialiased glyphs keep the pixels pure blue.
 void label(QPainter& p, const QString& text, const QRect& box)
 {
-    QFont font(QStringLiteral("Liberation Sans"));
+    QFont font(graphs::sansFaces().first());
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(16);
     font.setStyleStrategy(QFont::NoAntialias);

@@ -223,8 +223,11 @@ void Form1::setKeyboard()
 
 calc::CircuitTexts Form1::circuitTexts() const
 {
-    return {Text1->text().toStdString(), Text2->text().toStdString(), Text3->text().toStdString(),
-            Text4->text().toStdString(), Text5->text().toStdString()};
+    return {.Vp = Text1->text().toStdString(),
+            .f = Text2->text().toStdString(),
+            .C = Text3->text().toStdString(),
+            .R = Text4->text().toStdString(),
+            .N = Text5->text().toStdString()};
 }
 
 char Form1::separator() const
@@ -270,8 +273,10 @@ void Form1::Command2_Click()
 
 void Form1::Command3_Click()
 {
-    const calc::DesignTexts texts{Text6->text().toStdString(), Text8->text().toStdString(), Text9->text().toStdString(),
-                                  Text10->text().toStdString()};
+    const calc::DesignTexts texts{.VoDC = Text6->text().toStdString(),
+                                  .f = Text8->text().toStdString(),
+                                  .IoDC = Text9->text().toStdString(),
+                                  .Ripple = Text10->text().toStdString()};
     const auto out = calc::Command3_Click(module_, texts, separator(), show_);
     if (!out) {
         return;

@@ -2,6 +2,7 @@
 #include "ui/form2.h"
 
 #include "graphs/plotgeometry.h"
+#include "graphs/plotpage.h"
 #include "graphs/pngfile.h"
 #include "graphs/readout.h"
 #include "ui/appicon.h"
@@ -28,11 +29,12 @@ namespace {
 
 // A legend mark: a horizontal line of the given width in pixels, centred on
 // the twip row of its end points.
-QWidget* legendLine(QWidget* parent, const char* name, int x1, int x2, int y, QColor colour)
+QWidget* legendLine(QWidget* parent, const char* name, const graphs::LegendMark& mark, QColor colour)
 {
     auto* line = new QWidget(parent);
     line->setObjectName(QString::fromLatin1(name));
-    line->setGeometry(px(x1), px(y) - 2, px(x2) - px(x1), 4);
+    constexpr int thickness = graphs::LegendMarkPixels;
+    line->setGeometry(px(mark.left), px(mark.row) - thickness / 2, px(mark.right) - px(mark.left), thickness);
     QPalette p = line->palette();
     p.setColor(QPalette::Window, colour);
     line->setPalette(p);
@@ -50,16 +52,22 @@ QLabel* label(QWidget* parent, const char* name, QRect r, const char* text)
     return l;
 }
 
+QRect legendRect(const graphs::LegendText& text)
+{
+    constexpr int height = 255;
+    return twipRect(text.left, text.top, text.width, height);
+}
+
 // The hint and the legend beside the plot.
 void addLegend(QWidget* form)
 {
     // Created first so that the plot area covers the first pixel of the red
     // mark, which starts under its right edge.
-    legendLine(form, "Line1", 15240, 15600, 2400, QColor::fromRgb(graphs::CurrentColour));
-    legendLine(form, "Line2", 15360, 15600, 6240, QColor::fromRgb(graphs::LoadColour));
+    legendLine(form, "Line1", graphs::CurrentMark, QColor::fromRgb(graphs::CurrentColour));
+    legendLine(form, "Line2", graphs::LoadMark, QColor::fromRgb(graphs::LoadColour));
     label(form, "Label1", twipRect(15360, 840, 1935, 735), messages::ReadoutHint);
-    label(form, "Label2", twipRect(15720, 2280, 1695, 255), messages::CurrentLegend);
-    label(form, "Label3", twipRect(15720, 6120, 1815, 255), messages::VoltageLegend);
+    label(form, "Label2", legendRect(graphs::CurrentText), graphs::CurrentLegend);
+    label(form, "Label3", legendRect(graphs::LoadText), graphs::LoadLegend);
 }
 
 } // namespace
@@ -68,16 +76,16 @@ Form2::Form2(const calc::Module1& module) : module_(module), show_(messageBoxFor
 {
     setObjectName(QStringLiteral("Form2"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QString::fromUtf8(messages::GraphTitle));
+    setWindowTitle(QString::fromUtf8(graphs::PageTitle));
     setWindowIcon(appIcon());
-    setFixedSize(px(17580), px(9420));
+    setFixedSize(px(graphs::WindowWidth), px(graphs::WindowHeight));
     setFont(programFont());
 
     addLegend(this);
 
     Picture1 = new PlotArea(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->move(px(360), px(240));
+    Picture1->move(px(graphs::PlotLeft), px(graphs::PlotTop));
     Picture1->setAccessibleName(QString::fromUtf8(messages::PlotName));
     connect(Picture1, &PlotArea::mouseMoved, this, &Form2::Picture1_MouseMove);
 

@@ -24,12 +24,9 @@ inline constexpr const char* ModelNotes =
     "\"Progetto\" usa le formule approssimate di uso comune, che considerano il ripple piccolo e la scarica "
     "del condensatore lineare per tutto il periodo. Controlla sempre il progetto con \"Verifica\".";
 
-// The graph window.
-inline constexpr const char* GraphTitle = "Corrente nel diodo e tensione sul carico";
+// The graph window; its title and legend are in graphs/plotpage.h.
 inline constexpr const char* PlotName = "Grafico delle forme d'onda";
 inline constexpr const char* ReadoutHint = "Spostando il mouse sulle forme d'onda si leggono i valori";
-inline constexpr const char* CurrentLegend = "corrente nel diodo";
-inline constexpr const char* VoltageLegend = "tensione sul carico";
 inline constexpr const char* CopyImage = "Copia immagine";
 inline constexpr const char* SaveImage = "Salva immagine…";
 inline constexpr const char* Print = "Stampa…";

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/programfont.h"
 
+#include "graphs/fontfaces.h"
+
 #include <QStringList>
 
 namespace ui {
@@ -8,8 +10,7 @@ namespace ui {
 QFont programFont(double pointSize)
 {
     QFont font;
-    font.setFamilies(
-        {QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    font.setFamilies(QStringList{QStringLiteral("MS Sans Serif")} + graphs::sansFaces());
     font.setPointSizeF(pointSize);
     font.setWeight(QFont::Bold);
     return font;

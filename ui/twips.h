@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "graphs/plotgeometry.h"
+
 #include <QRect>
 
 namespace ui {
@@ -8,7 +10,7 @@ namespace ui {
 // Positions are laid out in twips: 15 twips to a pixel at 96 dots per inch.
 constexpr int px(int twips)
 {
-    return twips / 15;
+    return twips / graphs::TwipsPerPixel;
 }
 
 inline QRect twipRect(int left, int top, int width, int height)
