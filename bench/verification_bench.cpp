@@ -95,11 +95,13 @@ void plainSearches(benchmark::State& state)
 // the widest instruction the processor has. Without AVX nothing can do it.
 void dirtyUpperState()
 {
+#if defined(__x86_64__)
     if (__builtin_cpu_supports("avx512f")) {
         asm volatile("vpternlogd $0xff, %%zmm15, %%zmm15, %%zmm15" : : : "xmm15");
     } else if (__builtin_cpu_supports("avx")) {
         asm volatile("vcmpps $15, %%ymm15, %%ymm15, %%ymm15" : : : "xmm15");
     }
+#endif
 }
 
 // Every later press, with or without the registers left dirty before it.

@@ -42,9 +42,13 @@ void combine(Measured& m, const StretchMeasured& part)
 
 SampleStretch bestSampleStretch()
 {
+#if defined(__x86_64__)
     static const SampleStretch best =
         __builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma") ? sampleStretchAvx2 : sampleStretch;
     return best;
+#else
+    return sampleStretch;
+#endif
 }
 
 int stretchesFor(std::int32_t N)

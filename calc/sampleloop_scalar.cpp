@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calc/sampleloop.h"
 
+#if defined(__x86_64__)
 #include <immintrin.h>
+#endif
 
 #include <cmath>
 
@@ -29,6 +31,7 @@ void measure(StretchMeasured& m, double i, double vc)
 // (Skylake on) or on every switch between the two encodings (earlier ones).
 // vzeroupper clears that state; it exists only with AVX, and without AVX
 // nothing can leave the state in use. Every thread runs it for itself.
+#if defined(__x86_64__)
 __attribute__((target("avx"))) void clearUpperHalves()
 {
     _mm256_zeroupper();
@@ -39,14 +42,17 @@ bool hasAvx()
     static const bool avx = __builtin_cpu_supports("avx") != 0;
     return avx;
 }
+#endif
 
 } // namespace
 
 StretchMeasured sampleStretch(const SampleLoop& loop, std::int32_t first, std::int32_t last)
 {
+#if defined(__x86_64__)
     if (hasAvx()) {
         clearUpperHalves();
     }
+#endif
     const auto& [Vp, f, C, R, N, omega, dt, t1, t2, Vc, id, VoNoC] = loop;
     const double period = 1 / f;
     const double quarter = 1 / (f * 4);
