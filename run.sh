@@ -7,9 +7,9 @@ cd "$(dirname "$0")"
 source scripts/packages.sh
 needPackages "${BUILD_PACKAGES[@]}"
 
-# The first run configures the program alone, without the tests; once
-# ./test.sh has configured everything, build/ is kept as it is.
-if [ ! -f build/build.ninja ]; then
+# The program alone, without the tests, in build-app/. Configured once; the
+# build reconfigures by itself when a CMakeLists.txt changes.
+if [ ! -f build-app/build.ninja ]; then
     cmake --preset app >/dev/null
 fi
 # Build messages go to standard error: with arguments, standard output is
@@ -21,4 +21,4 @@ if [ $# -eq 0 ] && [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     echo "No display: start it from a desktop session, or try: xvfb-run -a ./run.sh" >&2
     exit 1
 fi
-exec build/app/raddrizzatore "$@"
+exec build-app/app/raddrizzatore "$@"

@@ -9,4 +9,4 @@ needPackages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
 cmake --preset default >/dev/null
 cmake --build --preset default
 # The window tests need a display server of their own; the others ignore it.
-xvfb-run -a -s "-screen 0 1600x1000x24" ctest --test-dir build --output-on-failure -j 2 "$@"
+xvfb-run -a -s "-screen 0 1600x1000x24" ctest --preset default "$@"
