@@ -40,3 +40,25 @@ PACKAGE_CHECK_PACKAGES=(lintian desktop-file-utils appstream poppler-utils)
 BUILD_PACKAGES+=(libsleef-dev)
 # time: /usr/bin/time -v, the whole-process figures of scripts/benchmarks.sh.
 BENCH_PACKAGES=(time)
+
+# needArchitecture ARCH: lets dpkg install ARCH's packages beside the
+# machine's own (multiarch), when we are root; otherwise tells what to run.
+needArchitecture() {
+    { [ "$(dpkg --print-architecture)" = "$1" ] || dpkg --print-foreign-architectures | grep -qx "$1"; } && return 0
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "dpkg does not install $1 packages yet. As root, run this command again after:" >&2
+        echo "    sudo dpkg --add-architecture $1" >&2
+        exit 1
+    fi
+    echo "Adding $1 to dpkg's architectures ..." >&2
+    dpkg --add-architecture "$1"
+}
+
+# The arm64 cross build (scripts/arm64.sh, ./package.sh --arch arm64): the
+# cross compiler, the program's libraries for arm64 (installed beside the
+# amd64 ones) and QEMU's user-mode emulator, which runs what the build makes.
+# qemu-user and not qemu-user-static: the static one registers QEMU with the
+# kernel for every foreign binary (binfmt_misc, which the whole machine
+# shares), and so would qemu-user-binfmt, a recommendation left out here.
+ARM64_PACKAGES=(crossbuild-essential-arm64 qemu-user qt6-base-dev:arm64 qt6-qpa-plugins:arm64 libsleef-dev:arm64
+    libcsv-dev:arm64 libgtest-dev:arm64 libbenchmark-dev:arm64 libx11-dev:arm64)

@@ -40,9 +40,12 @@ TEST(RealWindow, KeyboardWarningGraphAndExit)
         GTEST_SKIP() << "no X display to open windows on";
     }
     unsetenv("QT_QPA_PLATFORM");
-    char* argv[] = {const_cast<char*>(RADDRIZZATORE_PROGRAM), nullptr};
+    // A cross build's program runs through the emulator that runs this test, in the same process.
+    char emulator[] = RADDRIZZATORE_EMULATOR;
+    char* argv[] = {emulator, const_cast<char*>(RADDRIZZATORE_PROGRAM), nullptr};
+    char** command = emulator[0] == '\0' ? argv + 1 : argv;
     pid_t pid = 0;
-    ASSERT_EQ(posix_spawn(&pid, argv[0], nullptr, nullptr, argv, environ), 0);
+    ASSERT_EQ(posix_spawn(&pid, command[0], nullptr, nullptr, command, environ), 0);
     const auto search = [pid](const std::string& title) {
         return xdotool("search --all --onlyvisible --pid " + std::to_string(pid) + " --name '^" + title + "$'");
     };
