@@ -2,13 +2,14 @@
 #include "ui/plotarea.h"
 
 #include "graphs/plotgeometry.h"
+#include "graphs/plotscale.h"
 #include "graphs/plotwaveforms.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 #include <qdrawutil.h>
 
-#include <cmath>
+#include <algorithm>
 
 namespace ui {
 
@@ -25,11 +26,6 @@ QRect PlotArea::inner() const
 {
     const int b = graphs::PlotBorder;
     return rect().adjusted(b, b, -b, -b);
-}
-
-graphs::PlotScale PlotArea::scale() const
-{
-    return {image_.width(), image_.height()};
 }
 
 void PlotArea::blank()
@@ -50,7 +46,8 @@ QPointF PlotArea::userPosition(QPointF widgetPosition) const
 {
     const qreal ratio = static_cast<qreal>(image_.width()) / std::max(inner().width(), 1);
     const QPointF device = (widgetPosition - QPointF(inner().topLeft())) * ratio;
-    return {scale().userX(device.x()), scale().userY(device.y())};
+    const graphs::PlotScale scale = graphs::scaleOf(image_);
+    return {scale.userX(device.x()), scale.userY(device.y())};
 }
 
 void PlotArea::paintEvent(QPaintEvent* /*event*/)
