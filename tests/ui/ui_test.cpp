@@ -4,20 +4,34 @@
 #include "graphs/plotwaveforms.h"
 #include "tests/calc/messagelog.h"
 #include "tests/support/pixels.h"
-#include "tests/support/testaccess.h"
 #include "ui/appicon.h"
 #include "ui/circuitdrawing.h"
+#include "ui/form1.h"
+#include "ui/form2.h"
 #include "ui/plotarea.h"
 
-#include <QtTest>
-#include <QtWidgets>
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenu>
+#include <QPointer>
+#include <QPushButton>
+#include <QSet>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolTip>
 
 #include <gtest/gtest.h>
 
 namespace {
 
 namespace msg = calc::messages;
-using ui::TestAccess;
 
 constexpr QRgb white = qRgb(255, 255, 255), red = qRgb(255, 0, 0), green = qRgb(0, 128, 0), blue = qRgb(0, 0, 255),
                navy = qRgb(0, 0, 128), grey = qRgb(128, 128, 128);
@@ -93,7 +107,7 @@ protected:
     void SetUp() override
     {
         QLocale::setDefault(QLocale::c());
-        TestAccess::setShowMessage(*form1, log.callback());
+        form1->setShowMessage(log.callback());
         form1->show();
         ASSERT_TRUE(QTest::qWaitForWindowActive(form1.get()));
         QObject::connect(&guard, &QTimer::timeout, [this] {
@@ -106,10 +120,21 @@ protected:
     }
     void TearDown() override
     {
-        delete (form1 ? graph() : nullptr);
+        delete graph();
         EXPECT_EQ(seen, QStringList());
     }
-    ui::Form2* graph() { return TestAccess::graphWindow(*form1); }
+    // The graph window, found among the top-level windows as a user finds it: never two.
+    static ui::Form2* graph()
+    {
+        QList<ui::Form2*> open;
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (auto* form2 = qobject_cast<ui::Form2*>(w)) {
+                open << form2;
+            }
+        }
+        EXPECT_LE(open.size(), 1);
+        return open.value(0);
+    }
 
     QTimer guard;
     QStringList seen;
@@ -167,8 +192,8 @@ TEST_F(Windows, KeyboardWalksEveryControlPressesAndExplains)
               "Text1 Text2 Text3 Text4 Text5 Command1Text1");
     EXPECT_EQ(QSet(walked.begin(), walked.end()).size(), 14);
     for (const char* name : {"Command1", "Command3"}) {
-        auto* button = form1->findChild<QWidget*>(name);
-        const QSignalSpy presses(button, SIGNAL(clicked()));
+        auto* button = form1->findChild<QPushButton*>(name);
+        const QSignalSpy presses(button, &QPushButton::clicked);
         button->setFocus();
         QTest::keyClick(button, Qt::Key_Return);
         EXPECT_EQ(presses.count(), 1) << name;
@@ -198,8 +223,8 @@ TEST_F(Windows, GraphWindowDrawsCopiesSavesComesBackClosesAndOutlivesTheMainWind
     EXPECT_TRUE(window->grab().toImage() == first) << "a refused press leaves the graph as it was";
 
     QString path;
-    TestAccess::setShowMessage(*window, log.callback());
-    TestAccess::setAskSavePath(*window, [&](QWidget*) { return path; });
+    window->setShowMessage(log.callback());
+    window->setAskSavePath([&](QWidget*) { return path; });
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window));
     auto* plot = window->findChild<ui::PlotArea*>("Picture1");
