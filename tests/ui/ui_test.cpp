@@ -110,7 +110,7 @@ protected:
         form1->setShowMessage(log.callback());
         form1->show();
         ASSERT_TRUE(QTest::qWaitForWindowActive(form1.get()));
-        QObject::connect(&guard, &QTimer::timeout, [this] {
+        QObject::connect(&guard, &QTimer::timeout, &guard, [this] {
             if (QWidget* modal = QApplication::activeModalWidget()) {
                 seen << modal->windowTitle() + '|' + modal->property("text").toString();
                 modal->close();
