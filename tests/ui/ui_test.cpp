@@ -78,7 +78,7 @@ QStringList contextMenu(QWidget* widget, int choose = -1)
 }
 
 // Pixels where a wrong colour or an element moved by one pixel shows: a wire, a lead, a plate, the arrow, labels;
-// then the icon's frame, a red hump and its axis, at 32 and 16 pixels.
+// then the icon's frame, a red hump's foot and top, its axis and the navy sag after it, at 32 and 16 pixels.
 TEST(Pictures, CircuitDrawingAndBothIconSizes)
 {
     const QImage image = ui::circuitDrawing(), big = ui::appIcon().pixmap(32).toImage(),
@@ -95,8 +95,11 @@ TEST(Pictures, CircuitDrawingAndBothIconSizes)
                                        {169, 120, blue}}) {
         EXPECT_EQ(image.pixel(x, y), colour) << x << ", " << y;
     }
-    for (const auto& [x32, y32, x16, y16, colour] :
-         {std::tuple{31, 20, 15, 8, navy}, {10, 28, 5, 13, red}, {11, 28, 6, 13, grey}}) {
+    for (const auto& [x32, y32, x16, y16, colour] : {std::tuple{31, 20, 15, 8, navy},
+                                                     {10, 28, 5, 13, red},
+                                                     {7, 4, 3, 4, red},
+                                                     {11, 28, 6, 13, grey},
+                                                     {12, 7, 6, 5, navy}}) {
         EXPECT_EQ(std::pair(big.pixel(x32, y32), small.pixel(x16, y16)), std::pair(colour, colour)) << x32 << y32;
     }
 }
