@@ -195,7 +195,8 @@ TEST(Calc, Design)
     }
 }
 
-// Two sets of arrays at the largest N do not fit in 2.2 GB of address space, one does.
+// Two sets of arrays at the largest N do not fit in 2.2 GB of address space, one does. A refused press simulates
+// the arrays on show again from their own parameters, not from those a design press wrote since.
 TEST(Calc, LargestNUnderAnAddressLimit)
 {
     if (std::getenv("RADDRIZZATORE_ADDRESS_LIMIT") == nullptr) {
@@ -207,6 +208,7 @@ TEST(Calc, LargestNUnderAnAddressLimit)
         ASSERT_TRUE(calc::Command1_Click(m, {.N = "53687091"}, '.', quiet)) << press;
     }
     const double before = m.Vc[m.N / 2];
+    ASSERT_TRUE(calc::Command3_Click(m, {}, '.', quiet));
     EXPECT_FALSE(calc::Command1_Click(m, {.Vp = "1E308", .C = "1", .R = "1E6", .N = "53687091"}, '.', quiet));
     EXPECT_EQ(m.Vc[m.N / 2], before);
     EXPECT_EQ(m.Vc.size(), 53687093U);
