@@ -22,7 +22,8 @@ class PlotArea;
 // The graph window: the plot area, the hint and the two-line legend. Moving
 // the mouse over the plot shows the time and the value under the pointer,
 // read from the module as it is at that moment. A right-click on the plot,
-// Ctrl+C or Ctrl+S copies or saves the drawing; Esc closes the window.
+// Ctrl+C, Ctrl+S or Ctrl+P copies, saves or prints the drawing; Esc closes
+// the window.
 class Form2 : public QWidget {
     Q_OBJECT
 public:
@@ -35,8 +36,8 @@ public:
     // minimised, and draws the module's waveforms into it.
     void showWaveforms();
 
-    // Where a failed save is reported: a message box over the window unless
-    // set otherwise.
+    // Where a failed save or print is reported: a message box over the window
+    // unless set otherwise.
     void setShowMessage(calc::ShowMessage show) { show_ = std::move(show); }
     // How the file to save into is asked for: the save dialog unless set
     // otherwise.
