@@ -54,6 +54,8 @@ bool Module1::simulate(Module1& trial)
     return tryCalcWaveforms(trial);
 }
 
+// The trial's state replaces the module's whole; the arrays it replaces are
+// kept as the next trial's buffers.
 void Module1::commit(Module1&& trial)
 {
     SampleArrays shown = std::exchange(arrays(), {});
