@@ -9,6 +9,7 @@
 #include <random>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace graphs {
 
@@ -35,8 +36,11 @@ std::string linkTarget(std::string path, int& error)
             error = links == 40 ? ELOOP : ENAMETOOLONG;
             return path;
         }
-        const std::string next(target, static_cast<std::size_t>(n));
-        path = next.front() == '/' ? next : directoryOf(path) + '/' + next;
+        std::string next(target, static_cast<std::size_t>(n));
+        if (next.front() != '/') {
+            next.insert(0, directoryOf(path).append(1, '/'));
+        }
+        path = std::move(next);
     }
 }
 

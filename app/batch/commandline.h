@@ -14,7 +14,7 @@ namespace batch {
 // program's name. The arguments are bytes, as the system passes them: the
 // FILE of --grafico keeps them as they are, any other is read as UTF-8.
 // Returns the exit status.
-int runCommandLine(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out, std::ostream& err);
+int runCommandLine(const std::vector<std::string>& bytes, std::istream& in, std::ostream& out, std::ostream& err);
 
 // The same on the process's own arguments and standard streams. For
 // --grafico it starts Qt's GUI application offscreen, which the PDF's fonts
