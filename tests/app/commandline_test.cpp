@@ -77,8 +77,8 @@ TEST(CommandLine, GraphFilesAndFailedWrites)
     EXPECT_EQ(QImage(fresh), QImage::fromData(png));
 }
 
-// Through a link to a file of mode 640 in another folder, to /dev/full, into a folder, over a read-only file of an
-// ordinary user (as nobody, in Italian), and a new file under umask 027 whose name is not UTF-8.
+// Through a relative link to a file of mode 640 in another folder, to /dev/full, into a folder, over a read-only file
+// of an ordinary user (as nobody, in Italian), and a new file under umask 027 whose name is not UTF-8.
 TEST(CommandLine, GraphFileReplacesTargetsKeepsModesAndRefusesWhatItMayNot)
 {
     QTemporaryDir dir;
@@ -91,28 +91,31 @@ TEST(CommandLine, GraphFileReplacesTargetsKeepsModesAndRefusesWhatItMayNot)
     mkdir((at + "sub").c_str(), 0755);
     mkdir((at + "folder.png").c_str(), 0755);
     std::ofstream(at + "sub/t.png") << "old";
+    std::ofstream(at + "sub/r.png") << "old";
     chmod((at + "sub/t.png").c_str(), 0640);
+    chmod((at + "sub/r.png").c_str(), 0444);
     symlink("sub/t.png", (at + "l.png").c_str());
     symlink("/dev/full", (at + "full.PNG").c_str());
-    EXPECT_EQ(std::get<0>(run({"--grafico", QString::fromStdString(at + "l.png")}, graph)), 0);
+    for (const std::string& name : {at, at + "sub", at + "sub/r.png"})
+        EXPECT_EQ(getuid() == 0 ? chown(name.c_str(), 65534, 65534) : 0, 0);
+    const auto nobody = [] { // who may not replace a device either, should the writer try
+        if (getuid() == 0 && (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0))
+            _exit(9);
+    };
+    const QString cwd = QDir::currentPath();
+    QDir::setCurrent(dir.path()); // a link relative to the folder of a name without one
+    EXPECT_EQ(std::get<0>(run({"--grafico", "l.png"}, graph)), 0);
+    QDir::setCurrent(cwd);
     EXPECT_EQ(std::tuple(mode("l.png"), mode("sub/t.png")), std::tuple(S_IFLNK | 0777, S_IFREG | 0640));
     EXPECT_EQ(QImage(QString::fromStdString(at + "sub/t.png"), "png").size(), QSize(989, 581));
-    EXPECT_EQ(run({"--grafico", QString::fromStdString(at + "full.PNG")}, graph),
+    EXPECT_EQ(run({"--grafico", QString::fromStdString(at + "full.PNG")}, graph, nobody),
               Ran(2, "",
                   failed + at +
                       "full.PNG\nNon è un file ordinario, e non si può sostituire per intero. "
                       "Nessun file è stato creato o modificato.\n"));
     EXPECT_EQ(std::get<2>(run({"--grafico", QString::fromStdString(at + "folder.png")}, graph)),
               failed + at + "folder.png\n" + strerror(EISDIR) + ". Nessun file è stato creato o modificato.\n");
-    std::ofstream(at + "sub/r.png") << "old";
-    chmod((at + "sub/r.png").c_str(), 0444);
-    for (const std::string& name : {at, at + "sub", at + "sub/r.png"})
-        EXPECT_EQ(getuid() == 0 ? chown(name.c_str(), 65534, 65534) : 0, 0);
     qputenv("LC_ALL", "it_IT.UTF-8");
-    const auto nobody = [] {
-        if (getuid() == 0 && (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0))
-            _exit(9);
-    };
     EXPECT_EQ(run({"--grafico", QString::fromStdString(at + "sub/r.png")}, graph, nobody),
               Ran(2, "", failed + at + "sub/r.png\nPermesso negato. Nessun file è stato creato o modificato.\n"));
     qunsetenv("LC_ALL");
@@ -121,8 +124,9 @@ TEST(CommandLine, GraphFileReplacesTargetsKeepsModesAndRefusesWhatItMayNot)
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "old");
     QProcess p;
     p.setChildProcessModifier([] { umask(027); });
-    p.start("sh", {"-c", R"sh(printf %s "$2" | exec "$0" --grafico="$1$(printf '\377.Pdf')")sh", RADDRIZZATORE_PROGRAM,
-                   dir.path() + "/", QString::fromStdString(graph)});
+    p.setWorkingDirectory(dir.path());
+    p.start("sh", {"-c", R"sh(printf %s "$1" | exec "$0" --grafico="$(printf '\377.Pdf')")sh", RADDRIZZATORE_PROGRAM,
+                   QString::fromStdString(graph)});
     EXPECT_TRUE(p.waitForFinished() && p.exitCode() == 0);
     std::ifstream pdf(at + "\xff.Pdf");
     EXPECT_EQ(std::tuple(mode("\xff.Pdf"), std::string(std::istreambuf_iterator<char>(pdf), {}).substr(0, 5)),

@@ -210,7 +210,7 @@ TEST_F(Windows, GraphWindowDrawsCopiesSavesComesBackClosesAndOutlivesTheMainWind
     const QStringList entries{"Copia immagine|Ctrl+C", "Salva immagine…|Ctrl+S", "Stampa…|Ctrl+P"};
     EXPECT_EQ(contextMenu(plot), entries);
     QTemporaryDir dir;
-    path = dir.filePath("g.Png");
+    path = dir.filePath("g€.Png"); // not Latin-1
     QTest::keyClick(window, Qt::Key_S, Qt::ControlModifier);
     QTest::keyClick(window, Qt::Key_C, Qt::ControlModifier);
     EXPECT_TRUE(QImage(path, "png").convertToFormat(QImage::Format_RGB32) == drawn &&
@@ -232,7 +232,7 @@ TEST_F(Windows, GraphWindowDrawsCopiesSavesComesBackClosesAndOutlivesTheMainWind
                                       ".png e .pdf.",
                                   "Impossibile salvare l'immagine in\n" + path.toStdString() +
                                       "\nFile o directory non esistente. Nessun file è stato creato o modificato."}));
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList({"g.PDF", "g.Png"}));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList({"g.PDF", "g€.Png"}));
     // A later "Calcola" replaces the arrays: the page can no longer be printed or saved, the pixels still can.
     act(*form1, "Command1");
     for (const char* name : {"h.pdf", "h.png"}) {
@@ -242,7 +242,7 @@ TEST_F(Windows, GraphWindowDrawsCopiesSavesComesBackClosesAndOutlivesTheMainWind
     contextMenu(plot, 2);
     EXPECT_EQ(std::vector(log.shown.end() - 2, log.shown.end()),
               std::vector<std::string>(2, ui::messages::DrawingReplaced));
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"g.PDF", "g.Png", "h.png"}));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"g.PDF", "g€.Png", "h.png"}));
 
     window->showMinimized();
     act(*form1, "Text7=0 Command2");
