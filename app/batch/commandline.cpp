@@ -113,6 +113,9 @@ int runCommandLine(int argc, char* argv[])
     std::setlocale(LC_MESSAGES, "");
     std::setlocale(LC_CTYPE, "");
     const std::vector<std::string> arguments(argv, argv + argc);
+    // The PDF's fonts need Qt's GUI application, on the offscreen platform
+    // whatever the display; the tables start as fast without it. Qt's own
+    // warnings are for developers, in English: QT_LOGGING_RULES brings them back.
     char platform[] = "-platform";
     char offscreen[] = "offscreen";
     char* guiArgv[] = {argv[0], platform, offscreen, nullptr};
