@@ -3,7 +3,6 @@
 
 #include "graphs/plotgeometry.h"
 #include "graphs/plotpage.h"
-#include "graphs/pngfile.h"
 #include "graphs/readout.h"
 #include "ui/appicon.h"
 #include "ui/contextmenu.h"
@@ -17,7 +16,6 @@
 
 #include <QAction>
 #include <QClipboard>
-#include <QDir>
 #include <QGuiApplication>
 #include <QKeySequence>
 #include <QLabel>
@@ -162,11 +160,8 @@ void Form2::copyPlot()
 void Form2::savePlot()
 {
     const QString path = askSavePath_(this);
-    if (path.isEmpty() || !canWrite(drawn_, path, show_)) {
-        return;
-    }
-    if (!savePlotFile(drawn_, Picture1->image(), path)) {
-        show_(calc::Severity::Refusal, graphs::imageNotSaved(QDir::toNativeSeparators(path).toStdString()));
+    if (!path.isEmpty()) {
+        savePlotFile(drawn_, Picture1->image(), path, show_);
     }
 }
 

@@ -8,6 +8,7 @@
 #include "ui/circuitdrawing.h"
 #include "ui/form1.h"
 #include "ui/form2.h"
+#include "ui/messages.h"
 #include "ui/plotarea.h"
 
 #include <QAction>
@@ -19,6 +20,7 @@
 #include <QLocale>
 #include <QMenu>
 #include <QPointer>
+#include <QProcess>
 #include <QPushButton>
 #include <QSet>
 #include <QSignalSpy>
@@ -28,6 +30,8 @@
 #include <QToolTip>
 
 #include <gtest/gtest.h>
+
+#include <clocale>
 
 namespace {
 
@@ -206,7 +210,8 @@ TEST_F(Windows, KeyboardWalksEveryControlPressesAndExplains)
                 seen.takeFirst().startsWith("Raddrizzatore a singola semionda|Informazioni\n\nIl diodo è"));
 }
 
-// Ctrl+S saves and Ctrl+C copies what is drawn; a save from the menu into a missing folder says so, writing nothing.
+// Ctrl+S saves and Ctrl+C copies what is drawn; the menu saves by the extension in any case, refuses another and
+// gives the system's reason for a failed save in the user's language, writing nothing.
 TEST_F(Windows, GraphWindowDrawsCopiesSavesComesBackClosesAndOutlivesTheMainWindow)
 {
     act(*form1, "Text7= Command2");
@@ -234,16 +239,39 @@ TEST_F(Windows, GraphWindowDrawsCopiesSavesComesBackClosesAndOutlivesTheMainWind
     const QStringList entries{"Copia immagine|Ctrl+C", "Salva immagine…|Ctrl+S", "Stampa…|Ctrl+P"};
     EXPECT_EQ(contextMenu(plot), entries);
     QTemporaryDir dir;
-    path = dir.filePath("g.png");
+    path = dir.filePath("g€.Png"); // not Latin-1
     QTest::keyClick(window, Qt::Key_S, Qt::ControlModifier);
     QTest::keyClick(window, Qt::Key_C, Qt::ControlModifier);
-    EXPECT_TRUE(QImage(path).convertToFormat(QImage::Format_RGB32) == drawn &&
+    EXPECT_TRUE(QImage(path, "png").convertToFormat(QImage::Format_RGB32) == drawn &&
                 QImage(path) == QGuiApplication::clipboard()->image());
-    path = dir.filePath("no/g.png");
-    contextMenu(plot, 1);
-    EXPECT_EQ(log.shown.back(), "Impossibile salvare l'immagine in\n" + path.toStdString() +
-                                    "\nNessun file è stato creato o modificato.");
-    EXPECT_FALSE(QFileInfo::exists(path));
+    QProcess pdfinfo;
+    for (const char* name : {"g.PDF", "g.jpg", "no/g.png"}) {
+        path = dir.filePath(name);
+        const std::string before = setlocale(LC_MESSAGES, "it_IT.UTF-8");
+        contextMenu(plot, 1);
+        setlocale(LC_MESSAGES, before.c_str());
+    }
+    pdfinfo.start("pdfinfo", {dir.filePath("g.PDF")});
+    EXPECT_TRUE(pdfinfo.waitForFinished() && QString(pdfinfo.readAll()).simplified().contains("Pages: 1 "));
+    const std::string at = dir.path().toStdString() + "/g.jpg";
+    EXPECT_EQ(
+        std::vector(log.shown.end() - 2, log.shown.end()),
+        (std::vector<std::string>{"Formato non previsto per il file " + at +
+                                      ": \"Salva immagine…\" scrive file "
+                                      ".png e .pdf.",
+                                  "Impossibile salvare l'immagine in\n" + path.toStdString() +
+                                      "\nFile o directory non esistente. Nessun file è stato creato o modificato."}));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList({"g.PDF", "g€.Png"}));
+    // A later "Calcola" replaces the arrays: the page can no longer be printed or saved, the pixels still can.
+    act(*form1, "Command1");
+    for (const char* name : {"h.pdf", "h.png"}) {
+        path = dir.filePath(name);
+        contextMenu(plot, 1);
+    }
+    contextMenu(plot, 2);
+    EXPECT_EQ(std::vector(log.shown.end() - 2, log.shown.end()),
+              std::vector<std::string>(2, ui::messages::DrawingReplaced));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"g.PDF", "g€.Png", "h.png"}));
 
     window->showMinimized();
     act(*form1, "Text7=0 Command2");
