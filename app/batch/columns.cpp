@@ -4,6 +4,8 @@
 #include "app/batch/messages.h"
 
 #include <algorithm>
+#include <string>
+#include <utility>
 
 namespace batch {
 
@@ -31,6 +33,18 @@ bool holdsOtherSeparator(const Record& header)
                        [](const std::string& cell) { return cell.find_first_of(";\t") != std::string::npos; });
 }
 
+// The unit with µ (U+00B5 or U+03BC) spelt u and Ω (U+03A9 or U+2126) spelt ohm.
+std::string plainUnit(std::string_view unit)
+{
+    std::string plain(unit);
+    for (const auto& [symbol, letters] : {std::pair{"\u00B5", "u"}, {"\u03BC", "u"}, {"\u03A9", "ohm"}, {"\u2126", "ohm"}}) {
+        for (std::size_t at = plain.find(symbol); at != std::string::npos; at = plain.find(symbol, at)) {
+            plain.replace(at, std::string_view(symbol).size(), letters);
+        }
+    }
+    return plain;
+}
+
 } // namespace
 
 std::string headerText(const ColumnName& column)
@@ -43,15 +57,16 @@ Match match(std::string_view cell, const ColumnName& column)
 {
     cell = trimmed(cell);
     std::string_view unit;
-    const std::size_t open = cell.rfind('[');
-    if (cell.ends_with(']') && open != std::string_view::npos) {
+    const char close = cell.empty() ? ' ' : cell.back();
+    const std::size_t open = close == ']' ? cell.rfind('[') : close == ')' ? cell.rfind('(') : std::string_view::npos;
+    if (open != std::string_view::npos) {
         unit = trimmed(cell.substr(open + 1, cell.size() - open - 2));
         cell = trimmed(cell.substr(0, open));
     }
     if (!sameLetters(cell, column.name)) {
         return Match::None;
     }
-    return unit.empty() || sameLetters(unit, column.unit) ? Match::Named : Match::OtherUnit;
+    return unit.empty() || sameLetters(plainUnit(unit), column.unit) ? Match::Named : Match::OtherUnit;
 }
 
 bool findColumns(Header& header, const std::vector<Wanted>& inputs, std::span<const ColumnName> results,

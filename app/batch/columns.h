@@ -36,7 +36,8 @@ Record headerTexts(const Columns& columns, Name name = {})
 }
 
 // Whether a header cell names a column: the name regardless of case and of
-// surrounding blanks, followed or not by a unit in square brackets.
+// surrounding blanks, followed or not by a unit in square or round brackets,
+// where µF stands for uF and Ω for ohm.
 enum class Match { None, Named, OtherUnit };
 Match match(std::string_view cell, const ColumnName& column);
 

@@ -127,11 +127,12 @@ int runGraph(const QString& file, std::istream& in, std::ostream& out, std::ostr
     calc::Module1 m;
     const calc::ShowMessage show = [&err](calc::Severity, const std::string& text) { err << text << '\n'; };
     const CircuitRow texts = textsOf(GraphColumns, header, *record);
-    if (!graphs::Command2_Click(m, texts, texts.Np, show)) {
-        return Refused;
-    }
+    const bool pressed = graphs::Command2_Click(m, texts, texts.Np, inSheet(header.dialect.decimal, show));
     for (const std::string& notice : readNotices(GraphColumns, header, *record)) {
         err << notice << '\n';
+    }
+    if (!pressed) {
+        return Refused;
     }
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);

@@ -19,6 +19,9 @@ inline constexpr const char* NoHeader = "L'ingresso è vuoto: manca la riga di i
 inline constexpr const char* NotCsv = "l'ingresso non è un CSV valido (virgolette non chiuse o fuori posto).";
 inline constexpr const char* NotUtf8 = "il testo non è UTF-8 valido.";
 inline constexpr const char* Unreadable = "Impossibile leggere lo standard input.";
+// After the window's message for a refused number, in a sheet with decimal commas.
+inline constexpr const char* SheetNumbers = ". In questo foglio la virgola separa i decimali e il punto soltanto le "
+                                            "migliaia, a gruppi di tre cifre: ad es. 1,23 , 2.000 , 1.000,5";
 inline constexpr const char* SeeHelp = "Per l'uso: raddrizzatore --help";
 
 // The system's reason follows, as strerror words it under the user's locale.

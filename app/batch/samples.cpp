@@ -57,11 +57,14 @@ int runSamples(std::istream& in, std::ostream& out, std::ostream& err)
     }
     calc::Module1 m;
     const calc::ShowMessage show = [&err](calc::Severity, const std::string& text) { err << text << '\n'; };
-    if (!calc::Command1_Click(m, textsOf(CircuitColumns, header, *record), '.', show)) {
-        return Refused;
-    }
+    const bool pressed =
+        calc::Command1_Click(m, textsOf(CircuitColumns, header, *record), '.', inSheet(header.dialect.decimal, show))
+            .has_value();
     for (const std::string& notice : readNotices(CircuitColumns, header, *record)) {
         err << notice << '\n';
+    }
+    if (!pressed) {
+        return Refused;
     }
     writeSamples(out, m, header.dialect);
     if (!out.flush()) {

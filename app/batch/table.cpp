@@ -73,12 +73,6 @@ std::optional<Record> readSingleRow(std::istream& in, std::ostream& err, Header&
     return row;
 }
 
-std::string inDialect(std::string number, const Dialect& dialect)
-{
-    std::replace(number.begin(), number.end(), '.', dialect.decimal);
-    return number;
-}
-
 calc::ShowMessage Reported::show()
 {
     return [this](calc::Severity severity, const std::string& text) {
@@ -90,8 +84,8 @@ calc::ShowMessage Reported::show()
     };
 }
 
-TableWriter::TableWriter(std::ostream& out, std::ostream& err, const Header& header, std::vector<ColumnName> results)
-    : out(out), err(err), head(header), results(std::move(results))
+TableWriter::TableWriter(std::ostream& output, std::ostream& errors, const Header& header, std::vector<ColumnName> names)
+    : out(output), err(errors), head(header), results(std::move(names))
 {
 }
 

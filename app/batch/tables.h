@@ -34,7 +34,7 @@ inline constexpr InputColumn<CircuitRow> CircuitColumnList[] = {
 inline constexpr auto GraphColumnList = [] {
     std::array<InputColumn<CircuitRow>, std::size(CircuitColumnList) + 1> list{};
     std::ranges::copy(CircuitColumnList, list.begin());
-    list.back() = {{"Np", ""}, &CircuitRow::Np, true};
+    list.back() = {{"Np", ""}, &CircuitRow::Np, true, true};
     return list;
 }();
 inline constexpr std::span<const InputColumn<CircuitRow>> CircuitColumns = CircuitColumnList;
