@@ -26,13 +26,6 @@ bool sameLetters(std::string_view a, std::string_view b)
     return std::equal(a.begin(), a.end(), b.begin(), b.end(), [&](char x, char y) { return lower(x) == lower(y); });
 }
 
-// The separator the header was not split on, when it holds one.
-bool holdsOtherSeparator(const Record& header)
-{
-    return std::any_of(header.begin(), header.end(),
-                       [](const std::string& cell) { return cell.find_first_of(";\t") != std::string::npos; });
-}
-
 // The unit with µ (U+00B5 or U+03BC) spelt u and Ω (U+03A9 or U+2126) spelt ohm.
 std::string plainUnit(std::string_view unit)
 {
@@ -43,6 +36,16 @@ std::string plainUnit(std::string_view unit)
         }
     }
     return plain;
+}
+
+// How many required columns the cells name.
+std::size_t requiredNamed(const Record& cells, const std::vector<Wanted>& inputs)
+{
+    return static_cast<std::size_t>(std::count_if(inputs.begin(), inputs.end(), [&cells](const Wanted& wanted) {
+        return !wanted.optional && std::any_of(cells.begin(), cells.end(), [&wanted](const std::string& cell) {
+                   return match(cell, wanted.column) != Match::None;
+               });
+    }));
 }
 
 } // namespace
@@ -69,6 +72,21 @@ Match match(std::string_view cell, const ColumnName& column)
     return unit.empty() || sameLetters(plainUnit(unit), column.unit) ? Match::Named : Match::OtherUnit;
 }
 
+Dialect dialectFor(std::string_view headerLine, const std::vector<Wanted>& inputs)
+{
+    std::size_t most = 0;
+    Dialect best = dialectOf(',');
+    for (const char separator : Separators) {
+        const auto cells = splitLine(headerLine, separator);
+        const std::size_t found = cells ? requiredNamed(*cells, inputs) : 0;
+        if (found > most) {
+            most = found;
+            best = dialectOf(separator);
+        }
+    }
+    return best;
+}
+
 bool findColumns(Header& header, const std::vector<Wanted>& inputs, std::span<const ColumnName> results,
                  std::ostream& err)
 {
@@ -78,8 +96,7 @@ bool findColumns(Header& header, const std::vector<Wanted>& inputs, std::span<co
         const auto named = [&wanted](const std::string& cell) { return match(cell, wanted.column) != Match::None; };
         const auto at = std::find_if(cells.begin(), cells.end(), named);
         if (at == cells.end() && !wanted.optional) {
-            err << messages::missingColumn(wanted.column.name, holdsOtherSeparator(cells), header.dialect.separator)
-                << '\n';
+            err << messages::missingColumn(wanted.column.name) << '\n';
             return false;
         }
         if (at != cells.end() && std::find_if(at + 1, cells.end(), named) != cells.end()) {

@@ -70,6 +70,11 @@ struct Wanted {
     bool optional = false;
 };
 
+// The dialect whose separator (";", tab or ",", in that order) splits the
+// header line into every required column; when none does, the one that
+// finds the most.
+Dialect dialectFor(std::string_view headerLine, const std::vector<Wanted>& inputs);
+
 // Finds the wanted columns in `header.cells`, and the cells the results
 // replace. False when a column is missing, named twice or in another unit
 // (the message on `err`).

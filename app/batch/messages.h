@@ -30,13 +30,11 @@ inline std::string unwritable(const std::string& reason)
     return "Impossibile scrivere lo standard output: " + reason + ".";
 }
 
-inline std::string missingColumn(std::string_view name, bool otherSeparator, char separator)
+// Every separator has been tried when a column is missing.
+inline std::string missingColumn(std::string_view name)
 {
-    std::string text = "Manca la colonna " + std::string(name) + " nella riga di intestazione.";
-    if (otherSeparator) {
-        text += separator == ';' ? " Il separatore letto è il punto e virgola." : " Il separatore letto è la virgola.";
-    }
-    return text;
+    return "Manca la colonna " + std::string(name) +
+           " nella riga di intestazione (separatori provati: punto e virgola, tabulazione e virgola).";
 }
 
 inline std::string repeatedColumn(std::string_view name)

@@ -27,7 +27,7 @@ bool readTable(std::istream& in, std::ostream& err, Header& header, const std::v
 {
     bool read = false;
     bool readable = true;
-    const auto error = readCsv(in, header.dialect, [&](const Record& record, std::size_t line) {
+    const auto onRecord = [&](const Record& record, std::size_t line) {
         if (!read) {
             read = true;
             header.cells = record;
@@ -40,7 +40,9 @@ bool readTable(std::istream& in, std::ostream& err, Header& header, const std::v
             return false;
         }
         return onRow(record, line);
-    });
+    };
+    const auto error = readCsv(in, header.dialect, onRecord,
+                               [&inputs](std::string_view headerLine) { return dialectFor(headerLine, inputs); });
     if (error) {
         err << *error << '\n';
         return false;
@@ -111,8 +113,8 @@ bool TableWriter::header()
     if (head.dialect.byteOrderMark) {
         out << ByteOrderMark;
     }
-    // A comma in the header line would make it read back as the comma dialect.
-    return write(head.cells, headerTexts(results), ",");
+    // Another separator in the header line, quoted, splits no cell when it is read back.
+    return write(head.cells, headerTexts(results), ",;\t");
 }
 
 bool TableWriter::row(const Record& record, Record appended, const Reported& reported)
