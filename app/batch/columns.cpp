@@ -38,13 +38,25 @@ std::string plainUnit(std::string_view unit)
     return plain;
 }
 
+bool names(std::string_view cell, const Wanted& wanted)
+{
+    return match(cell, wanted.column) != Match::None ||
+           (!wanted.keptAs.empty() && match(cell, {wanted.keptAs, wanted.column.unit}) != Match::None);
+}
+
+std::optional<std::size_t> columnOf(const Record& cells, const ColumnName& column)
+{
+    const auto at = std::find_if(cells.begin(), cells.end(),
+                                 [&column](const std::string& cell) { return match(cell, column) != Match::None; });
+    return at == cells.end() ? std::nullopt : std::optional(static_cast<std::size_t>(at - cells.begin()));
+}
+
 // How many required columns the cells name.
 std::size_t requiredNamed(const Record& cells, const std::vector<Wanted>& inputs)
 {
     return static_cast<std::size_t>(std::count_if(inputs.begin(), inputs.end(), [&cells](const Wanted& wanted) {
-        return !wanted.optional && std::any_of(cells.begin(), cells.end(), [&wanted](const std::string& cell) {
-                   return match(cell, wanted.column) != Match::None;
-               });
+        return !wanted.optional &&
+               std::any_of(cells.begin(), cells.end(), [&wanted](const std::string& cell) { return names(cell, wanted); });
     }));
 }
 
@@ -88,12 +100,13 @@ Dialect dialectFor(std::string_view headerLine, const std::vector<Wanted>& input
 }
 
 bool findColumns(Header& header, const std::vector<Wanted>& inputs, std::span<const ColumnName> results,
-                 std::ostream& err)
+                 const ColumnName (&word)[2], std::ostream& err)
 {
     const Record& cells = header.cells;
     header.inputs.clear();
+    header.renamed.assign(cells.size(), "");
     for (const Wanted& wanted : inputs) {
-        const auto named = [&wanted](const std::string& cell) { return match(cell, wanted.column) != Match::None; };
+        const auto named = [&wanted](const std::string& cell) { return names(cell, wanted); };
         const auto at = std::find_if(cells.begin(), cells.end(), named);
         if (at == cells.end() && !wanted.optional) {
             err << messages::missingColumn(wanted.column.name) << '\n';
@@ -103,15 +116,19 @@ bool findColumns(Header& header, const std::vector<Wanted>& inputs, std::span<co
             err << messages::repeatedColumn(wanted.column.name) << '\n';
             return false;
         }
-        if (at != cells.end() && match(*at, wanted.column) == Match::OtherUnit) {
+        if (at != cells.end() && match(*at, wanted.column) == Match::OtherUnit &&
+            match(*at, {wanted.keptAs, wanted.column.unit}) != Match::Named) {
             err << messages::otherUnit(*at, headerText(wanted.column)) << '\n';
             return false;
         }
         header.inputs.emplace_back();
         if (at != cells.end()) {
             header.inputs.back() = static_cast<std::size_t>(at - cells.begin());
+            header.renamed[at - cells.begin()] = wanted.keptAs.empty() ? "" : headerText({wanted.keptAs, wanted.column.unit});
         }
     }
+    header.warnings = columnOf(cells, word[0]);
+    header.refusal = columnOf(cells, word[1]);
     header.kept.assign(cells.size(), true);
     for (std::size_t i = 0; i < cells.size(); ++i) {
         header.kept[i] = std::none_of(results.begin(), results.end(),

@@ -48,6 +48,9 @@ struct InputColumn {
     std::string Texts::*text;
     bool whole = false;    // the field rounds it to a whole number
     bool optional = false; // a missing column holds the field's default text
+    // The name the column is written back under, and read under too: a
+    // wanted value the next stage would otherwise take for its own result.
+    std::string_view keptAs = {};
 };
 
 // A column of results, from the member `text` of a press's results.
@@ -63,11 +66,16 @@ struct Header {
     Record cells;
     std::vector<std::optional<std::size_t>> inputs; // where each input column stands; nothing when missing
     std::vector<bool> kept;                         // cells that no result column replaces
+    std::vector<std::string> renamed;               // the name a cell is written back under; empty: its own
+    // An earlier stage's Avviso and Errore, where the table has them.
+    std::optional<std::size_t> warnings;
+    std::optional<std::size_t> refusal;
 };
 
 struct Wanted {
     ColumnName column;
     bool optional = false;
+    std::string_view keptAs = {};
 };
 
 // The dialect whose separator (";", tab or ",", in that order) splits the
@@ -75,10 +83,10 @@ struct Wanted {
 // finds the most.
 Dialect dialectFor(std::string_view headerLine, const std::vector<Wanted>& inputs);
 
-// Finds the wanted columns in `header.cells`, and the cells the results
-// replace. False when a column is missing, named twice or in another unit
+// Finds the wanted columns in `header.cells`, the cells the results replace
+// and an earlier stage's Avviso and Errore (`word`). False when a column is missing, named twice or in another unit
 // (the message on `err`).
 bool findColumns(Header& header, const std::vector<Wanted>& inputs, std::span<const ColumnName> results,
-                 std::ostream& err);
+                 const ColumnName (&word)[2], std::ostream& err);
 
 } // namespace batch

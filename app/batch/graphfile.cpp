@@ -124,6 +124,9 @@ int runGraph(const QString& file, std::istream& in, std::ostream& out, std::ostr
     if (!record) {
         return Unreadable;
     }
+    if (refusedEarlier(header, *record, err)) {
+        return Refused;
+    }
     calc::Module1 m;
     const calc::ShowMessage show = [&err](calc::Severity, const std::string& text) { err << text << '\n'; };
     const CircuitRow texts = textsOf(GraphColumns, header, *record);

@@ -78,6 +78,11 @@ inline std::string unknownOption(const std::string& option)
     return "Opzione sconosciuta: " + option;
 }
 
+inline std::string repeatedOption(const std::string& option)
+{
+    return "L'opzione " + option + " compare più di una volta.";
+}
+
 inline std::string unexpectedArgument(const std::string& argument)
 {
     return "Argomento inatteso: " + argument;

@@ -55,6 +55,9 @@ int runSamples(std::istream& in, std::ostream& out, std::ostream& err)
     if (!record) {
         return Unreadable;
     }
+    if (refusedEarlier(header, *record, err)) {
+        return Refused;
+    }
     calc::Module1 m;
     const calc::ShowMessage show = [&err](calc::Severity, const std::string& text) { err << text << '\n'; };
     const bool pressed =

@@ -31,7 +31,7 @@ bool readTable(std::istream& in, std::ostream& err, Header& header, const std::v
         if (!read) {
             read = true;
             header.cells = record;
-            readable = findColumns(header, inputs, results, err);
+            readable = findColumns(header, inputs, results, EarlierWord, err);
             return readable && onHeader();
         }
         if (record.size() != header.cells.size()) {
@@ -75,6 +75,27 @@ std::optional<Record> readSingleRow(std::istream& in, std::ostream& err, Header&
     return row;
 }
 
+Reported earlierWord(const Header& header, const Record& record)
+{
+    Reported word;
+    if (header.warnings && !record[*header.warnings].empty()) {
+        word.warnings.push_back(record[*header.warnings]);
+    }
+    if (header.refusal) {
+        word.refusal = record[*header.refusal];
+    }
+    return word;
+}
+
+bool refusedEarlier(const Header& header, const Record& record, std::ostream& err)
+{
+    const std::string refusal = earlierWord(header, record).refusal;
+    if (!refusal.empty()) {
+        err << refusal << '\n';
+    }
+    return !refusal.empty();
+}
+
 calc::ShowMessage Reported::show()
 {
     return [this](calc::Severity severity, const std::string& text) {
@@ -113,8 +134,12 @@ bool TableWriter::header()
     if (head.dialect.byteOrderMark) {
         out << ByteOrderMark;
     }
+    Record cells = head.cells;
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        cells[i] = head.renamed[i].empty() ? cells[i] : head.renamed[i];
+    }
     // Another separator in the header line, quoted, splits no cell when it is read back.
-    return write(head.cells, headerTexts(results), ",;\t");
+    return write(cells, headerTexts(results), ",;\t");
 }
 
 bool TableWriter::row(const Record& record, Record appended, const Reported& reported)

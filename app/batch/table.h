@@ -39,7 +39,7 @@ std::vector<Wanted> wanted(std::span<const InputColumn<Texts>> columns)
 {
     std::vector<Wanted> names;
     for (const auto& c : columns) {
-        names.push_back({c.column, c.optional});
+        names.push_back({c.column, c.optional, c.keptAs});
     }
     return names;
 }
@@ -80,6 +80,14 @@ struct Reported {
     std::string refusal;
     calc::ShowMessage show();
 };
+
+// What an earlier stage said of a row: its Avviso as the first warning, its
+// Errore as the refusal.
+Reported earlierWord(const Header& header, const Record& record);
+
+// For --campioni and --grafico: true when an earlier stage refused the row,
+// whose Errore then goes to `err`.
+bool refusedEarlier(const Header& header, const Record& record, std::ostream& err);
 
 // The output of --verifica and --progetto, one row at a time: the header,
 // then each row as read without the cells the results replace, followed by
@@ -136,9 +144,17 @@ int runTable(std::istream& in, std::ostream& out, std::ostream& err, std::span<c
     names.insert(names.end(), {Warnings, Refusal});
     Header header;
     TableWriter writer(out, err, header, names);
+    // A row an earlier stage refused stays refused; its notes come first.
     const auto onRow = [&](const Record& record, std::size_t /*line*/) {
-        Reported reported;
-        return writer.row(record, pressRow(press, inputs, results, header, record, reported), reported);
+        Reported reported = earlierWord(header, record);
+        Record cells(results.size());
+        if (reported.refusal.empty()) {
+            Reported now;
+            cells = pressRow(press, inputs, results, header, record, now);
+            reported.warnings.insert(reported.warnings.end(), now.warnings.begin(), now.warnings.end());
+            reported.refusal = now.refusal;
+        }
+        return writer.row(record, std::move(cells), reported);
     };
     return writer.finish(readTable(
         in, err, header, wanted(inputs), names, [&writer] { return writer.header(); }, onRow));
