@@ -30,7 +30,8 @@ bool sameLetters(std::string_view a, std::string_view b)
 std::string plainUnit(std::string_view unit)
 {
     std::string plain(unit);
-    for (const auto& [symbol, letters] : {std::pair{"\u00B5", "u"}, {"\u03BC", "u"}, {"\u03A9", "ohm"}, {"\u2126", "ohm"}}) {
+    for (const auto& [symbol, letters] :
+         {std::pair{"\u00B5", "u"}, {"\u03BC", "u"}, {"\u03A9", "ohm"}, {"\u2126", "ohm"}}) {
         for (std::size_t at = plain.find(symbol); at != std::string::npos; at = plain.find(symbol, at)) {
             plain.replace(at, std::string_view(symbol).size(), letters);
         }
@@ -55,8 +56,8 @@ std::optional<std::size_t> columnOf(const Record& cells, const ColumnName& colum
 std::size_t requiredNamed(const Record& cells, const std::vector<Wanted>& inputs)
 {
     return static_cast<std::size_t>(std::count_if(inputs.begin(), inputs.end(), [&cells](const Wanted& wanted) {
-        return !wanted.optional &&
-               std::any_of(cells.begin(), cells.end(), [&wanted](const std::string& cell) { return names(cell, wanted); });
+        return !wanted.optional && std::any_of(cells.begin(), cells.end(),
+                                               [&wanted](const std::string& cell) { return names(cell, wanted); });
     }));
 }
 
@@ -124,7 +125,8 @@ bool findColumns(Header& header, const std::vector<Wanted>& inputs, std::span<co
         header.inputs.emplace_back();
         if (at != cells.end()) {
             header.inputs.back() = static_cast<std::size_t>(at - cells.begin());
-            header.renamed[at - cells.begin()] = wanted.keptAs.empty() ? "" : headerText({wanted.keptAs, wanted.column.unit});
+            header.renamed[at - cells.begin()] =
+                wanted.keptAs.empty() ? "" : headerText({wanted.keptAs, wanted.column.unit});
         }
     }
     header.warnings = columnOf(cells, word[0]);

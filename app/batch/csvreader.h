@@ -50,7 +50,8 @@ using OnRecord = std::function<bool(const Record& record, std::size_t line)>;
 // that cannot be read (an unterminated or stray quote, text that is not
 // UTF-8, a failing stream); the records before it have been handed on.
 using ChooseDialect = std::function<Dialect(std::string_view headerLine)>;
-std::optional<std::string> readCsv(std::istream& in, Dialect& dialect, const OnRecord& onRecord,
-                                   const ChooseDialect& choose = [](std::string_view line) { return dialectOf(line); });
+std::optional<std::string> readCsv(
+    std::istream& in, Dialect& dialect, const OnRecord& onRecord,
+    const ChooseDialect& choose = [](std::string_view line) { return dialectOf(line); });
 
 } // namespace batch

@@ -40,9 +40,8 @@ std::size_t groupedEnd(std::string_view cell)
 bool isNumberMessage(const std::string& text)
 {
     namespace m = calc::messages;
-    constexpr std::array invalid = {m::InvalidVp,   m::InvalidF,    m::InvalidC,       m::InvalidR,
-                                    m::InvalidN,    m::InvalidNp,   m::InvalidVoDC,    m::InvalidDesignF,
-                                    m::InvalidIoDC, m::InvalidRipple};
+    constexpr std::array invalid = {m::InvalidVp, m::InvalidF,    m::InvalidC,       m::InvalidR,    m::InvalidN,
+                                    m::InvalidNp, m::InvalidVoDC, m::InvalidDesignF, m::InvalidIoDC, m::InvalidRipple};
     return std::find(invalid.begin(), invalid.end(), text) != invalid.end();
 }
 
@@ -75,8 +74,8 @@ calc::ShowMessage inSheet(char decimal, calc::ShowMessage show)
         return show;
     }
     return [show = std::move(show)](calc::Severity severity, const std::string& text) {
-        show(severity, severity == calc::Severity::Refusal && isNumberMessage(text) ? text + messages::SheetNumbers
-                                                                                     : text);
+        show(severity,
+             severity == calc::Severity::Refusal && isNumberMessage(text) ? text + messages::SheetNumbers : text);
     };
 }
 

@@ -107,7 +107,8 @@ calc::ShowMessage Reported::show()
     };
 }
 
-TableWriter::TableWriter(std::ostream& output, std::ostream& errors, const Header& header, std::vector<ColumnName> names)
+TableWriter::TableWriter(std::ostream& output, std::ostream& errors, const Header& header,
+                         std::vector<ColumnName> names)
     : out(output), err(errors), head(header), results(std::move(names))
 {
 }

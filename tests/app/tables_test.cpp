@@ -66,8 +66,11 @@ TEST(Tables, Rows)
         const auto [ranStatus, ranOut, ranErr] = run({option}, in);
         EXPECT_EQ(Ran(ranStatus, ranOut, ranErr.substr(0, err.empty() ? -1 : err.size())), Ran(status, out, err)) << in;
     }
+    EXPECT_EQ(run({"--grafico=a.png", "--grafico", "b.png"}, ""),
+              Ran(2, "", "L'opzione --grafico compare più di una volta.\nPer l'uso: raddrizzatore --help\n"));
     const std::string usage = std::get<1>(run({"-h"}, ""));
-    for (const char* listed : {"R [ohm], N (senza colonna: 10000)", "(989 x 581 pixel) in FILE"})
+    for (const char* listed :
+         {"R [ohm], N (senza colonna: 10000)", "Np\n   ", "(senza colonna: 4)", "(989 x 581 pixel) in FILE"})
         EXPECT_NE(usage.find(listed), std::string::npos) << listed;
 }
 
@@ -75,21 +78,26 @@ TEST(Tables, Rows)
 // write them, the separator that finds the columns.
 TEST(Tables, SheetsAsSpreadsheetsWriteThem)
 {
-    const std::string semi = "Nome, cognome;Vp;f;C [µF];R (Ω);N\n", r = ";Ripple [mV];VoDC [V];Id picco [mA];Avviso;Errore\n",
-                      sheet = ". In questo foglio la virgola separa i decimali e il punto soltanto le migliaia, a gruppi di "
-                              "tre cifre: ad es. 1,23 , 2.000 , 1.000,5\n",
-                      tsv = "Vp\tf\tC\tR\tN\tRipple [mV]\tVoDC [V]\tId picco [mA]\tAvviso\tErrore\n";
+    const std::string
+        semi = "Nome, cognome;Vp;f;C [µF];R (Ω);N\n",
+        r = ";Ripple [mV];VoDC [V];Id picco [mA];Avviso;Errore\n",
+        sheet = ". In questo foglio la virgola separa i decimali e il punto soltanto le migliaia, a gruppi di "
+                "tre cifre: ad es. 1,23 , 2.000 , 1.000,5\n",
+        tsv = "Vp\tf\tC\tR\tN\tRipple [mV]\tVoDC [V]\tId picco [mA]\tAvviso\tErrore\n";
     const std::vector<std::tuple<std::string, int, std::string>> cases = {
         {"Nome,Vp,f,C [μF],R [ohm],N\nx,1000.5,50,100,2000,1\n", 0,
          "Nome,Vp,f,C [μF],R [ohm],N,Ripple [mV],VoDC [V],Id picco [mA],Avviso,Errore\nx,1000.5,50,100,2000,1,"
          "0.00E+00,1.00E+03,5.00E+02,,\n"},
-        {semi + "x;1.000,5;50;100;2.000;1\n", 0, "\"Nome, cognome\";Vp;f;C [µF];R (Ω);N" + r +
-                                                    "x;1.000,5;50;100;2.000;1;0,00E+00;1,00E+03;5,00E+02;;\n"},
+        {semi + "x;1.000,5;50;100;2.000;1\n", 0,
+         "\"Nome, cognome\";Vp;f;C [µF];R (Ω);N" + r + "x;1.000,5;50;100;2.000;1;0,00E+00;1,00E+03;5,00E+02;;\n"},
         {"C (uF);Vp;f;R;N\n100;10;50;2.000,0,1;1\n2.0;1;1;1;1\n1,5;1;1;1;0.500\n1;1;1;1;2.0000\n", 1,
-         "C (uF);Vp;f;R;N" + r + "100;10;50;2.000,0,1;1;0,00E+00;1,00E+01;5,00E+00;\"R: letto 2.000,0 da "
-         "\"\"2.000,0,1\"\"\";\n2.0;1;1;1;1;;;;;" + calc::messages::InvalidC + sheet + "1,5;1;1;1;0.500;;;;;" +
-             calc::messages::InvalidN + sheet + "1;1;1;1;2.0000;;;;;" + calc::messages::InvalidN + sheet},
-        {"Vp\tf\tC\tR\tN\n2.000\t50\t100\t4.000\t1\n", 0, tsv + "2.000\t50\t100\t4.000\t1\t0,00E+00\t2,00E+03\t5,00E+02\t\t\n"},
+         "C (uF);Vp;f;R;N" + r +
+             "100;10;50;2.000,0,1;1;0,00E+00;1,00E+01;5,00E+00;\"R: letto 2.000,0 da "
+             "\"\"2.000,0,1\"\"\";\n2.0;1;1;1;1;;;;;" +
+             calc::messages::InvalidC + sheet + "1,5;1;1;1;0.500;;;;;" + calc::messages::InvalidN + sheet +
+             "1;1;1;1;2.0000;;;;;" + calc::messages::InvalidN + sheet},
+        {"Vp\tf\tC\tR\tN\n2.000\t50\t100\t4.000\t1\n", 0,
+         tsv + "2.000\t50\t100\t4.000\t1\t0,00E+00\t2,00E+03\t5,00E+02\t\t\n"},
     };
     for (const auto& [in, status, out] : cases) {
         const auto [ranStatus, ranOut, ranErr] = run({"--verifica"}, in);
@@ -98,16 +106,17 @@ TEST(Tables, SheetsAsSpreadsheetsWriteThem)
             EXPECT_EQ(run({"--verifica"}, ranOut), Ran(0, ranOut, "")) << "read back as written";
     }
     const std::string np = "Vp,f,C,R,N\n10,50,10,2000,500\n";
-    EXPECT_TRUE(run({"--grafico", "-"}, np) == run({"--grafico", "-"}, "Np," + np.substr(0, 11) + "4," + np.substr(11)));
+    EXPECT_TRUE(run({"--grafico", "-"}, np) ==
+                run({"--grafico", "-"}, "Np," + np.substr(0, 11) + "4," + np.substr(11)));
 }
 
 // Design, then what it really gives: the closed formulas hold for a small ripple; the diode conducts briefly.
 // The wanted values and the design's word stay in the table.
 TEST(Tables, DesignPipedIntoVerification)
 {
-    const auto [status, out, err] = run(
-        {"--verifica"},
-        std::get<1>(run({"--progetto"}, "VoDC,f,IoDC,Ripple\n12,50,500,100\n6,5,2,1\n5.5.5,60,20,50\n5,60,,50\n")));
+    const auto [status, out, err] =
+        run({"--verifica"},
+            std::get<1>(run({"--progetto"}, "VoDC,f,IoDC,Ripple\n12,50,500,100\n6,5,2,1\n5.5.5,60,20,50\n5,60,,50\n")));
     ASSERT_EQ(std::tuple(status, err), std::tuple(1, ""s));
     EXPECT_TRUE(out.starts_with("VoDC richiesto [V],f,IoDC,Ripple richiesto [mV],R [ohm],Vp [V],C [uF],Ripple [mV]"));
     std::istringstream rows(out);
@@ -119,13 +128,17 @@ TEST(Tables, DesignPipedIntoVerification)
         for (double& x : cell)
             row >> x;
         EXPECT_TRUE(std::abs(cell[7] / cell[3] - 1) < 0.05 && std::abs(cell[8] / cell[0] - 1) < 0.01 &&
-                    cell[9] > 10 * cell[2]) << line;
+                    cell[9] > 10 * cell[2])
+            << line;
     }
     EXPECT_NE(out.find(",\"VoDC: letto 5.5 da \"\"5.5.5\"\"\",\n5,"), std::string::npos) << out;
     EXPECT_TRUE(out.ends_with("\n5,60,,50,,,,,,,," + std::string(calc::messages::MissingIoDC) + "\n"));
     EXPECT_EQ(run({"--verifica"}, "Vp,f,C,R,N,Avviso\n2,50,1,4000,1,prima\n"),
-              Ran(0, "Vp,f,C,R,N,Ripple [mV],VoDC [V],Id picco [mA],Avviso,Errore\n2,50,1,4000,1,0.00E+00,2.00E+00,"
-                     "5.00E-01,\"prima; " + warn.substr(0, 47) + "\",\n", ""));
+              Ran(0,
+                  "Vp,f,C,R,N,Ripple [mV],VoDC [V],Id picco [mA],Avviso,Errore\n2,50,1,4000,1,0.00E+00,2.00E+00,"
+                  "5.00E-01,\"prima; " +
+                      warn.substr(0, 47) + "\",\n",
+                  ""));
 }
 
 // Vp*cos(wt) through an ideal diode into R || C: the diode stops where the capacitor's current cancels R's,
