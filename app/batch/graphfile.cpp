@@ -131,10 +131,7 @@ int runGraph(const QString& file, std::istream& in, std::ostream& out, std::ostr
     const calc::ShowMessage show = [&err](calc::Severity, const std::string& text) { err << text << '\n'; };
     const CircuitRow texts = textsOf(GraphColumns, header, *record);
     const bool pressed = graphs::Command2_Click(m, texts, texts.Np, inSheet(header.dialect.decimal, show));
-    for (const std::string& notice : readNotices(GraphColumns, header, *record)) {
-        err << notice << '\n';
-    }
-    if (!pressed) {
+    if (!afterNotices(pressed, readNotices(GraphColumns, header, *record), err)) {
         return Refused;
     }
     QBuffer buffer;

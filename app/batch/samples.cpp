@@ -63,10 +63,7 @@ int runSamples(std::istream& in, std::ostream& out, std::ostream& err)
     const bool pressed =
         calc::Command1_Click(m, textsOf(CircuitColumns, header, *record), '.', inSheet(header.dialect.decimal, show))
             .has_value();
-    for (const std::string& notice : readNotices(CircuitColumns, header, *record)) {
-        err << notice << '\n';
-    }
-    if (!pressed) {
+    if (!afterNotices(pressed, readNotices(CircuitColumns, header, *record), err)) {
         return Refused;
     }
     writeSamples(out, m, header.dialect);

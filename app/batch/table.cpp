@@ -96,6 +96,14 @@ bool refusedEarlier(const Header& header, const Record& record, std::ostream& er
     return !refusal.empty();
 }
 
+bool afterNotices(bool pressed, const std::vector<std::string>& notices, std::ostream& err)
+{
+    for (const std::string& notice : notices) {
+        err << notice << '\n';
+    }
+    return pressed;
+}
+
 calc::ShowMessage Reported::show()
 {
     return [this](calc::Severity severity, const std::string& text) {

@@ -89,6 +89,10 @@ Reported earlierWord(const Header& header, const Record& record);
 // whose Errore then goes to `err`.
 bool refusedEarlier(const Header& header, const Record& record, std::ostream& err);
 
+// For --campioni and --grafico: what was read of the cells, after the press's
+// messages on `err`, on a refused row too; returns `pressed`.
+bool afterNotices(bool pressed, const std::vector<std::string>& notices, std::ostream& err);
+
 // The output of --verifica and --progetto, one row at a time: the header,
 // then each row as read without the cells the results replace, followed by
 // the results, Avviso and Errore.
