@@ -167,11 +167,13 @@ Dialect dialectOf(std::string_view headerLine)
     bool quoted = false;
     for (const char c : headerLine) {
         quoted = quoted != (c == '"');
-        for (std::size_t i = 0; i < cells.size(); ++i) {
-            cells[i] += !quoted && c == Separators[i] ? 1 : 0;
+        const auto* separator = std::find(std::begin(Separators), std::end(Separators), c);
+        if (!quoted && separator != std::end(Separators)) {
+            ++cells.at(static_cast<std::size_t>(separator - std::begin(Separators)));
         }
     }
-    return dialectOf(Separators[std::max_element(cells.begin(), cells.end()) - cells.begin()]);
+    return dialectOf(
+        Separators[static_cast<std::size_t>(std::max_element(cells.begin(), cells.end()) - cells.begin())]);
 }
 
 std::optional<Record> splitLine(std::string_view line, char separator)
