@@ -10,6 +10,7 @@
 #include "calc/val.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -34,6 +35,21 @@ struct Table {
     std::vector<batch::Record> rows;
 };
 
+// The separator that splits the header line into the most cells (outside quotes).
+batch::Dialect mostCells(std::string_view headerLine)
+{
+    std::array<std::size_t, std::size(batch::Separators)> cells{};
+    bool quoted = false;
+    for (const char c : headerLine) {
+        quoted = quoted != (c == '"');
+        const auto* separator = std::find(std::begin(batch::Separators), std::end(batch::Separators), c);
+        if (!quoted && separator != std::end(batch::Separators)) {
+            ++cells.at(static_cast<std::size_t>(separator - std::begin(batch::Separators)));
+        }
+    }
+    return batch::dialectOf(batch::Separators[std::max_element(cells.begin(), cells.end()) - cells.begin()]);
+}
+
 Table records(const std::string& csv, std::optional<batch::Dialect> dialect = std::nullopt)
 {
     Table t;
@@ -43,7 +59,7 @@ Table records(const std::string& csv, std::optional<batch::Dialect> dialect = st
         return true;
     };
     t.readable = dialect ? !batch::readCsv(in, t.dialect, onRecord, [&dialect](std::string_view) { return *dialect; })
-                         : !batch::readCsv(in, t.dialect, onRecord);
+                         : !batch::readCsv(in, t.dialect, onRecord, mostCells);
     return t;
 }
 

@@ -161,21 +161,6 @@ Dialect dialectOf(char separator)
     return {separator, separator == ',' ? '.' : ',', false};
 }
 
-Dialect dialectOf(std::string_view headerLine)
-{
-    std::array<std::size_t, std::size(Separators)> cells{};
-    bool quoted = false;
-    for (const char c : headerLine) {
-        quoted = quoted != (c == '"');
-        const auto* separator = std::find(std::begin(Separators), std::end(Separators), c);
-        if (!quoted && separator != std::end(Separators)) {
-            ++cells.at(static_cast<std::size_t>(separator - std::begin(Separators)));
-        }
-    }
-    return dialectOf(
-        Separators[static_cast<std::size_t>(std::max_element(cells.begin(), cells.end()) - cells.begin())]);
-}
-
 std::optional<Record> splitLine(std::string_view line, char separator)
 {
     Record cells;

@@ -31,10 +31,6 @@ inline constexpr char Separators[] = {';', '\t', ','};
 // The dialect of a separator.
 Dialect dialectOf(char separator);
 
-// The dialect whose separator splits the header line into the most cells
-// (outside quotes), the first of Separators on a tie.
-Dialect dialectOf(std::string_view headerLine);
-
 // A line's cells, split by `separator`; nothing when it is no CSV record.
 std::optional<Record> splitLine(std::string_view line, char separator);
 
@@ -43,15 +39,17 @@ std::optional<Record> splitLine(std::string_view line, char separator);
 // false to stop reading.
 using OnRecord = std::function<bool(const Record& record, std::size_t line)>;
 
-// Reads RFC 4180 records from `in` in the dialect `choose` gives for its
-// first line, which lands in `dialect` before the first record is handed on. Lines may end in
-// CRLF or LF, a UTF-8 byte order mark at the start is dropped, empty lines
-// are skipped, and cells keep their blanks. Returns the message for input
-// that cannot be read (an unterminated or stray quote, text that is not
-// UTF-8, a failing stream); the records before it have been handed on.
+// The dialect of a table, chosen from its header line (without its line end).
 using ChooseDialect = std::function<Dialect(std::string_view headerLine)>;
-std::optional<std::string> readCsv(
-    std::istream& in, Dialect& dialect, const OnRecord& onRecord,
-    const ChooseDialect& choose = [](std::string_view line) { return dialectOf(line); });
+
+// Reads RFC 4180 records from `in` in the dialect `choose` gives for its
+// first line, which lands in `dialect` before the first record is handed on.
+// Lines may end in CRLF or LF, a UTF-8 byte order mark at the start is
+// dropped, empty lines are skipped, and cells keep their blanks. Returns the
+// message for input that cannot be read (an unterminated or stray quote, text
+// that is not UTF-8, a failing stream); the records before it have been
+// handed on.
+std::optional<std::string> readCsv(std::istream& in, Dialect& dialect, const OnRecord& onRecord,
+                                   const ChooseDialect& choose);
 
 } // namespace batch
