@@ -187,8 +187,8 @@ std::optional<std::string> readCsv(std::istream& in, Dialect& dialect, const OnR
         rest.remove_prefix(ByteOrderMark.size());
     }
     const std::size_t start = std::min(rest.find_first_not_of("\r\n"), rest.size());
-    std::string_view line = rest.substr(start, rest.find('\n', start) - start);
-    dialect = choose(line.ends_with('\r') ? line.substr(0, line.size() - 1) : line);
+    const std::string_view line = rest.substr(start, rest.find('\n', start) - start);
+    dialect = choose(line);
     dialect.byteOrderMark = byteOrderMark && dialect.separator != ',';
 
     Parser parser(dialect.separator);

@@ -39,7 +39,7 @@ std::optional<Record> splitLine(std::string_view line, char separator);
 // false to stop reading.
 using OnRecord = std::function<bool(const Record& record, std::size_t line)>;
 
-// The dialect of a table, chosen from its header line (without its line end).
+// The dialect of a table, chosen from its header line.
 using ChooseDialect = std::function<Dialect(std::string_view headerLine)>;
 
 // Reads RFC 4180 records from `in` in the dialect `choose` gives for its

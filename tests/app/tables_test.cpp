@@ -29,6 +29,8 @@ TEST(Tables, Rows)
              "\"\"10e\"\"; N: letto 1 da \"\"1.4\"\"\",\n.,50,10,4000,1,0.00E+00,0.00E+00,0.00E+00,\"Vp: letto 0 da "
              "\"\".\"\"\",\n",
          ""},
+        {"--verifica", h + "1" + std::string(400, '0') + ",50,1,1,1\n", 1,
+         top + "1" + std::string(400, '0') + ",50,1,1,1,,,,," + calc::messages::TooLargeVp + "\n", ""},
         {"--verifica", h + "2,50,1,4000,1\n2,50,1,,1\n1e308,50,1,1,1\n", 1,
          top + "2,50,1,4000,1" + v + w + "\n2,50,1,,1,,,,," + calc::messages::MissingR + "\n1e308,50,1,1,1,,,," + w +
              calc::messages::NotFinite + "\n",
@@ -40,7 +42,7 @@ TEST(Tables, Rows)
         {"--verifica", h + "\n2,\"5\n", 2, top, "Riga 3: l'ingresso"},
         {"--verifica", h + "\"\n\"x\n", 2, top, "Riga 2: l'ingresso"},
         {"--verifica", "Vp\tf\tR\n", 2, "", miss + "C nella riga di intestazione" + tried},
-        {"--verifica", "Vp;f\tC;R\n", 2, "", miss + "f nella riga di intestazione" + tried},
+        {"--verifica", "Vp;f\tC,R\n", 2, "", miss + "f nella riga di intestazione" + tried}, // ";" on a tie
         {"--progetto", "VoDC,f,IoDC\n", 2, "", miss + "Ripple nella riga di intestazione" + tried},
         {"--verifica", "vp,Vp [V]\n", 2, "", "La colonna Vp compare"},
         {"--verifica", "Vp,f,C (mF),R\n", 2, "", "L'unità della colonna C (mF) non è quella del campo"},
@@ -83,7 +85,7 @@ TEST(Tables, SheetsAsSpreadsheetsWriteThem)
         r = ";Ripple [mV];VoDC [V];Id picco [mA];Avviso;Errore\n",
         sheet = ". In questo foglio la virgola separa i decimali e il punto soltanto le migliaia, a gruppi di "
                 "tre cifre: ad es. 1,23 , 2.000 , 1.000,5\n",
-        tsv = "Vp\tf\tC\tR\tN\tRipple [mV]\tVoDC [V]\tId picco [mA]\tAvviso\tErrore\n";
+        tsv = "\xEF\xBB\xBFVp\tf\tC\tR\tN\tRipple [mV]\tVoDC [V]\tId picco [mA]\tAvviso\tErrore\n";
     const std::vector<std::tuple<std::string, int, std::string>> cases = {
         {"Nome,Vp,f,C [μF],R [ohm],N\nx,1000.5,50,100,2000,1\n", 0,
          "Nome,Vp,f,C [μF],R [ohm],N,Ripple [mV],VoDC [V],Id picco [mA],Avviso,Errore\nx,1000.5,50,100,2000,1,"
@@ -96,7 +98,7 @@ TEST(Tables, SheetsAsSpreadsheetsWriteThem)
              "\"\"2.000,0,1\"\"\";\n2.0;1;1;1;1;;;;;" +
              calc::messages::InvalidC + sheet + "1,5;1;1;1;0.500;;;;;" + calc::messages::InvalidN + sheet +
              "1;1;1;1;2.0000;;;;;" + calc::messages::InvalidN + sheet},
-        {"Vp\tf\tC\tR\tN\n2.000\t50\t100\t4.000\t1\n", 0,
+        {"\xEF\xBB\xBFVp\tf\tC\tR\tN\n2.000\t50\t100\t4.000\t1\n", 0,
          tsv + "2.000\t50\t100\t4.000\t1\t0,00E+00\t2,00E+03\t5,00E+02\t\t\n"},
     };
     for (const auto& [in, status, out] : cases) {
@@ -133,11 +135,11 @@ TEST(Tables, DesignPipedIntoVerification)
     }
     EXPECT_NE(out.find(",\"VoDC: letto 5.5 da \"\"5.5.5\"\"\",\n5,"), std::string::npos) << out;
     EXPECT_TRUE(out.ends_with("\n5,60,,50,,,,,,,," + std::string(calc::messages::MissingIoDC) + "\n"));
-    EXPECT_EQ(run({"--verifica"}, "Vp,f,C,R,N,Avviso\n2,50,1,4000,1,prima\n"),
+    const std::string v = ",0.00E+00,2.00E+00,5.00E-01,\"";
+    EXPECT_EQ(run({"--verifica"}, "Vp,f,C,R,N,Avviso\n2,50,1,4000,1,prima\n2,50,1,4000,1,\n"),
               Ran(0,
-                  "Vp,f,C,R,N,Ripple [mV],VoDC [V],Id picco [mA],Avviso,Errore\n2,50,1,4000,1,0.00E+00,2.00E+00,"
-                  "5.00E-01,\"prima; " +
-                      warn.substr(0, 47) + "\",\n",
+                  "Vp,f,C,R,N,Ripple [mV],VoDC [V],Id picco [mA],Avviso,Errore\n2,50,1,4000,1" + v + "prima; " +
+                      warn.substr(0, 47) + "\",\n2,50,1,4000,1" + v + warn.substr(0, 47) + "\",\n",
                   ""));
 }
 
