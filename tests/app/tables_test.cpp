@@ -36,7 +36,7 @@ TEST(Tables, Rows)
              calc::messages::NotFinite + "\n",
          ""},
         // A CR, a blank line and a quote inside a cell: rows are named by the line an editor shows.
-        {"--verifica", "x," + h + cell + "\n\n2\n", 2, x + cell + v + ",\n",
+        {"--verifica", "x," + h + cell + "\n\n\"2\n\"\n", 2, x + cell + v + ",\n",
          "Riga 7: 1 cella, ma l'intestazione ha 6 colonne.\n"},
         {"--verifica", h + "2,5\"0,1,4000,1\n", 2, top, "Riga 2: l'ingresso"},
         {"--verifica", h + "\n2,\"5\n", 2, top, "Riga 3: l'ingresso"},
@@ -92,10 +92,10 @@ TEST(Tables, SheetsAsSpreadsheetsWriteThem)
          "0.00E+00,1.00E+03,5.00E+02,,\n"},
         {semi + "x;1.000,5;50;100;2.000;1\n", 0,
          "\"Nome, cognome\";Vp;f;C [µF];R (Ω);N" + r + "x;1.000,5;50;100;2.000;1;0,00E+00;1,00E+03;5,00E+02;;\n"},
-        {"C (uF);Vp;f;R;N\n100;10;50;2.000,0,1;1\n2.0;1;1;1;1\n1,5;1;1;1;0.500\n1;1;1;1;2.0000\n", 1,
+        {"C (uF);Vp;f;R;N\n100;10;50;2.000,0,1;1\n.5;1;1;1;1\n1,5;1;1;1;0.500\n1;1;1;1;2.0000\n", 1,
          "C (uF);Vp;f;R;N" + r +
              "100;10;50;2.000,0,1;1;0,00E+00;1,00E+01;5,00E+00;\"R: letto 2.000,0 da "
-             "\"\"2.000,0,1\"\"\";\n2.0;1;1;1;1;;;;;" +
+             "\"\"2.000,0,1\"\"\";\n.5;1;1;1;1;;;;;" +
              calc::messages::InvalidC + sheet + "1,5;1;1;1;0.500;;;;;" + calc::messages::InvalidN + sheet +
              "1;1;1;1;2.0000;;;;;" + calc::messages::InvalidN + sheet},
         {"\xEF\xBB\xBFVp\tf\tC\tR\tN\n2.000\t50\t100\t4.000\t1\n", 0,
