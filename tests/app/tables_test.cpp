@@ -39,6 +39,9 @@ TEST(Tables, Rows)
         {"--verifica", "x," + h + cell + "\n\n\"2\n\"\n", 2, x + cell + v + ",\n",
          "Riga 7: 1 cella, ma l'intestazione ha 6 colonne.\n"},
         {"--verifica", h + "2,5\"0,1,4000,1\n", 2, top, "Riga 2: l'ingresso"},
+        // A second byte order mark is part of a cell: it comes back quoted, so that no reader drops it.
+        {"--verifica", "\xEF\xBB\xBF\xEF\xBB\xBFx," + h + "y,2,50,10,4000,1\n", 0,
+         "\"\xEF\xBB\xBFx\"," + top + "y,2,50,10,4000,1" + v + ",\n", ""},
         {"--verifica", h + "\n2,\"5\n", 2, top, "Riga 3: l'ingresso"},
         {"--verifica", h + "\"\n\"x\n", 2, top, "Riga 2: l'ingresso"},
         {"--verifica", "Vp\tf\tR\n", 2, "", miss + "C nella riga di intestazione" + tried},
