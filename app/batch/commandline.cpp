@@ -44,6 +44,12 @@ std::optional<std::string> badArguments(QCommandLineParser& parser, const Option
         }
         return arguments.last() == QStringLiteral("--grafico") ? messages::MissingFile : messages::BadArguments;
     }
+    const QStringList given = parser.optionNames();
+    for (const QString& name : given) {
+        if (given.count(name) > 1) {
+            return messages::repeatedOption((name.size() == 1 ? "-" : "--") + name.toStdString());
+        }
+    }
     if (parser.isSet(o.help) || parser.isSet(o.version)) {
         return std::nullopt;
     }

@@ -84,14 +84,15 @@ int runGraph(const std::string& file, std::istream& in, std::ostream& out, std::
     if (!record) {
         return Unreadable;
     }
+    if (refusedEarlier(header, *record, err)) {
+        return Refused;
+    }
     calc::Module1 m;
     const calc::ShowMessage show = [&err](calc::Severity, const std::string& text) { err << text << '\n'; };
     const CircuitRow texts = textsOf(GraphColumns, header, *record);
-    if (!graphs::Command2_Click(m, texts, texts.Np, show)) {
+    const bool pressed = graphs::Command2_Click(m, texts, texts.Np, inSheet(header.dialect.decimal, show));
+    if (!afterNotices(pressed, readNotices(GraphColumns, header, *record), err)) {
         return Refused;
-    }
-    for (const std::string& notice : readNotices(GraphColumns, header, *record)) {
-        err << notice << '\n';
     }
     const QByteArray bytes = format->draw(m);
     if (bytes.isEmpty()) {
