@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "graphs/plotscale.h"
-
 #include <QImage>
 #include <QWidget>
 
@@ -40,7 +38,6 @@ protected:
 
 private:
     QRect inner() const;
-    graphs::PlotScale scale() const;
 
     QImage image_;
 };
