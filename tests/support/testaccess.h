@@ -8,12 +8,11 @@
 
 namespace ui {
 
-// The one way tests reach inside the windows: message boxes and the save dialog answered in place of the user.
+// The one way tests and benchmarks reach inside the windows: message boxes and the save dialog answered in place of
+// the user.
 struct TestAccess {
     static void setShowMessage(Form1& f, calc::ShowMessage show) { f.show_ = std::move(show); }
-    static void setShowMessage(Form2& f, calc::ShowMessage show) { f.show_ = std::move(show); }
     static void setAskSavePath(Form2& f, Form2::AskSavePath ask) { f.askSavePath_ = std::move(ask); }
-    static Form2* graphWindow(const Form1& f) { return f.form2_.data(); }
 };
 
 } // namespace ui
