@@ -32,7 +32,6 @@ TEST(Graphs, PressPeriodsAndRefusals)
              {{.f = ""}, "", 3, msg::MissingF},
              {{}, "32767.5", 3, msg::BadNp},
              {{.Vp = "0"}, "4", 3, msg::ZeroVp},
-             {{.N = "0"}, "4", 3, msg::BadN},
              {{.Vp = "3E307"}, "4", 3, msg::NotFinite},                 // 48 units of Vp lie beyond a double
              {{.Vp = "1E306", .R = "1E-3"}, "4", 3, msg::NotFinite}}) { // and of the peak current
         calc::Module1 m;
