@@ -70,3 +70,9 @@ TEST(CommandLine, GraphFilesAndFailedWrites)
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), (QStringList{"fresh.PNG", "older.png"}));
     EXPECT_EQ(QImage(fresh), QImage::fromData(png));
 }
+
+// The real program, as a shell starts it.
+TEST(CommandLine, VersionIsTheProjects)
+{
+    EXPECT_EQ(run({"--version"}, "", [] {}), Ran(0, RADDRIZZATORE_VERSION "\n", ""));
+}
