@@ -174,7 +174,7 @@ TEST_F(Windows, CaptionsAndPlaces)
 // Under a comma, by the continuous circuit: at C = 1000 uF, R = 100, N = 1000 the capacitor falls from 9.995 to
 // 8.345 V; the current peaks at 1.8145 A at switch-on, 18.1425 ms, and the sample at 18.16 ms takes 1.8003 A; VoDC
 // 9.177 V. The design: Vp = 10 V + 2 V / 2, R = 10 V / 1 A, C = Vp / (2 V * f * R). Blue (a star) stays on typed
-// values.
+// values. Then under a point.
 TEST_F(Windows, PressesWriteTheResultsAndRefusalsKeepThem)
 {
     QLocale::setDefault(QLocale(QLocale::Italian));
@@ -188,6 +188,9 @@ TEST_F(Windows, PressesWriteTheResultsAndRefusalsKeepThem)
     EXPECT_EQ(texts(*form1, "Label10 Label31 Text1 Text3"), "1,65E+03 1,10E+04 10* 1,5*");
     EXPECT_EQ(contextMenu(form1->findChild<QWidget*>("Label22"), 0), QStringList{"Copia|"});
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "1,80E+03");
+    QLocale::setDefault(QLocale::c());
+    act(*form1, "Text3=1000 Text4=100 Command1");
+    EXPECT_EQ(texts(*form1, "Label10"), "1.65E+03");
 }
 
 // From Text1 every control once and back; Return, Enter and Space held down press a button once; F1 explains.
