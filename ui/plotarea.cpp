@@ -9,8 +9,6 @@
 #include <QPainter>
 #include <qdrawutil.h>
 
-#include <algorithm>
-
 namespace ui {
 
 PlotArea::PlotArea(QWidget* parent) : QWidget(parent)
@@ -42,12 +40,12 @@ void PlotArea::draw(const calc::Module1& m)
     graphs::PlotWaveforms(m, image_);
 }
 
+// In logical pixels, so that a pointer position reads the same on a screen of any scale.
 QPointF PlotArea::userPosition(QPointF widgetPosition) const
 {
-    const qreal ratio = static_cast<qreal>(image_.width()) / std::max(inner().width(), 1);
-    const QPointF device = (widgetPosition - QPointF(inner().topLeft())) * ratio;
-    const graphs::PlotScale scale = graphs::scaleOf(image_);
-    return {scale.userX(device.x()), scale.userY(device.y())};
+    const graphs::PlotScale logical{inner().width(), inner().height()};
+    const QPointF at = widgetPosition - QPointF(inner().topLeft());
+    return {logical.userX(at.x()), logical.userY(at.y())};
 }
 
 void PlotArea::paintEvent(QPaintEvent* /*event*/)

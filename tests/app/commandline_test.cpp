@@ -133,3 +133,9 @@ TEST(CommandLine, GraphFileReplacesTargetsKeepsModesAndRefusesWhatItMayNot)
               std::tuple(S_IFREG | 0640, "%PDF-"s));
     unlink((at + "\xff.Pdf").c_str()); // a name QDir cannot remove
 }
+
+// The real program, as a shell starts it.
+TEST(CommandLine, VersionIsTheProjects)
+{
+    EXPECT_EQ(run({"--version"}, "", [] {}), Ran(0, RADDRIZZATORE_VERSION "\n", ""));
+}
