@@ -39,7 +39,9 @@ struct SampleLoop {
     double* VoNoC = nullptr;
 };
 
-// A constant, not a call: at -O0 a call could be emitted there too.
+// A constant rather than a call to numeric_limits: at -O0 such a call is a
+// function of its own, and the copy compiled under -mavx2 could be the one
+// every caller gets.
 inline constexpr double Infinity = std::numeric_limits<double>::infinity();
 
 // What one stretch measured in each of its lanes, lane l having seen samples
