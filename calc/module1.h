@@ -76,9 +76,9 @@ struct Module1 : Module1Scalars, SampleArrays {
     // Index k of each array holds t = k/(N*f), k = 0 .. N; index N+1 is 0.
     // Throws std::bad_alloc when the arrays cannot be had.
     void CalcWaveforms();
-    // The time of sample k. The last sample stands at the end of the period,
-    // whatever k/(N*f) rounds to.
-    double sampleTime(std::int32_t k) const { return k == N ? 1 / f : k / (static_cast<double>(N) * f); }
+    // The time of sample k, as the sample loop has it: the last sample stands
+    // at the end of the period, whatever k/(N*f) rounds to.
+    double sampleTime(std::int32_t k) const;
     // The sample loop of CalcWaveforms alone, into arrays already sized,
     // from the t1 and t2 already found.
     void CalcSamples();
