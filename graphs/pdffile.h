@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QString>
 
 namespace calc {
 struct Module1Scalars;
@@ -13,11 +12,7 @@ namespace graphs {
 
 // A module's graph as the bytes of a one-page PDF (see drawPlotPage): the
 // printed page (A4, landscape), all vector. Empty when it could not be drawn.
+// Its text needs Qt's fonts, which the program's QGuiApplication sets up.
 QByteArray pdfPage(const calc::SampleArrays& arrays, const calc::Module1Scalars& m);
-
-// Writes that page at path. Like the PNG, all or nothing: a temporary file
-// beside the target replaces it only once complete; on failure returns false
-// and leaves whatever was at path as it was.
-bool writePdf(const calc::SampleArrays& arrays, const calc::Module1Scalars& m, const QString& path);
 
 } // namespace graphs

@@ -10,20 +10,13 @@
 #include "graphs/plotgeometry.h"
 #include "graphs/plotwaveforms.h"
 #include "graphs/pngfile.h"
+#include "graphs/wholefile.h"
 
-#include <QBuffer>
-#include <QFileInfo>
-#include <QIODevice>
+#include <QByteArray>
 #include <QImage>
-#include <QImageWriter>
 #include <QSize>
 
 #include <cerrno>
-#include <cstdlib>
-#include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace batch {
 
@@ -32,68 +25,35 @@ namespace {
 // A format --grafico writes, chosen by the file name's extension.
 struct GraphFormat {
     const char* extension; // lower case, without the point
-    bool (*write)(const calc::Module1& m, QIODevice& device);
+    QByteArray (*draw)(const calc::Module1& m);
 };
 
-bool writePicture(const calc::Module1& m, QIODevice& device)
+QByteArray picture(const calc::Module1& m)
 {
     QImage image = graphs::blankPlot(QSize(graphs::PlotWidth, graphs::PlotHeight));
     graphs::PlotWaveforms(m, image);
-    return QImageWriter(&device, "png").write(image);
+    return graphs::pngBytes(image);
 }
 
-bool writeDocument(const calc::Module1& m, QIODevice& device)
+QByteArray document(const calc::Module1& m)
 {
-    const QByteArray pdf = graphs::pdfPage(m, m);
-    return !pdf.isEmpty() && device.write(pdf) == pdf.size();
+    return graphs::pdfPage(m, m);
 }
 
 const GraphFormat Formats[] = {
-    {"png", writePicture},
-    {"pdf", writeDocument},
+    {"png", picture},
+    {"pdf", document},
 };
 
-// Written beside the target and renamed over it once complete, so that no
-// failure leaves a damaged file. Returns 0, or the errno of the step that failed.
-int writeWhole(const std::string& path, const QByteArray& bytes)
+// By the extension of the name's last component, after its last point, in
+// any case: ASCII letters only, whatever the locale.
+const GraphFormat* formatOf(const std::string& file)
 {
-    const std::size_t slash = path.rfind('/');
-    std::string temporary = path.substr(0, slash == std::string::npos ? 0 : slash + 1) + ".raddrizzatore-XXXXXX";
-    const int fd = mkstemp(temporary.data());
-    if (fd < 0) {
-        return errno;
-    }
-    int error = 0;
-    for (qsizetype done = 0; done < bytes.size() && error == 0;) {
-        const ssize_t n = write(fd, bytes.data() + done, static_cast<std::size_t>(bytes.size() - done));
-        error = n < 0 && errno != EINTR ? errno : 0;
-        done += n > 0 ? n : 0;
-    }
-    // A new file gets the permissions the user's umask gives; a replaced one keeps its own.
-    struct stat old {};
-    const mode_t mask = umask(0);
-    umask(mask);
-    const mode_t mode = stat(path.c_str(), &old) == 0 ? old.st_mode & 07777 : 0666 & ~mask;
-    if (error == 0 && (fchmod(fd, mode) != 0 || fsync(fd) != 0)) {
-        error = errno;
-    }
-    if (close(fd) != 0 && error == 0) {
-        error = errno;
-    }
-    if (error == 0 && std::rename(temporary.c_str(), path.c_str()) != 0) {
-        error = errno;
-    }
-    if (error != 0) {
-        unlink(temporary.c_str());
-    }
-    return error;
-}
-
-const GraphFormat* formatOf(const QString& file)
-{
-    const QString extension = QFileInfo(file).suffix().toLower();
+    const std::string name = file.substr(file.rfind('/') + 1);
+    const std::size_t point = name.rfind('.');
+    const QByteArray extension = QByteArray::fromStdString(point == std::string::npos ? "" : name.substr(point + 1));
     for (const GraphFormat& format : Formats) {
-        if (extension == QLatin1String(format.extension)) {
+        if (extension.toLower() == format.extension) {
             return &format;
         }
     }
@@ -111,12 +71,12 @@ std::string graphFormatNames()
     return names;
 }
 
-int runGraph(const QString& file, std::istream& in, std::ostream& out, std::ostream& err)
+int runGraph(const std::string& file, std::istream& in, std::ostream& out, std::ostream& err)
 {
-    const bool toOutput = file == QStringLiteral("-");
+    const bool toOutput = file == "-";
     const GraphFormat* format = toOutput ? Formats : formatOf(file);
     if (format == nullptr) {
-        err << messages::unknownFormat(file.toStdString(), graphFormatNames()) << '\n';
+        err << messages::unknownFormat(file, graphFormatNames()) << '\n';
         return Unreadable;
     }
     Header header;
@@ -124,28 +84,28 @@ int runGraph(const QString& file, std::istream& in, std::ostream& out, std::ostr
     if (!record) {
         return Unreadable;
     }
+    if (refusedEarlier(header, *record, err)) {
+        return Refused;
+    }
     calc::Module1 m;
     const calc::ShowMessage show = [&err](calc::Severity, const std::string& text) { err << text << '\n'; };
     const CircuitRow texts = textsOf(GraphColumns, header, *record);
-    if (!graphs::Command2_Click(m, texts, texts.Np, show)) {
+    const bool pressed = graphs::Command2_Click(m, texts, texts.Np, inSheet(header.dialect.decimal, show));
+    if (!afterNotices(pressed, readNotices(GraphColumns, header, *record), err)) {
         return Refused;
     }
-    for (const std::string& notice : readNotices(GraphColumns, header, *record)) {
-        err << notice << '\n';
-    }
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    if (!format->write(m, buffer)) {
-        err << graphs::imageNotSaved(file.toStdString(), std::strerror(ENOMEM)) << '\n';
+    const QByteArray bytes = format->draw(m);
+    if (bytes.isEmpty()) {
+        err << graphs::imageNotSaved(file, graphs::NotDrawn) << '\n';
         return Unwritable;
     }
-    const QByteArray& bytes = buffer.data();
     if (toOutput) {
         if (!out.write(bytes.data(), bytes.size()).flush()) {
             return reportUnwritable(err, errno);
         }
-    } else if (const int error = writeWhole(file.toStdString(), bytes); error != 0) {
-        err << graphs::imageNotSaved(file.toStdString(), std::strerror(error)) << '\n';
+    } else if (const std::string reason = graphs::writeWholeFile(file, {bytes.data(), std::size_t(bytes.size())});
+               !reason.empty()) {
+        err << graphs::imageNotSaved(file, reason) << '\n';
         return Unwritable;
     }
     return Computed;
