@@ -28,6 +28,9 @@ if [ "$arch" != "$(dpkg --print-architecture)" ]; then
     # dpkg-buildflags and dpkg-shlibdeps (which CPack runs) work for arm64:
     # the flags of that architecture, the dependencies on its libraries.
     eval "$(dpkg-architecture -a arm64 -s 2>/dev/null)"
+    # The icon renderer runs under QEMU, with multiarch's loader
+    # (cmake/aarch64-linux-gnu.cmake).
+    unset QEMU_LD_PREFIX
 fi
 needPackages "${BUILD_PACKAGES[@]}" "${PACKAGE_PACKAGES[@]}"
 

@@ -20,6 +20,16 @@ set(QT_HOST_PATH_CMAKE_DIR /usr/lib/x86_64-linux-gnu/cmake CACHE PATH "The build
 # CTest, the build's own tools and the tests that start the program run arm64
 # code through QEMU, called by name: nothing is registered with the kernel
 # (binfmt_misc belongs to the whole machine). The arm64 loader and libraries
-# are multiarch's, in their usual places, so QEMU needs no prefix.
+# are multiarch's (libc6:arm64), in their usual places, so QEMU needs no
+# prefix, and must have none: with -L /usr/aarch64-linux-gnu or
+# QEMU_LD_PREFIX=/usr/aarch64-linux-gnu QEMU takes the loader from the cross
+# compiler's glibc (libc6-arm64-cross) while the libraries still come from
+# multiarch's, another build of glibc (2.36-8cross1 against 2.36-9+deb12u*);
+# the two do not match, and a program that starts a thread hangs before the
+# thread runs (a static one, which has no loader, does not). scripts/arm64.sh
+# and ./package.sh clear QEMU_LD_PREFIX.
 find_program(RADDRIZZATORE_QEMU NAMES qemu-aarch64 qemu-aarch64-static REQUIRED)
 set(CMAKE_CROSSCOMPILING_EMULATOR ${RADDRIZZATORE_QEMU})
+if(NOT EXISTS /lib/ld-linux-aarch64.so.1)
+  message(FATAL_ERROR "No arm64 loader in /lib: install libc6:arm64 (scripts/arm64.sh does).")
+endif()

@@ -15,6 +15,10 @@ source scripts/packages.sh
 needArchitecture arm64
 needPackages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${ARM64_PACKAGES[@]}"
 
+# QEMU takes the multiarch arm64 loader from /lib; a prefix would give it the
+# cross compiler's, which hangs threaded programs (cmake/aarch64-linux-gnu.cmake).
+unset QEMU_LD_PREFIX
+
 targets=()
 ctestArgs=()
 if [ "${1:-}" = "--ci" ]; then

@@ -62,6 +62,12 @@ needArchitecture() {
 # amd64 ones) and QEMU's user-mode emulator, which runs what the build makes.
 # qemu-user and not qemu-user-static: the static one registers QEMU with the
 # kernel for every foreign binary (binfmt_misc, which the whole machine
-# shares), and so would qemu-user-binfmt, a recommendation left out here.
-ARM64_PACKAGES=(crossbuild-essential-arm64 qemu-user qt6-base-dev:arm64 qt6-qpa-plugins:arm64 libsleef-dev:arm64
+# shares), and so would qemu-user-binfmt, a recommendation left out here. A
+# qemu-user-static that is already installed serves as well (its
+# qemu-aarch64-static is called by name too) and is left as it is.
+ARM64_QEMU=qemu-user
+if dpkg-query -W -f='${Status}' qemu-user-static 2>/dev/null | grep -q "install ok installed"; then
+    ARM64_QEMU=qemu-user-static
+fi
+ARM64_PACKAGES=(crossbuild-essential-arm64 "$ARM64_QEMU" libc6:arm64 qt6-base-dev:arm64 qt6-qpa-plugins:arm64 libsleef-dev:arm64
     libcsv-dev:arm64 libgtest-dev:arm64 libbenchmark-dev:arm64 libx11-dev:arm64)
