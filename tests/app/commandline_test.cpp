@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/batch/commandline.h"
 #include "calc/messages.h"
+#include "ui/messages.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -134,8 +135,9 @@ TEST(CommandLine, GraphFileReplacesTargetsKeepsModesAndRefusesWhatItMayNot)
     unlink((at + "\xff.Pdf").c_str()); // a name QDir cannot remove
 }
 
-// The real program, as a shell starts it.
-TEST(CommandLine, VersionIsTheProjects)
+// The real program, as a shell starts it: its version, and without a display a failed start said in Italian.
+TEST(CommandLine, VersionAndAWindowWithoutADisplay)
 {
     EXPECT_EQ(run({"--version"}, "", [] {}), Ran(0, RADDRIZZATORE_VERSION "\n", ""));
+    EXPECT_EQ(run({}, "", [] {}), Ran(1, "", ui::messages::NoDisplay + "\n"s));
 }
