@@ -85,6 +85,12 @@ void endRecord(int /*terminator*/, void* data)
     if (r.stopped) {
         return;
     }
+    // A spreadsheet writes an empty row as its separators alone: a blank line.
+    if (std::all_of(r.record.begin(), r.record.end(), [](const std::string& cell) { return cell.empty(); })) {
+        r.record.clear();
+        r.recordLine = r.line + 1;
+        return;
+    }
     for (const std::string& cell : r.record) {
         if (!isUtf8(cell)) {
             r.error = messages::row(r.recordLine) + messages::NotUtf8;
@@ -138,6 +144,18 @@ void feed(Parser& parser, Reading& r, std::string_view bytes)
     }
 }
 
+// Line ends, and the separators of a row of empty cells.
+constexpr const char* NoCell = "\r\n;\t,";
+
+// Where the first line that holds a cell begins in `head`, past a byte order
+// mark; npos when none has begun.
+std::size_t headerStart(std::string_view head)
+{
+    const std::size_t start =
+        head.find_first_not_of(NoCell, head.starts_with(ByteOrderMark) ? ByteOrderMark.size() : 0);
+    return start == std::string_view::npos ? start : head.rfind('\n', start) + 1;
+}
+
 // Reads on until the first line that holds a cell is whole, or the input ends.
 std::string headOf(std::istream& in)
 {
@@ -145,8 +163,7 @@ std::string headOf(std::istream& in)
     std::array<char, 1 << 16> buffer{};
     while (in.read(buffer.data(), buffer.size()) || in.gcount() > 0) {
         head.append(buffer.data(), static_cast<std::size_t>(in.gcount()));
-        const std::size_t start =
-            head.find_first_not_of("\r\n", head.starts_with(ByteOrderMark) ? ByteOrderMark.size() : 0);
+        const std::size_t start = headerStart(head);
         if (start != std::string::npos && head.find('\n', start) != std::string::npos) {
             break;
         }
@@ -186,10 +203,10 @@ std::optional<std::string> readCsv(std::istream& in, Dialect& dialect, const OnR
     if (byteOrderMark) {
         rest.remove_prefix(ByteOrderMark.size());
     }
-    const std::size_t start = std::min(rest.find_first_not_of("\r\n"), rest.size());
+    const std::size_t start = std::min(headerStart(rest), rest.size());
     const std::string_view line = rest.substr(start, rest.find('\n', start) - start);
     dialect = choose(line);
-    dialect.byteOrderMark = byteOrderMark && dialect.separator != ',';
+    dialect.byteOrderMark = byteOrderMark;
 
     Parser parser(dialect.separator);
     Reading r{onRecord, {}, 1, 1, true, false, std::nullopt, nullptr};

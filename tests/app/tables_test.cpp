@@ -39,9 +39,9 @@ TEST(Tables, Rows)
         {"--verifica", "x," + h + cell + "\n\n\"2\n\"\n", 2, x + cell + v + ",\n",
          "Riga 7: 1 cella, ma l'intestazione ha 6 colonne.\n"},
         {"--verifica", h + "2,5\"0,1,4000,1\n", 2, top, "Riga 2: l'ingresso"},
-        // A second byte order mark is part of a cell: it comes back quoted, so that no reader drops it.
+        // The byte order mark comes back; a second is part of a cell, quoted so that no reader drops it.
         {"--verifica", "\xEF\xBB\xBF\xEF\xBB\xBFx," + h + "y,2,50,10,4000,1\n", 0,
-         "\"\xEF\xBB\xBFx\"," + top + "y,2,50,10,4000,1" + v + ",\n", ""},
+         "\xEF\xBB\xBF\"\xEF\xBB\xBFx\"," + top + "y,2,50,10,4000,1" + v + ",\n", ""},
         {"--verifica", h + "\n2,\"5\n", 2, top, "Riga 3: l'ingresso"},
         {"--verifica", h + "\"\n\"x\n", 2, top, "Riga 2: l'ingresso"},
         {"--verifica", "Vp\tf\tR\n", 2, "", miss + "C nella riga di intestazione" + tried},
@@ -62,6 +62,12 @@ TEST(Tables, Rows)
          "[mA];Avviso;Errore\n;1,2,3;50;1,0E1;4000;1;0,00E+00;"
          "1,20E+00;3,00E-01;\"Vp: letto 1,2 da \"\"1,2,3\"\"\";\n",
          ""},
+        // A spreadsheet's empty rows are its separators alone: blank lines, counted as lines and never as rows.
+        {"--verifica", ";;;\r\nx;Vp;f;C;R;N;\r\n;;;;;;\r\ny;2;50;10;4000;1;\r\n;;\r\n;2\r\n", 2,
+         "x;Vp;f;C;R;N;;Ripple [mV];VoDC [V];Id picco [mA];Avviso;Errore\n"
+         "y;2;50;10;4000;1;;0,00E+00;2,00E+00;5,00E-01;;\n",
+         "Riga 6: 2 celle, ma l'intestazione ha 7 colonne.\n"},
+        {"--campioni", h + "2,50,1,4000,0\n,,,,\n", 1, "", calc::messages::BadN},
     };
     for (const char* utf8 :
          {"\xF4\x90\x80\x80", "\xE0\x80\xAF", "\xED\xA0\x80", "\xC3("}) // too high, too long, surrogate, cut
