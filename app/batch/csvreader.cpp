@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <array>
 #include <exception>
+#include <system_error>
 
 namespace batch {
 
@@ -171,31 +172,8 @@ std::string headOf(std::istream& in)
     return head;
 }
 
-} // namespace
-
-Dialect dialectOf(char separator)
-{
-    return {separator, separator == ',' ? '.' : ',', false};
-}
-
-std::optional<Record> splitLine(std::string_view line, char separator)
-{
-    Record cells;
-    const OnRecord first = [&cells](const Record& record, std::size_t /*line*/) {
-        cells = record;
-        return false;
-    };
-    Parser parser(separator);
-    Reading r{first, {}, 1, 1, true, false, std::nullopt, nullptr};
-    feed(parser, r, line);
-    if (!r.stopped && csv_fini(&parser.p, endCell, endRecord, &r) != 0) {
-        return std::nullopt;
-    }
-    return r.error ? std::nullopt : std::optional(cells);
-}
-
-std::optional<std::string> readCsv(std::istream& in, Dialect& dialect, const OnRecord& onRecord,
-                                   const ChooseDialect& choose)
+std::optional<std::string> readRecords(std::istream& in, Dialect& dialect, const OnRecord& onRecord,
+                                       const ChooseDialect& choose)
 {
     std::string head = headOf(in);
     std::string_view rest = head;
@@ -224,6 +202,39 @@ std::optional<std::string> readCsv(std::istream& in, Dialect& dialect, const OnR
         std::rethrow_exception(r.exception);
     }
     return r.error;
+}
+
+} // namespace
+
+Dialect dialectOf(char separator)
+{
+    return {separator, separator == ',' ? '.' : ',', false};
+}
+
+std::optional<Record> splitLine(std::string_view line, char separator)
+{
+    Record cells;
+    const OnRecord first = [&cells](const Record& record, std::size_t /*line*/) {
+        cells = record;
+        return false;
+    };
+    Parser parser(separator);
+    Reading r{first, {}, 1, 1, true, false, std::nullopt, nullptr};
+    feed(parser, r, line);
+    if (!r.stopped && csv_fini(&parser.p, endCell, endRecord, &r) != 0) {
+        return std::nullopt;
+    }
+    return r.error ? std::nullopt : std::optional(cells);
+}
+
+std::optional<std::string> readCsv(std::istream& in, Dialect& dialect, const OnRecord& onRecord,
+                                   const ChooseDialect& choose)
+{
+    try {
+        return readRecords(in, dialect, onRecord, choose);
+    } catch (const std::system_error& e) {
+        return messages::unreadable(e.code().message());
+    }
 }
 
 } // namespace batch
