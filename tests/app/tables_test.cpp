@@ -107,8 +107,10 @@ TEST(Tables, SheetsAsSpreadsheetsWriteThem)
              "\"\"2.000,0,1\"\"\";\n.5;1;1;1;1;;;;;" +
              calc::messages::InvalidC + sheet + "1,5;1;1;1;0.500;;;;;" + calc::messages::InvalidN + sheet +
              "1;1;1;1;2.0000;;;;;" + calc::messages::InvalidN + sheet},
-        {"\xEF\xBB\xBFVp\tf\tC\tR\tN\n2.000\t50\t100\t4.000\t1\n", 0,
-         tsv + "2.000\t50\t100\t4.000\t1\t0,00E+00\t2,00E+03\t5,00E+02\t\t\n"},
+        // A tab sheet may come from English settings, where 2.000 is 2: Avviso says how its points were read.
+        {"\xEF\xBB\xBFVp\tf\tC\tR\tN\n2.000\t50\t100\t4.000,5\t1\n", 0,
+         tsv + "2.000\t50\t100\t4.000,5\t1\t0,00E+00\t2,00E+03\t5,00E+02\t\"Vp: letto 2000 da \"\"2.000\"\"; "
+               "R: letto 4000,5 da \"\"4.000,5\"\"\"\t\n"},
     };
     for (const auto& [in, status, out] : cases) {
         const auto [ranStatus, ranOut, ranErr] = run({"--verifica"}, in);
@@ -116,6 +118,8 @@ TEST(Tables, SheetsAsSpreadsheetsWriteThem)
         if (status == 0)
             EXPECT_EQ(run({"--verifica"}, ranOut), Ran(0, ranOut, "")) << "read back as written";
     }
+    EXPECT_EQ(std::get<2>(run({"--campioni"}, "Vp\tf\tC\tR\tN\n2\t50\t1.000\t4000\t1.000\n")),
+              "C: letto 1000 da \"1.000\"\nN: letto 1000 da \"1.000\"\n");
     const std::string np = "Vp,f,C,R,N\n10,50,10,2000,500\n";
     EXPECT_TRUE(run({"--grafico", "-"}, np) ==
                 run({"--grafico", "-"}, "Np," + np.substr(0, 11) + "4," + np.substr(11)));
@@ -144,6 +148,8 @@ TEST(Tables, DesignPipedIntoVerification)
     }
     EXPECT_NE(out.find(",\"VoDC: letto 5.5 da \"\"5.5.5\"\"\",\n5,"), std::string::npos) << out;
     EXPECT_TRUE(out.ends_with("\n5,60,,50,,,,,,,," + std::string(calc::messages::MissingIoDC) + "\n"));
+    // Through --verifica again: no note twice.
+    EXPECT_EQ(run({"--verifica"}, out), Ran(1, out, ""));
     const std::string v = ",0.00E+00,2.00E+00,5.00E-01,\"";
     EXPECT_EQ(run({"--verifica"}, "Vp,f,C,R,N,Avviso\n2,50,1,4000,1,prima\n2,50,1,4000,1,\n"),
               Ran(0,
