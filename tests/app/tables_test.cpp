@@ -68,6 +68,7 @@ TEST(Tables, Rows)
          "y;2;50;10;4000;1;;0,00E+00;2,00E+00;5,00E-01;;\n",
          "Riga 6: 2 celle, ma l'intestazione ha 7 colonne.\n"},
         {"--campioni", h + "2,50,1,4000,0\n,,,,\n", 1, "", calc::messages::BadN},
+        {"--progetto", "VoDC richiesto [mV],f,IoDC,Ripple\n", 2, "", "L'unità della colonna VoDC richiesto [mV]"},
     };
     for (const char* utf8 :
          {"\xF4\x90\x80\x80", "\xE0\x80\xAF", "\xED\xA0\x80", "\xC3("}) // too high, too long, surrogate, cut
@@ -148,8 +149,15 @@ TEST(Tables, DesignPipedIntoVerification)
     }
     EXPECT_NE(out.find(",\"VoDC: letto 5.5 da \"\"5.5.5\"\"\",\n5,"), std::string::npos) << out;
     EXPECT_TRUE(out.ends_with("\n5,60,,50,,,,,,,," + std::string(calc::messages::MissingIoDC) + "\n"));
-    // Through --verifica again: no note twice.
+    // Through --verifica again: no note twice. Designed again from the wanted values, not from the VoDC obtained:
+    // R = 12 V / 500 mA.
     EXPECT_EQ(run({"--verifica"}, out), Ran(1, out, ""));
+    const auto [again, designed, said] = run({"--progetto"}, out);
+    EXPECT_TRUE(again == 1 && said.empty() && designed.find(",2.40E+01,") != std::string::npos &&
+                designed.starts_with("VoDC richiesto [V],f,IoDC,Ripple richiesto [mV],"
+                                     "Ripple [mV],VoDC [V],Id picco [mA],R [ohm],Vp [V],C [uF],Avviso,Errore\n"
+                                     "12,50,500,100,"))
+        << designed;
     const std::string v = ",0.00E+00,2.00E+00,5.00E-01,\"";
     EXPECT_EQ(run({"--verifica"}, "Vp,f,C,R,N,Avviso\n2,50,1,4000,1,prima\n2,50,1,4000,1,\n"),
               Ran(0,
