@@ -70,6 +70,10 @@ TEST(CommandLine, GraphFilesAndFailedWrites)
               Ran(2, "", noFile + lost.toStdString() + "\n" + strerror(ENOENT) + kept));
     const std::string noSpace = "Impossibile scrivere lo standard output: "s + strerror(ENOSPC) + ".\n";
     EXPECT_EQ(run({"--verifica"}, "Vp,f,C,R,N\n2,50,10,4000,1\n", fullDisk), Ran(2, "", noSpace));
+    const std::string noInput = "Impossibile leggere lo standard input: "s;
+    EXPECT_EQ(run({"--verifica"}, "", [] { close(0); }), Ran(2, "", noInput + strerror(EBADF) + ".\n"));
+    EXPECT_EQ(run({"--campioni"}, "", [] { dup2(open("/tmp", O_RDONLY), 0); }),
+              Ran(2, "", noInput + strerror(EISDIR) + ".\n"));
     EXPECT_EQ(run({"--grafico", older}, graph, smallQuota),
               Ran(2, "", noFile + older.toStdString() + "\n" + strerror(EFBIG) + kept));
     EXPECT_EQ(run({"--grafico", fresh}, graph, [] {}), Ran(0, "", warn));
