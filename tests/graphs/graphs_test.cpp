@@ -46,7 +46,7 @@ TEST(Graphs, PressPeriodsAndRefusals)
 }
 
 // The default graph: 4 periods of 20 ms over the width; the continuous circuit's 30.36 mA and Vp = 10 V a full scale
-// of 48 units above the baselines 50 and 0.1.
+// of 48 units above the baselines 50 and 0.1. Where the bands meet, the window's test reads.
 TEST(Graphs, ReadoutReadsTheModuleAsItIsNow)
 {
     calc::Module1 m;
@@ -57,9 +57,7 @@ TEST(Graphs, ReadoutReadsTheModuleAsItIsNow)
     EXPECT_EQ(at({}, 25, 98), "t= 20000,00usec ; id(t) = 30,36mA");
     EXPECT_EQ(at({}, 100, 48.1F) + at({}, -10, 0.1F),
               "t= 80000,00usec ; Vc(t) = 10,00Vt= -8000,00usec ; Vc(t) = 0,00V");
-    EXPECT_EQ(at({}, 50, 50) + at({}, 50, 49.9F), "t= 40000,00usec ; id(t) = 0,00mAt= 40000,00usec ; Vc(t) = 10,38V");
-    EXPECT_EQ(at({}, 10, 0.099F) + at({.f = "1E-305"}, 75, 60) + at({.Vp = "1E302", .R = "1E-3"}, 25, 98),
-              "nonenonenone");
+    EXPECT_EQ(at({.f = "1E-305"}, 75, 60) + at({.Vp = "1E302", .R = "1E-3"}, 25, 98), "nonenone");
     EXPECT_TRUE(
         std::regex_match(at({.f = "1E-60"}, 25, 98), std::regex("t= [0-9]{66,67},00usec ; id\\(t\\) = 5,00mA")));
     EXPECT_EQ(at({.f = "100"}, 25, 48.1F), "t= 10000,00usec ; Vc(t) = 10,00V");
