@@ -155,12 +155,12 @@ TEST(Calc, Verification)
 }
 
 // Vp = VoDC + Ripple/2, R = VoDC/IoDC, C = Vp/(Ripple*f*R): 12 V at 500 mA with 3600 mV at 50 Hz take 13.8 V, 24 ohm
-// and 3194 uF. The boxes R, Vp, C under a comma, then the fields Vp, R, C, f with a point.
+// and 3194 uF. The boxes R, Vp, C under a comma; the window's test reads the copies in the fields.
 TEST(Calc, Design)
 {
     for (const auto& [texts, expected] : std::initializer_list<std::pair<calc::DesignTexts, const char*>>{
-             {{}, "2,40E+01 1,38E+01 3,19E+03 1.38E+01 2.40E+01 3.19E+03 5.00E+01"},
-             {{.VoDC = "-12", .f = "100"}, "-2,40E+01 -1,02E+01 1,18E+03 -1.02E+01 -2.40E+01 1.18E+03 1.00E+02"},
+             {{}, "2,40E+01 1,38E+01 3,19E+03"},
+             {{.VoDC = "-12", .f = "100"}, "-2,40E+01 -1,02E+01 1,18E+03"},
              {{.f = ""}, msg::MissingDesignF},
              {{.IoDC = "0,5"}, msg::InvalidIoDC},
              {{.VoDC = "a", .Ripple = "b"}, msg::InvalidVoDC},
@@ -173,10 +173,7 @@ TEST(Calc, Design)
         calc::Module1Scalars m;
         MessageLog log;
         const auto r = calc::Command3_Click(m, texts, ',', log.callback());
-        EXPECT_EQ(r ? r->R + ' ' + r->Vp + ' ' + r->C + ' ' + r->VpField + ' ' + r->RField + ' ' + r->CField + ' ' +
-                          r->fField
-                    : log.shown.at(0),
-                  expected);
+        EXPECT_EQ(r ? r->R + ' ' + r->Vp + ' ' + r->C : log.shown.at(0), expected);
         EXPECT_EQ(log.refusals, r ? 0 : 1);
     }
 }
