@@ -17,12 +17,8 @@ namespace {
 // stretches on threads) against the scalar one on libm.
 TEST(SampleLoop, EachSampleWithinRoundingOfTheScalarLoop)
 {
-    struct Row {
-        double Vp, C, R;
-        int N, stretches;
-    };
     for (const auto& [Vp, C, R, N, stretches] :
-         {Row{10, 10e-6, 2000, 100'003, 3}, Row{-5, 1e-3, 100, 998, 2}, Row{10, 1e-9, 1e6, 6, 1}}) {
+         {std::tuple{10.0, 10e-6, 2000.0, 100'003, 3}, {-5.0, 1e-3, 100.0, 998, 2}, {10.0, 1e-9, 1e6, 6, 1}}) {
         calc::Module1 m = simulated(Vp, 50, C, R, N);
         calc::Module1 s = m;
         const calc::Measured got = runSampleLoop(sampleLoopOf(m), calc::bestSampleStretch(), stretches, 2);
