@@ -1,7 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Ten lines of fields (Vp, f, C, R, N, Np, VoDC, f, IoDC, Ripple), then bytes that press a button or move the pointer.
-// A refused press shows one refusal, perhaps after the warning, and changes nothing; the warning means T > R*C; the
-// readout keeps its pattern.
 
 #include "calc/design.h"
 #include "calc/module1.h"

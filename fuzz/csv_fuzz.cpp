@@ -45,8 +45,8 @@ Table records(const std::string& csv, std::optional<batch::Dialect> dialect = st
         t.rows.push_back(r);
         return true;
     };
-    t.readable = dialect ? !batch::readCsv(in, t.dialect, onRecord, [&dialect](std::string_view) { return *dialect; })
-                         : !batch::readCsv(in, t.dialect, onRecord, mostCells);
+    const auto choose = [&dialect](std::string_view line) { return dialect ? *dialect : mostCells(line); };
+    t.readable = !batch::readCsv(in, t.dialect, onRecord, choose);
     return t;
 }
 

@@ -154,10 +154,9 @@ TEST(Tables, SamplesOfOnePeriod)
     const double w = 100 * M_PI, RC = 0.02, t1 = std::atan(1 / (w * RC)) / w;
     for (int k = 0; k <= 10000; ++k) {
         double t, id, Vc, VoNoC;
-        rows.ignore(1) >> t;
-        rows.ignore(1) >> id;
-        rows.ignore(1) >> Vc;
-        rows.ignore(1) >> VoNoC;
+        for (double* cell : {&t, &id, &Vc, &VoNoC}) {
+            rows.ignore(1) >> *cell;
+        }
         if (k % 2500 == 0) {
             EXPECT_EQ(t, k / 5e5);
             EXPECT_NEAR(VoNoC, std::max(0.0, 10 * std::cos(w * t)), 1e-12);
