@@ -4,9 +4,10 @@
 // The sample loop, written once over a lane type L and compiled once for each
 // instruction set: a lane is a sample, a comparison a lane mask, and a
 // stretch advances L::Width samples at a time. Every function here is a
-// template over L, and each L lives in the unnamed namespace of the file that
-// compiles it, so no copy made for one instruction set can be the one the
-// linker keeps for another.
+// template over L. Each vector L lives in the unnamed namespace of the file
+// that compiles it, and the scalar one (scalarlanes.h) only in files for the
+// base instruction set, so no copy made for one instruction set can be the
+// one the linker keeps for another.
 //
 // A template rather than Highway's per-target dispatch: SLEEF gives sine and
 // cosine in one call within 1.0 ulp, where Highway's Sin and Cos are separate
