@@ -225,8 +225,8 @@ TEST_F(Windows, KeyboardWalksEveryControlPressesAndExplains)
     }
     EXPECT_EQ(walked.join(' '), "Text1 Text2 Text3 Text4 Text5 Command1 Text7 Command2 Picture1 Text6 Text8 Text9 "
                                 "Command3 Text10 Text1");
-    auto* button = form1->findChild<QWidget*>("Command3");
-    const QSignalSpy presses(button, SIGNAL(clicked()));
+    auto* button = form1->findChild<QPushButton*>("Command3");
+    const QSignalSpy presses(button, &QPushButton::clicked);
     button->setFocus();
     int pressed = 0;
     for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
