@@ -52,7 +52,7 @@ private:
     std::unique_ptr<QGuiApplication> app_;
 };
 
-bool paint(const calc::SampleArrays& arrays, const calc::Module1Scalars& m, QPdfWriter& writer)
+void setUp(QPdfWriter& writer)
 {
     writer.setResolution(PageDotsPerInch);
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
@@ -60,38 +60,75 @@ bool paint(const calc::SampleArrays& arrays, const calc::Module1Scalars& m, QPdf
                                      QPageLayout::Millimeter));
     writer.setTitle(QString::fromUtf8(PageTitle));
     writer.setCreator(QStringLiteral("raddrizzatore"));
-    QPainter painter;
-    if (!painter.begin(&writer)) {
-        return false;
-    }
-    drawPlotPage(arrays, m, painter,
-                 QRectF(QPointF(0, 0), writer.pageLayout().paintRectPixels(PageDotsPerInch).size()));
-    return painter.end();
 }
 
 } // namespace
 
-QByteArray pdfPage(const calc::SampleArrays& arrays, const calc::Module1Scalars& m)
-{
-    QByteArray pdf;
+struct PdfPages::Document {
     const FontsWithoutDisplay fonts;
-    QBuffer buffer(&pdf);
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&buffer);
-        if (!paint(arrays, m, writer)) {
-            return {};
-        }
-    }
-    return pdf;
+    QByteArray pdf;
+    QBuffer buffer{&pdf};
+    QPdfWriter writer{&buffer};
+    QPainter painter;
+    int pages = 0;
+    bool failed = false;
+};
+
+PdfPages::PdfPages() : document_(std::make_unique<Document>())
+{
+    document_->buffer.open(QIODevice::WriteOnly);
+    setUp(document_->writer);
 }
 
-bool writePdf(const calc::SampleArrays& arrays, const calc::Module1Scalars& m, const QString& path)
+PdfPages::~PdfPages()
+{
+    // The painter ends before the writer and the application it draws with.
+    if (document_->painter.isActive()) {
+        document_->painter.end();
+    }
+}
+
+bool PdfPages::add(const calc::SampleArrays& arrays, const calc::Module1Scalars& m, const PageText& text)
+{
+    Document& d = *document_;
+    const bool ready = d.pages == 0 ? d.painter.begin(&d.writer) : d.writer.newPage();
+    d.failed = d.failed || !ready;
+    if (d.failed) {
+        return false;
+    }
+    const QRectF page(QPointF(0, 0), d.writer.pageLayout().paintRectPixels(PageDotsPerInch).size());
+    drawPlotPage(arrays, m, d.painter, page, text);
+    ++d.pages;
+    return true;
+}
+
+int PdfPages::count() const
+{
+    return document_->pages;
+}
+
+QByteArray PdfPages::finish()
+{
+    Document& d = *document_;
+    if (d.pages == 0 || d.failed || !d.painter.end()) {
+        return {};
+    }
+    return d.pdf;
+}
+
+QByteArray pdfPage(const calc::SampleArrays& arrays, const calc::Module1Scalars& m, const PageText& text)
+{
+    PdfPages pages;
+    return pages.add(arrays, m, text) ? pages.finish() : QByteArray();
+}
+
+bool writePdf(const calc::SampleArrays& arrays, const calc::Module1Scalars& m, const PageText& text,
+              const QString& path)
 {
     // Qt's PDF engine takes a write cut short by a full disk or a quota for
     // success, so the page is made in memory and written in one call whose
     // count tells.
-    const QByteArray pdf = pdfPage(arrays, m);
+    const QByteArray pdf = pdfPage(arrays, m, text);
     if (pdf.isEmpty()) {
         return false;
     }

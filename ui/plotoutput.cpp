@@ -4,6 +4,7 @@
 #include "graphs/pdffile.h"
 #include "graphs/plotpage.h"
 #include "graphs/pngfile.h"
+#include "ui/decimalseparator.h"
 #include "ui/messages.h"
 
 #include <QFileDialog>
@@ -32,6 +33,12 @@ bool stillDrawn(const DrawnPlot& drawn, const calc::ShowMessage& show)
         show(calc::Severity::Refusal, messages::DrawingReplaced);
     }
     return drawn.current();
+}
+
+// The window's page has no subtitle, and its numbers are written as the result boxes write theirs.
+graphs::PageText pageText()
+{
+    return {{}, decimalSeparator()};
 }
 
 } // namespace
@@ -63,7 +70,7 @@ bool savePlotFile(const DrawnPlot& drawn, const QImage& image, const QString& pa
     if (!isPdf(path)) {
         return graphs::writePng(image, path);
     }
-    return drawn.current() && graphs::writePdf(drawn.arrays(), drawn.scalars(), path);
+    return drawn.current() && graphs::writePdf(drawn.arrays(), drawn.scalars(), pageText(), path);
 }
 
 void printPlot(const DrawnPlot& drawn, QWidget* parent, const calc::ShowMessage& show)
@@ -86,7 +93,7 @@ void printPlot(const DrawnPlot& drawn, QWidget* parent, const calc::ShowMessage&
         return;
     }
     const QRectF page(QPointF(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size());
-    graphs::drawPlotPage(drawn.arrays(), drawn.scalars(), painter, page);
+    graphs::drawPlotPage(drawn.arrays(), drawn.scalars(), painter, page, pageText());
     painter.end();
 }
 

@@ -29,7 +29,8 @@ namespace batch {
 
 namespace {
 
-// A format --grafico writes, chosen by the file name's extension.
+// A format --grafico writes, chosen by the file name's extension: a picture
+// of one row, or a document of a page per row.
 struct GraphFormat {
     const char* extension; // lower case, without the point
     bool (*write)(const calc::Module1& m, QIODevice& device);
@@ -42,16 +43,13 @@ bool writePicture(const calc::Module1& m, QIODevice& device)
     return QImageWriter(&device, "png").write(image);
 }
 
-bool writeDocument(const calc::Module1& m, QIODevice& device)
-{
-    const QByteArray pdf = graphs::pdfPage(m, m);
-    return !pdf.isEmpty() && device.write(pdf) == pdf.size();
-}
-
 const GraphFormat Formats[] = {
     {"png", writePicture},
-    {"pdf", writeDocument},
+    {"pdf", nullptr},
 };
+
+// An optional column whose text is the subtitle of its row's page.
+constexpr ColumnName NameColumn{"Nome", ""};
 
 // Written beside the target and renamed over it once complete, so that no
 // failure leaves a damaged file. Returns 0, or the errno of the step that failed.
@@ -100,6 +98,64 @@ const GraphFormat* formatOf(const QString& file)
     return nullptr;
 }
 
+int writeGraph(const QString& file, const QByteArray& bytes, std::ostream& err)
+{
+    if (const int error = writeWhole(file.toStdString(), bytes); error != 0) {
+        err << graphs::imageNotSaved(file.toStdString(), std::strerror(error)) << '\n';
+        return Unwritable;
+    }
+    return Computed;
+}
+
+// "Grafico" on one row, each message on `err` after the row's `place`.
+bool pressRow(calc::Module1& m, const Header& header, const Record& record, const std::string& place, std::ostream& err)
+{
+    const calc::ShowMessage show = [&](calc::Severity, const std::string& text) { err << place << text << '\n'; };
+    const CircuitRow texts = textsOf(GraphColumns, header, record);
+    if (!graphs::Command2_Click(m, texts, texts.Np, show)) {
+        return false;
+    }
+    for (const std::string& notice : readNotices(GraphColumns, header, record)) {
+        err << place << notice << '\n';
+    }
+    return true;
+}
+
+// A page for each row in the order read. A refused row gets none: its message
+// goes to `err` after its line, and the other pages are still written.
+int runPages(const QString& file, std::istream& in, std::ostream& err)
+{
+    std::vector<Wanted> inputs = wanted(GraphColumns);
+    inputs.push_back({NameColumn, true});
+    Header header;
+    graphs::PdfPages pages;
+    calc::Module1 m;
+    bool refused = false;
+    const auto onRow = [&](const Record& record, std::size_t line) {
+        if (!pressRow(m, header, record, messages::row(line), err)) {
+            refused = true;
+            return true;
+        }
+        const auto name = header.inputs.back();
+        return pages.add(m, m, {name ? record[*name] : "", header.dialect.decimal});
+    };
+    if (!readTable(
+            in, err, header, inputs, {}, [] { return true; }, onRow)) {
+        return Unreadable;
+    }
+    if (pages.count() == 0 && !refused) {
+        err << messages::noDataRow("--grafico") << '\n';
+        return Unreadable;
+    }
+    const QByteArray pdf = pages.finish();
+    if (pdf.isEmpty() && pages.count() > 0) {
+        err << graphs::imageNotSaved(file.toStdString(), std::strerror(ENOMEM)) << '\n';
+        return Unwritable;
+    }
+    const int status = pdf.isEmpty() ? Computed : writeGraph(file, pdf, err);
+    return status == Computed && refused ? Refused : status;
+}
+
 } // namespace
 
 std::string graphFormatNames()
@@ -119,19 +175,17 @@ int runGraph(const QString& file, std::istream& in, std::ostream& out, std::ostr
         err << messages::unknownFormat(file.toStdString(), graphFormatNames()) << '\n';
         return Unreadable;
     }
+    if (format->write == nullptr) {
+        return runPages(file, in, err);
+    }
     Header header;
     const auto record = readSingleRow(in, err, header, wanted(GraphColumns), "--grafico");
     if (!record) {
         return Unreadable;
     }
     calc::Module1 m;
-    const calc::ShowMessage show = [&err](calc::Severity, const std::string& text) { err << text << '\n'; };
-    const CircuitRow texts = textsOf(GraphColumns, header, *record);
-    if (!graphs::Command2_Click(m, texts, texts.Np, show)) {
+    if (!pressRow(m, header, *record, "", err)) {
         return Refused;
-    }
-    for (const std::string& notice : readNotices(GraphColumns, header, *record)) {
-        err << notice << '\n';
     }
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
@@ -141,14 +195,9 @@ int runGraph(const QString& file, std::istream& in, std::ostream& out, std::ostr
     }
     const QByteArray& bytes = buffer.data();
     if (toOutput) {
-        if (!out.write(bytes.data(), bytes.size()).flush()) {
-            return reportUnwritable(err, errno);
-        }
-    } else if (const int error = writeWhole(file.toStdString(), bytes); error != 0) {
-        err << graphs::imageNotSaved(file.toStdString(), std::strerror(error)) << '\n';
-        return Unwritable;
+        return out.write(bytes.data(), bytes.size()).flush() ? Computed : reportUnwritable(err, errno);
     }
-    return Computed;
+    return writeGraph(file, bytes, err);
 }
 
 } // namespace batch

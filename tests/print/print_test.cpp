@@ -39,7 +39,7 @@ TEST(Pdf, OneVectorPageInColourSmallAndWholeOrNothing)
     };
     for (const auto& [N, Np, segments] : {std::tuple(1, 1, 3), {4000000, 1, 6000}, {4000000, 32767, 6000}}) {
         const calc::Module1 m = jagged(N, Np);
-        ASSERT_TRUE(graphs::writePdf(m, m, path));
+        ASSERT_TRUE(graphs::writePdf(m, m, {}, path));
         const QByteArray pdf = read();
         EXPECT_LT(pdf.size(), 1000000);
         EXPECT_TRUE(pdf.count("/Type /Page\n") == 1 && !pdf.contains("/Subtype /Image"));
@@ -60,7 +60,7 @@ TEST(Pdf, OneVectorPageInColourSmallAndWholeOrNothing)
     const rlimit quota{4096, limit.rlim_max};
     setrlimit(RLIMIT_FSIZE, &quota);
     const calc::Module1 m = jagged(1000, 4);
-    EXPECT_FALSE(graphs::writePdf(m, m, path));
+    EXPECT_FALSE(graphs::writePdf(m, m, {}, path));
     setrlimit(RLIMIT_FSIZE, &limit);
     EXPECT_EQ(read(), before);
     EXPECT_EQ(QDir(dir.path()).count(), 3U);
