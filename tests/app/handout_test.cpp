@@ -1,0 +1,153 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "calc/messages.h"
+#include "tests/support/pdfpages.h"
+
+#include <QFile>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+
+using namespace std::literals;
+using Ran = std::tuple<int, std::string, std::string>;
+Ran run(const QStringList& args, const std::string& in, void (*child)() = nullptr);
+
+namespace {
+
+// Ripple, VoDC and Id picco: the cells before Avviso and Errore.
+std::vector<std::string> results(const std::string& line)
+{
+    std::vector<std::string> c;
+    for (std::size_t at = 0, end = 0; end != std::string::npos; at = end + 1) {
+        end = line.find(';', at);
+        c.push_back(line.substr(at, end - at));
+    }
+    return {c.end() - 5, c.end() - 2};
+}
+
+// The words of one line, left to right, or of one right-aligned column, top to bottom.
+QString joined(std::vector<Word> words, bool column)
+{
+    std::sort(words.begin(), words.end(), [column](const Word& a, const Word& b) {
+        return column ? a.box.top() < b.box.top() : a.box.left() < b.box.left();
+    });
+    QStringList texts;
+    for (const Word& w : words) {
+        texts << w.text;
+    }
+    return texts.join(' ');
+}
+
+// The time labels (the line above "tempo [ms]") and the height labels (right-aligned with "[mA]").
+std::pair<QString, QString> scales(const std::vector<Word>& words)
+{
+    const auto find = [&words](const char* text) {
+        return *std::find_if(words.begin(), words.end(), [text](const Word& w) { return w.text == text; });
+    };
+    const QRectF title = find("[ms]").box, unit = find("[mA]").box;
+    std::vector<Word> times, heights;
+    for (const Word& w : words) {
+        if (w.box.bottom() <= title.top() && w.box.top() > title.top() - 1.5 * title.height()) {
+            times.push_back(w);
+        }
+        if (std::abs(w.box.right() - unit.right()) < 0.5) {
+            heights.push_back(w);
+        }
+    }
+    return {joined(times, false), joined(heights, true)};
+}
+
+// Rows of the rendered plot where the red and the blue curve reach highest, and the blue one lowest.
+std::array<double, 3> curveRows(const QImage& page, double& top, double& bottom)
+{
+    int first = page.height(), last = 0, left = page.width(), right = 0;
+    for (int y = 0; y < page.height(); ++y) {
+        for (int x = 0; x < page.width(); ++x) {
+            if (page.pixel(x, y) == qRgb(255, 224, 192)) {
+                first = std::min(first, y), last = std::max(last, y), left = std::min(left, x), right = x;
+            }
+        }
+    }
+    top = first, bottom = last + 1;
+    std::array<double, 3> rows{bottom, bottom, top};
+    const double baseline = top + (bottom - top) * 0.999 - 4;
+    for (int y = first; y <= last; ++y) {
+        for (int x = left; x <= right; ++x) {
+            const QColor c = page.pixelColor(x, y);
+            const bool red = c.red() > 200 && c.green() < 120 && c.blue() < 120;
+            const bool blue = c.blue() > 200 && c.red() < 120 && c.green() < 120;
+            rows[0] = red ? std::min<double>(rows[0], y) : rows[0];
+            rows[1] = blue ? std::min<double>(rows[1], y) : rows[1];
+            rows[2] = blue && y < baseline ? std::max<double>(rows[2], y) : rows[2];
+        }
+    }
+    return rows;
+}
+
+} // namespace
+
+// Three rows, the second refused: two pages in order, each with its row's circuit, the results --verifica gives it,
+// the scales and the curves where they say: the current's full scale is its peak (30.36 mA for 10 V into 10 uF and
+// 2 kOhm at 50 Hz), the voltages' full scale Vp, reached at the sample at T/4.
+TEST(Handout, OnePagePerComputedRow)
+{
+    const QTemporaryDir dir;
+    const QString pdf = dir.filePath("x.pdf");
+    const std::string sheet = "Nome;Vp;f;C;R;N;Np\nprima;10;50;10;2000;10000;4\nrotta;10;0;10;2000;10000;4\n"
+                              "\"terza; grande\";12,5;60;100;470;1000;3\n";
+    EXPECT_EQ(run({"--grafico", pdf}, sheet), Ran(1, "", "Riga 2: "s + calc::messages::TimeConstant + "\nRiga 3: " + calc::messages::BadF + "\n"));
+    const std::string verified = std::get<1>(run({"--verifica"}, sheet));
+    std::vector<std::vector<std::string>> rows;
+    for (std::size_t at = verified.find('\n') + 1; at < verified.size(); at = verified.find('\n', at) + 1) {
+        rows.push_back(results(verified.substr(at, verified.find('\n', at) - at)));
+    }
+    const std::string images = tool("pdfimages", {"-list", pdf});
+    EXPECT_EQ(std::count(images.begin(), images.end(), '\n'), 2) << images;
+    const std::string info = tool("pdfinfo", {"-f", "1", "-l", "9", pdf});
+    EXPECT_NE(info.find("Pages:           2\n"), std::string::npos);
+    EXPECT_EQ(QString::fromStdString(info).count("size:  842 x 595 pts (A4)"), 2) << "A4 landscape";
+    const std::map<int, std::array<std::string, 4>> expected{
+        {1, {"prima\nVp = 10 V f = 50 Hz C = 10 µF R = 2000 Ω N = 10000 Np = 4", "0 20 40 60 80",
+             "30,4 [mA] 0 10 [V] 0", "10"}},
+        {2, {"terza; grande\nVp = 12,5 V f = 60 Hz C = 100 µF R = 470 Ω N = 1000 Np = 3",
+             "0 16,7 33,3 50", "340 [mA] 0 12,5 [V] 0", "12.5"}}};
+    for (const auto& [page, want] : expected) {
+        const std::string text = pageText(pdf, page);
+        const auto& row = rows[page == 1 ? 0 : 2];
+        EXPECT_NE(text.find(want[0] + "\nRipple = " + row[0] + " mV VoDC = " + row[1] + " V Id picco = " + row[2] +
+                            " mA\n"),
+                  std::string::npos)
+            << text;
+        QSizeF size;
+        const std::vector<Word> words = pageWords(pdf, page, size);
+        EXPECT_EQ(scales(words), std::pair(QString::fromStdString(want[1]), QString::fromStdString(want[2])));
+        for (std::size_t i = 0; i < words.size(); ++i) {
+            EXPECT_TRUE(QRectF(QPointF(), size).contains(words[i].box)) << words[i].text.toStdString();
+            for (std::size_t j = 0; j < i; ++j) {
+                EXPECT_FALSE(words[i].box.adjusted(0.2, 0.2, -0.2, -0.2).intersects(words[j].box))
+                    << words[i].text.toStdString() << " on " << words[j].text.toStdString();
+            }
+        }
+        double top = 0, bottom = 0;
+        const auto [red, blue, lowest] = curveRows(renderPage(pdf, page, 150), top, bottom);
+        const auto at = [&](double y) { return top + (bottom - top) * (100 - y) / 100; };
+        std::string ripple = row[0];
+        std::replace(ripple.begin(), ripple.end(), ',', '.');
+        const double Vomax = std::stod(want[3]), Vomin = Vomax - std::stod(ripple) / 1000;
+        EXPECT_NEAR(red, at(98), 2);
+        EXPECT_NEAR(blue, at(48.1), 2);
+        EXPECT_NEAR(lowest, at(0.1 + 48 * Vomin / Vomax), 2);
+    }
+    // No page, or a row that ends the run: the file stays as it was.
+    const auto read = [&pdf] {
+        QFile f(pdf);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    const QByteArray before = read();
+    EXPECT_EQ(std::get<0>(run({"--grafico", pdf}, "Vp;f;C;R;Np\n10;0;10;2000;4\n")), 1);
+    EXPECT_EQ(std::get<0>(run({"--grafico", pdf}, "Vp;f;C;R;Np\n10;50;10;2000;4\n10;50\n")), 2);
+    EXPECT_EQ(read(), before);
+}
