@@ -16,8 +16,8 @@ namespace graphs {
 
 namespace {
 
-constexpr double Tick = 150; // twips, outside the plot's edge
-constexpr double Gap = 60;   // between a tick and its label
+constexpr double Tick = 150;                // twips, outside the plot's edge
+constexpr double Gap = 60;                  // between a tick and its label
 constexpr unsigned HalfWaveText = 0x008000; // the green curve's colour, legible as text
 
 QString text(const std::string& s)

@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calc/module1.h"
+#include "calc/verification.h"
+#include "graphs/graphpress.h"
 #include "graphs/pdffile.h"
+#include "tests/support/pdfpages.h"
+#include "ui/plotoutput.h"
 #include "ui/translations.h"
 
 #include <QApplication>
@@ -64,6 +68,28 @@ TEST(Pdf, OneVectorPageInColourSmallAndWholeOrNothing)
     setrlimit(RLIMIT_FSIZE, &limit);
     EXPECT_EQ(read(), before);
     EXPECT_EQ(QDir(dir.path()).count(), 3U);
+}
+
+// "Salva immagine…" as a PDF: the circuit and results the drawing was made from, as the result boxes show them, even
+// after a design press has changed the module's parameters.
+TEST(Pdf, WindowPageNamesTheDrawnCircuit)
+{
+    QLocale::setDefault(QLocale(QLocale::Italian));
+    const auto quiet = [](calc::Severity, const std::string&) {};
+    calc::Module1 m, verified;
+    ASSERT_TRUE(graphs::Command2_Click(m, {.Vp = "12.5", .C = "22"}, "3", quiet));
+    const auto boxes = calc::Command1_Click(verified, {.Vp = "12.5", .C = "22"}, ',', quiet);
+    const ui::DrawnPlot drawn(m);
+    m.Vp = 99;
+    m.Vomin = m.VoDC = 0;
+    const QTemporaryDir dir;
+    ASSERT_TRUE(ui::savePlotFile(drawn, QImage(), dir.filePath("p.pdf")));
+    const std::string text = pageText(dir.filePath("p.pdf"), 1);
+    EXPECT_NE(text.find("Vp = 12,5 V f = 50 Hz C = 22 µF R = 2000 Ω N = 10000 Np = 3\nRipple = " + boxes->Ripple +
+                        " mV VoDC = " + boxes->VoDC + " V Id picco = " + boxes->IdPicco + " mA\n\n"),
+              std::string::npos)
+        << text;
+    QLocale::setDefault(QLocale::c());
 }
 
 // Also run under zh_CN and he_IL.

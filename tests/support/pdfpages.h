@@ -41,8 +41,8 @@ inline std::vector<Word> pageWords(const QString& pdf, int page, QSizeF& size)
     std::vector<Word> words;
     const QRegularExpression word(R"re(xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)<)re");
     for (const auto& m : word.globalMatch(html)) {
-        words.push_back({QRectF(QPointF(number(m, 1), number(m, 2)), QPointF(number(m, 3), number(m, 4))),
-                         m.captured(5)});
+        words.push_back(
+            {QRectF(QPointF(number(m, 1), number(m, 2)), QPointF(number(m, 3), number(m, 4))), m.captured(5)});
     }
     return words;
 }
@@ -50,6 +50,6 @@ inline std::vector<Word> pageWords(const QString& pdf, int page, QSizeF& size)
 inline QImage renderPage(const QString& pdf, int page, int dpi)
 {
     const QString n = QString::number(page);
-    return QImage::fromData(QByteArray::fromStdString(
-        tool("pdftoppm", {"-f", n, "-l", n, "-r", QString::number(dpi), "-png", pdf})));
+    return QImage::fromData(
+        QByteArray::fromStdString(tool("pdftoppm", {"-f", n, "-l", n, "-r", QString::number(dpi), "-png", pdf})));
 }
