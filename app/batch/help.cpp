@@ -72,6 +72,9 @@ ha letto.
                     disegna il grafico di "Grafico" ()" +
            std::to_string(graphs::PlotWidth) + " x " + std::to_string(graphs::PlotHeight) + " pixel) in FILE" + Indent +
            "(" + graphFormatNames() + R"(), o in PNG sullo standard output se FILE è "-".
+                    Un FILE .pdf legge invece ogni riga: una pagina per riga
+                    con il circuito, i risultati e le scale; il testo della
+                    colonna Nome, se c'è, ne è il sottotitolo.
   --version         scrive la versione del programma.
   -h, --help        mostra questo aiuto.
 
