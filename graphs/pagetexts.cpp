@@ -22,19 +22,29 @@ std::string withUnit(const char* name, double x, const char* unit, char separato
     return std::string(name) + " = " + readableNumber(x, ValueDigits, separator) + unit;
 }
 
-} // namespace
-
-std::string readableNumber(double x, int digits, char separator)
+std::string generalDigits(double x, int precision)
 {
-    int precision = digits;
-    if (std::isfinite(x) && std::abs(x) >= 1) {
-        precision = std::clamp(static_cast<int>(std::floor(std::log10(std::abs(x)))) + 1, digits, 17);
-    }
     std::array<char, 64> buffer{};
     const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), x == 0 ? 0.0 : x,
                                    std::chars_format::general, precision)
                          .ptr;
-    std::string s(buffer.data(), end);
+    return {buffer.data(), end};
+}
+
+} // namespace
+
+std::string readableNumber(double x, int digits, char separator)
+{
+    const bool whole = std::isfinite(x) && std::abs(x) >= 1;
+    int precision = digits;
+    if (whole) {
+        precision = std::clamp(static_cast<int>(std::floor(std::log10(std::abs(x)))) + 1, digits, 17);
+    }
+    std::string s = generalDigits(x, precision);
+    // Rounding may carry into one more whole digit (99999.5 to 100000).
+    if (whole && std::abs(x) < 1e17 && s.find('e') != std::string::npos) {
+        s = generalDigits(x, precision + 1);
+    }
     std::replace(s.begin(), s.end(), '.', separator);
     return s;
 }
