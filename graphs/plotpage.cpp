@@ -36,14 +36,15 @@ struct HeaderLine {
     unsigned colour = 0;
 };
 
-// Each line on one row, cut short with an ellipsis where the page ends.
+// Each line on one row (a subtitle's line breaks become spaces), cut short
+// with an ellipsis where the page ends.
 void drawHeader(QPainter& painter, const std::vector<HeaderLine>& lines)
 {
     double top = PageTop;
     for (const HeaderLine& line : lines) {
         const QFontMetricsF metrics(pageFont(painter, line.twips), painter.device());
         const double width = PageRight - PageLeft;
-        const QString text = metrics.elidedText(QString::fromStdString(line.text), Qt::ElideRight, width);
+        const QString text = metrics.elidedText(QString::fromStdString(line.text).simplified(), Qt::ElideRight, width);
         drawPageText(painter, QRectF(PageLeft, top, width, metrics.lineSpacing()), Qt::AlignLeft | Qt::AlignTop,
                      line.twips, text, line.colour);
         top += metrics.lineSpacing() + LineGap;
@@ -68,7 +69,7 @@ std::vector<HeaderLine> headerOf(const calc::Module1Scalars& m, const PageText& 
 // under it.
 void legendEntry(QPainter& painter, const LegendMark& mark, const LegendText& text, unsigned colour, const char* name)
 {
-    const double half = LegendMarkPixels * TwipsPerPixel / 2;
+    const double half = LegendMarkPixels * TwipsPerPixel / 2.0;
     const double left = std::max(static_cast<double>(mark.left), pagePlotFrame().right());
     painter.fillRect(QRectF(QPointF(left, mark.row - half), QPointF(mark.right, mark.row + half)),
                      QColor(QRgb(colour)));
