@@ -131,24 +131,26 @@ int runPages(const QString& file, std::istream& in, std::ostream& err)
     graphs::PdfPages pages;
     calc::Module1 m;
     bool refused = false;
+    bool drawn = true;
     const auto onRow = [&](const Record& record, std::size_t line) {
         if (!pressRow(m, header, record, messages::row(line), err)) {
             refused = true;
             return true;
         }
         const auto name = header.inputs.back();
-        return pages.add(m, m, {name ? record[*name] : "", header.dialect.decimal});
+        drawn = pages.add(m, m, {name ? record[*name] : "", header.dialect.decimal});
+        return drawn;
     };
     if (!readTable(
             in, err, header, inputs, {}, [] { return true; }, onRow)) {
         return Unreadable;
     }
-    if (pages.count() == 0 && !refused) {
+    if (pages.count() == 0 && !refused && drawn) {
         err << messages::noDataRow("--grafico") << '\n';
         return Unreadable;
     }
     const QByteArray pdf = pages.finish();
-    if (pdf.isEmpty() && pages.count() > 0) {
+    if (pdf.isEmpty() && (pages.count() > 0 || !drawn)) {
         err << graphs::imageNotSaved(file.toStdString(), std::strerror(ENOMEM)) << '\n';
         return Unwritable;
     }
