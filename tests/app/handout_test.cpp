@@ -42,13 +42,13 @@ QString joined(std::vector<Word> words, bool column)
 }
 
 // The time labels (the line above "tempo [ms]") and the height labels (right-aligned with "[mA]").
-std::pair<QString, QString> scales(const std::vector<Word>& words)
+std::pair<QString, QString> scales(const std::vector<Word>& words, std::vector<Word>& times)
 {
     const auto find = [&words](const char* text) {
         return *std::find_if(words.begin(), words.end(), [text](const Word& w) { return w.text == text; });
     };
     const QRectF title = find("[ms]").box, unit = find("[mA]").box;
-    std::vector<Word> times, heights;
+    std::vector<Word> heights;
     for (const Word& w : words) {
         if (w.box.bottom() <= title.top() && w.box.top() > title.top() - 1.5 * title.height()) {
             times.push_back(w);
@@ -61,7 +61,7 @@ std::pair<QString, QString> scales(const std::vector<Word>& words)
 }
 
 // Rows of the rendered plot where the red and the blue curve reach highest, and the blue one lowest.
-std::array<double, 3> curveRows(const QImage& page, double& top, double& bottom)
+std::array<double, 3> curveRows(const QImage& page, QRectF& plot)
 {
     int first = page.height(), last = 0, left = page.width(), right = 0;
     for (int y = 0; y < page.height(); ++y) {
@@ -71,7 +71,8 @@ std::array<double, 3> curveRows(const QImage& page, double& top, double& bottom)
             }
         }
     }
-    top = first, bottom = last + 1;
+    const double top = first, bottom = last + 1;
+    plot = QRectF(QPointF(left, top), QPointF(right + 1, bottom));
     std::array<double, 3> rows{bottom, bottom, top};
     const double baseline = top + (bottom - top) * 0.999 - 4;
     for (int y = first; y <= last; ++y) {
@@ -116,16 +117,16 @@ TEST(Handout, OnePagePerComputedRow)
     for (int ms = 40000; ms <= 640000; ms += 40000) {
         often += " " + std::to_string(ms); // 20 ms a period, every 2000th: 1000 would leave under 6 digits' room
     }
-    const std::map<int, std::array<std::string, 4>> expected{
+    const std::map<int, std::array<std::string, 6>> expected{
         {1,
          {"prima\nVp = 10 V f = 50 Hz C = 10 µF R = 2000 Ω N = 10000 Np = 4", "0 20 40 60 80", "30,4 [mA] 0 10 [V] 0",
-          "10"}},
+          "10", "50", "4"}},
         {2,
          {"terza; grande\nVp = 12,5 V f = 60 Hz C = 100 µF R = 470 Ω N = 1000 Np = 3", "0 16,7 33,3 50",
-          "340 [mA] 0 12,5 [V] 0", "12.5"}},
+          "340 [mA] 0 12,5 [V] 0", "12.5", "60", "3"}},
         {3,
-         {"lunga\nVp = 10 V f = 50 Hz C = 10 µF R = 2000 Ω N = 10000 Np = 32767", often, "30,4 [mA] 0 10 [V] 0",
-          "10"}}};
+         {"lunga\nVp = 10 V f = 50 Hz C = 10 µF R = 2000 Ω N = 10000 Np = 32767", often, "30,4 [mA] 0 10 [V] 0", "10",
+          "50", "32767"}}};
     for (const auto& [page, want] : expected) {
         const std::string text = pageText(pdf, page);
         const auto& row = rows[page == 1 ? 0 : page];
@@ -135,20 +136,42 @@ TEST(Handout, OnePagePerComputedRow)
             << text;
         QSizeF size;
         const std::vector<Word> words = pageWords(pdf, page, size);
-        EXPECT_EQ(scales(words), std::pair(QString::fromStdString(want[1]), QString::fromStdString(want[2])));
-        for (std::size_t i = 0; i < words.size(); ++i) {
-            EXPECT_TRUE(QRectF(QPointF(), size).contains(words[i].box)) << words[i].text.toStdString();
-            for (std::size_t j = 0; j < i; ++j) {
-                EXPECT_FALSE(words[i].box.adjusted(0.2, 0.2, -0.2, -0.2).intersects(words[j].box))
-                    << words[i].text.toStdString() << " on " << words[j].text.toStdString();
+        std::vector<Word> times;
+        EXPECT_EQ(scales(words, times), std::pair(QString::fromStdString(want[1]), QString::fromStdString(want[2])));
+        QString clash; // the first word outside the page or over another
+        for (std::size_t i = 0; i < words.size() && clash.isEmpty(); ++i) {
+            clash = QRectF(QPointF(), size).contains(words[i].box) ? "" : words[i].text;
+            for (std::size_t j = 0; j < i && clash.isEmpty(); ++j) {
+                const bool over = words[i].box.adjusted(0.2, 0.2, -0.2, -0.2).intersects(words[j].box);
+                clash = over ? words[i].text + " on " + words[j].text : "";
             }
         }
+        EXPECT_EQ(clash, "");
         if (page == 3) {
             continue; // the curves cover the plot
         }
-        double top = 0, bottom = 0;
-        const auto [red, blue, lowest] = curveRows(renderPage(pdf, page, 150), top, bottom);
-        const auto at = [&](double y) { return top + (bottom - top) * (100 - y) / 100; };
+        QRectF plot;
+        const QImage image = renderPage(pdf, page, 150);
+        const auto [red, blue, lowest] = curveRows(image, plot);
+        // The legend: a mark of each curve's colour left of its name.
+        std::vector<Word> legend;
+        std::copy_if(words.begin(), words.end(), std::back_inserter(legend), [&size](const Word& w) {
+            return w.box.left() > size.width() * 0.8 && (w.text == "corrente" || w.text == "tensione");
+        });
+        std::sort(legend.begin(), legend.end(), [](const Word& a, const Word& b) { return a.box.top() < b.box.top(); });
+        QStringList marks;
+        for (const Word& w : legend) {
+            marks << image.pixelColor((QPointF(w.box.left() - 7.5, w.box.center().y()) * 150 / 72).toPoint()).name();
+        }
+        EXPECT_EQ(marks.join(' '), "#ff0000 #0000ff #00ff00");
+        const auto at = [&](double y) { return plot.top() + plot.height() * (100 - y) / 100; };
+        // Each time label centred under its instant, just below the plot.
+        const double period = 1000 / std::stod(want[4]), last = std::stod(want[5]) * period;
+        for (const Word& w : times) {
+            const double ms = QString(w.text).replace(',', '.').toDouble(), x = plot.left() + plot.width() * ms / last;
+            EXPECT_NEAR(w.box.center().x() * 150 / 72, x, 3) << w.text.toStdString();
+            EXPECT_NEAR(w.box.top() * 150 / 72, plot.bottom() + 10, 6);
+        }
         std::string ripple = row[0];
         std::replace(ripple.begin(), ripple.end(), ',', '.');
         const double Vomax = std::stod(want[3]), Vomin = Vomax - std::stod(ripple) / 1000;
