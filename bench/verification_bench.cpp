@@ -3,7 +3,7 @@
 // scans) against the sample loop alone, for the default circuit and for a
 // large capacitor, and the first press of a run against a later one. Then a
 // press after a caller left the vector registers' upper halves in use beside a
-// clean one, the AVX2 loop beside the scalar one, and one thread against two.
+// clean one, the vector loop beside the scalar one, and one thread against two.
 
 #include "calc/circuit.h"
 #include "calc/module1.h"
@@ -93,13 +93,16 @@ void plainSearches(benchmark::State& state)
 
 // As some of Qt's routines do: ones in the upper half of a vector register, by
 // the widest instruction the processor has. Without AVX nothing can do it.
+// Other processors have no such state.
 void dirtyUpperState()
 {
+#if defined(__x86_64__)
     if (__builtin_cpu_supports("avx512f")) {
         asm volatile("vpternlogd $0xff, %%zmm15, %%zmm15, %%zmm15" : : : "xmm15");
     } else if (__builtin_cpu_supports("avx")) {
         asm volatile("vcmpps $15, %%ymm15, %%ymm15, %%ymm15" : : : "xmm15");
     }
+#endif
 }
 
 // Every later press, with or without the registers left dirty before it.

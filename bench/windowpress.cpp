@@ -4,7 +4,6 @@
 // pays for fresh memory, the third and later are what a user sees afterwards.
 
 #include "calc/module1.h"
-#include "tests/support/testaccess.h"
 #include "ui/form1.h"
 
 #include <QApplication>
@@ -21,7 +20,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     calc::Module1 module;
     ui::Form1 form1(module);
-    ui::TestAccess::setShowMessage(form1, [](calc::Severity, const std::string&) {});
+    form1.setShowMessage([](calc::Severity, const std::string&) {});
     form1.show();
     QApplication::processEvents();
     form1.findChild<QLineEdit*>(QStringLiteral("Text5"))->setText(QString::number(calc::Module1::MaxN));

@@ -27,9 +27,9 @@ struct CircuitTexts {
 // The default text of the graph's periods field, Np.
 inline constexpr const char* DefaultNp = "4";
 
-// 2*pi to 15 significant digits. Every result is formed from omega, and this
-// program's figures have always been computed with this value: the double
-// nearest 2*pi would move their last digits.
+// 2*pi to 15 significant digits. Every result is formed from omega, and the
+// program's figures rest on this value: the double nearest 2*pi would move
+// their last digits.
 inline constexpr double TwoPi = 6.28318530717958;
 
 // The character check of the five fields, in their order.

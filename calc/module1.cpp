@@ -24,15 +24,15 @@ bool tryCalcWaveforms(Module1& m)
 
 } // namespace
 
+// Everything but the arrays is copied whole, so that no part of the state can
+// be left behind; the arrays are moved, never copied.
 Module1 Module1::trial()
 {
-    Module1 t;
-    static_cast<Module1Scalars&>(t) = *this;
-    static_cast<SampleArrays&>(t) = std::move(spare_);
-    t.measured_ = measured_;
-    t.generation = generation;
-    t.simulatedFrom_ = simulatedFrom_;
-    spare_ = {};
+    SampleArrays buffers = std::exchange(spare_, {});
+    SampleArrays shown = std::exchange(arrays(), {});
+    Module1 t = *this;
+    arrays() = std::move(shown);
+    t.arrays() = std::move(buffers);
     return t;
 }
 
@@ -49,29 +49,27 @@ bool Module1::simulate(Module1& trial)
     if (Vc.capacity() == 0) {
         return false;
     }
-    static_cast<SampleArrays&>(*this) = {};
+    arrays() = {};
     released_ = true;
     return tryCalcWaveforms(trial);
 }
 
+// The trial's state replaces the module's whole; the arrays it replaces are
+// kept as the next trial's buffers.
 void Module1::commit(Module1&& trial)
 {
-    spare_ = std::move(static_cast<SampleArrays&>(*this));
-    static_cast<Module1Scalars&>(*this) = trial;
-    static_cast<SampleArrays&>(*this) = std::move(static_cast<SampleArrays&>(trial));
-    measured_ = trial.measured_;
-    generation = trial.generation;
-    simulatedFrom_ = trial.simulatedFrom_;
-    released_ = false;
+    SampleArrays shown = std::exchange(arrays(), {});
+    *this = std::move(trial);
+    spare_ = std::move(shown);
 }
 
 void Module1::discard(Module1&& trial)
 {
     if (released_) {
-        restoreArrays(std::move(static_cast<SampleArrays&>(trial)));
+        restoreArrays(std::move(trial.arrays()));
         return;
     }
-    spare_ = std::move(static_cast<SampleArrays&>(trial));
+    spare_ = std::move(trial.arrays());
 }
 
 // The simulation is deterministic, so the same parameters give the same bits.
@@ -79,10 +77,10 @@ void Module1::discard(Module1&& trial)
 void Module1::restoreArrays(SampleArrays&& buffers)
 {
     Module1 again;
-    static_cast<SampleArrays&>(again) = std::move(buffers);
+    again.arrays() = std::move(buffers);
     static_cast<CircuitParameters&>(again) = simulatedFrom_;
     again.CalcWaveforms();
-    static_cast<SampleArrays&>(*this) = std::move(static_cast<SampleArrays&>(again));
+    arrays() = std::move(again.arrays());
     measured_ = again.measured_;
     released_ = false;
 }

@@ -1,16 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The calculation state shared by every button and by the graph readout.
+// The calculation state shared by every press and by the graph readout: the
+// circuit's parameters, the arrays of one simulated period and what was
+// measured on them.
 //
-//   Form1 buttons ──> Command1_Click (verification.h) ─┐
-//                     Command3_Click (design.h)         ├─> Module1
-//                     Command2_Click (graphs/)         ─┘     │
-//   Form2 mouse   ──> Picture1_MouseMove (graphs/) ──────────┘ (reads)
+//   Command1_Click (verification.h) ─┐
+//   the graph's press               ─┴─> pressCircuit (circuit.h): on a trial(),
+//                                        CheckNumber, Val, CalcWaveforms; then
+//                                        commit() or discard()
+//   Command3_Click (design.h) ──────────> the designed scalars, no simulation
 //
-// The handlers check fields with CheckNumber, convert with Val, then run
-// CalcWaveforms and take what its sample loop measured. Units inside are SI
-// (V, A, s, F, ohm).
+// Units inside are SI (V, A, s, F, ohm).
 
 #include "calc/samplememory.h"
 
@@ -19,9 +20,7 @@
 
 namespace calc {
 
-// Scalars of the state, kept apart from the sample arrays so that a press can
-// try a simulation on a copy and keep the previous one if it is refused.
-// The parameters a simulation runs from, and the only ones.
+// What a simulation runs from: CalcWaveforms reads nothing else.
 struct CircuitParameters {
     double Vp = 0;      // V, generator peak
     double f = 0;       // Hz
@@ -32,6 +31,8 @@ struct CircuitParameters {
     double dt = 0;      // s, sample spacing
 };
 
+// Scalars of the state, kept apart from the sample arrays so that a press can
+// try a simulation on a copy and keep the previous one if it is refused.
 struct Module1Scalars : CircuitParameters {
     std::int16_t Np = 0; // periods shown in the graph
     double t1 = 0;       // s, switch-off instant; 0 when not found
@@ -75,9 +76,9 @@ struct Module1 : Module1Scalars, SampleArrays {
     // Index k of each array holds t = k/(N*f), k = 0 .. N; index N+1 is 0.
     // Throws std::bad_alloc when the arrays cannot be had.
     void CalcWaveforms();
-    // The time of sample k. The last sample stands at the end of the period,
-    // whatever k/(N*f) rounds to.
-    double sampleTime(std::int32_t k) const { return k == N ? 1 / f : k / (static_cast<double>(N) * f); }
+    // The time of sample k, as the sample loop has it: the last sample stands
+    // at the end of the period, whatever k/(N*f) rounds to.
+    double sampleTime(std::int32_t k) const;
     // The sample loop of CalcWaveforms alone, into arrays already sized,
     // from the t1 and t2 already found.
     void CalcSamples();
@@ -102,6 +103,7 @@ struct Module1 : Module1Scalars, SampleArrays {
     void discard(Module1&& trial);
 
 private:
+    SampleArrays& arrays() { return *this; }
     void restoreArrays(SampleArrays&& buffers);
 
     Measured measured_;

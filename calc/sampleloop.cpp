@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 #include <system_error>
 #include <thread>
 
@@ -22,29 +21,19 @@ constexpr std::int32_t MinStretch = 8192;
 // N = 100 000 (calc_bench, threads).
 constexpr std::int32_t MinThreadSamples = 50'000;
 
-// sampleStretch's comparisons, so the order the stretches finish in cannot
-// change a peak: each is a value.
-void combine(Measured& m, const StretchMeasured& part)
-{
-    if (part.IdPicco >= m.IdPicco) {
-        m.IdPicco = part.IdPicco;
-    }
-    if (part.Vomax >= m.Vomax) {
-        m.Vomax = part.Vomax;
-    }
-    if (part.Vomin <= m.Vomin) {
-        m.Vomin = part.Vomin;
-    }
-    m.SumVc += part.SumVc;
-}
-
 } // namespace
 
 SampleStretch bestSampleStretch()
 {
+#if defined(__x86_64__)
     static const SampleStretch best =
         __builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma") ? sampleStretchAvx2 : sampleStretch;
     return best;
+#elif defined(__aarch64__)
+    return sampleStretchAdvSimd;
+#else
+    return sampleStretch;
+#endif
 }
 
 int stretchesFor(std::int32_t N)
@@ -88,13 +77,7 @@ Measured runSampleLoop(const SampleLoop& loop, SampleStretch stretch, int stretc
         }
         run(0);
     }
-    // The measurement opens on the first sample, so a first sample that is
-    // not a number carries through every comparison.
-    Measured m{std::abs(loop.id[0]), std::abs(loop.Vc[0]), std::abs(loop.Vc[0]), 0};
-    for (int s = 0; s < stretches; ++s) {
-        combine(m, parts[s]);
-    }
-    return m;
+    return combined(loop, std::span(parts.data(), stretches));
 }
 
 } // namespace calc

@@ -3,9 +3,11 @@
 
 // The sample loop of one period, cut into stretches that run side by side.
 //
-//   Module1::CalcSamples ──> runSampleLoop ──> stretches, shared among threads:
-//                                              sampleStretchAvx2 (AVX2, FMA, SLEEF)
-//                                              or sampleStretch (plain x86-64, libm)
+//   Module1::CalcSamples ──> runSampleLoop ──> stretches, shared among threads,
+//                                              each one sampleStretchOf
+//                                              (sampleloop_kernel.h) on the
+//                                              best lanes the processor has:
+//                                              AVX2 + FMA, AdvSIMD or scalar
 //
 // sampleloop_avx2.cpp includes this header under -mavx2 -mfma, so it holds
 // data and declarations only: an inline function compiled there could be the
@@ -13,6 +15,7 @@
 
 #include <cstdint>
 #include <limits>
+#include <span>
 
 namespace calc {
 
@@ -36,24 +39,35 @@ struct SampleLoop {
     double* VoNoC = nullptr;
 };
 
-// A constant, not a call: at -O0 a call could be emitted there too.
+// A constant rather than a call to numeric_limits: at -O0 such a call is a
+// function of its own, and the copy compiled under -mavx2 could be the one
+// every caller gets.
 inline constexpr double Infinity = std::numeric_limits<double>::infinity();
 
-// The measurements of one stretch before they are combined, starting from
-// values that any sample replaces.
+// What one stretch measured in each of its lanes, lane l having seen samples
+// first + l, first + l + lanes, ... The lanes and then the stretches are
+// combined in order, so the figures do not depend on the lanes' width or on
+// the order the stretches finish in.
 struct StretchMeasured {
-    double IdPicco = -Infinity;
-    double Vomax = -Infinity;
-    double Vomin = Infinity;
-    double SumVc = 0;
+    static constexpr int MaxLanes = 4;
+    int lanes = 0;
+    double IdPicco[MaxLanes] = {};
+    double Vomax[MaxLanes] = {};
+    double Vomin[MaxLanes] = {};
+    double SumVc[MaxLanes] = {};
 };
 
-// Samples first .. last. The scalar one is the reference and the fallback.
+// Samples first .. last. The scalar one, on libm, is the reference and runs on
+// every processor.
 StretchMeasured sampleStretch(const SampleLoop& loop, std::int32_t first, std::int32_t last);
+#if defined(__x86_64__)
 StretchMeasured sampleStretchAvx2(const SampleLoop& loop, std::int32_t first, std::int32_t last);
+#elif defined(__aarch64__)
+StretchMeasured sampleStretchAdvSimd(const SampleLoop& loop, std::int32_t first, std::int32_t last);
+#endif
 using SampleStretch = StretchMeasured (*)(const SampleLoop&, std::int32_t, std::int32_t);
 
-// The AVX2 stretch where the processor has AVX2 and FMA, chosen once.
+// The vector stretch where the processor runs it, chosen once.
 SampleStretch bestSampleStretch();
 // The stretches a period is cut into. N alone decides them, so the sum for the
 // mean comes out the same on any number of cores.
@@ -64,6 +78,10 @@ int threadsFor(std::int32_t N);
 // threads, the first being the calling one. Each stretch writes its own part
 // of the arrays and its own measurements, combined in order once all are done.
 Measured runSampleLoop(const SampleLoop& loop, SampleStretch stretch, int stretches, int threads);
+// The stretches' lanes in order under the rule each sample is measured by,
+// opened on the first sample, so a first sample that is not a number carries
+// through every comparison.
+Measured combined(const SampleLoop& loop, std::span<const StretchMeasured> parts);
 
 // The loop over m's parameters, switching instants and arrays, already sized.
 SampleLoop sampleLoopOf(Module1& m);

@@ -1,7 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "calc/sampleloop.h"
+// The sample loop one sample at a time on libm: the reference, and the loop
+// of every processor without vector lanes of its own. Everything that
+// measures or times a single sample outside the loop goes through the same
+// lanes, so the tables and the combined figures follow the loop's rules.
 
+#include "calc/module1.h"
+#include "calc/sampleloop.h"
+#include "calc/sampleloop_kernel.h"
+
+#if defined(__x86_64__)
 #include <immintrin.h>
+#endif
 
 #include <cmath>
 
@@ -9,20 +18,36 @@ namespace calc {
 
 namespace {
 
-// The scans' comparisons, in their order: ties move to the later sample.
-void measure(StretchMeasured& m, double i, double vc)
-{
-    if (std::abs(i) >= m.IdPicco) {
-        m.IdPicco = std::abs(i);
-    }
-    if (std::abs(vc) >= m.Vomax) {
-        m.Vomax = std::abs(vc);
-    }
-    if (std::abs(vc) <= m.Vomin) {
-        m.Vomin = std::abs(vc);
-    }
-}
+struct ScalarLanes {
+    using Values = double;
+    using Mask = bool;
+    struct SinCos {
+        Values sin;
+        Values cos;
+    };
+    static constexpr int Width = 1;
 
+    static double all(double x) { return x; }
+    static double indices(std::int32_t k) { return k; }
+    static bool lessEqual(double a, double b) { return a <= b; }
+    static bool less(double a, double b) { return a < b; }
+    static bool equal(double a, double b) { return a == b; }
+    static bool both(bool a, bool b) { return a && b; }
+    static bool either(bool a, bool b) { return a || b; }
+    static bool any(bool mask) { return mask; }
+    static double where(bool mask, double x, double otherwise) { return mask ? x : otherwise; }
+    static double only(bool mask, double x) { return mask ? x : 0; }
+    static double abs(double x) { return std::abs(x); }
+    // As written: fused where the base instruction set has FMA, while std::fma
+    // would be a library call where it has not.
+    static double fma(double a, double b, double c) { return a * b + c; }
+    static SinCos sincos(double x) { return {std::sin(x), std::cos(x)}; }
+    static double exp(double x) { return std::exp(x); }
+    static void store(double* p, double x, bool /*mask*/, bool /*whole*/) { *p = x; }
+    static void storeLanes(double* p, double x) { *p = x; }
+};
+
+#if defined(__x86_64__)
 // This loop is legacy SSE code, and libm's cos, sin and exp are VEX code on
 // a processor with AVX. When a caller left the upper halves of the vector
 // registers in use, Intel processors make such code pay on every instruction
@@ -39,58 +64,38 @@ bool hasAvx()
     static const bool avx = __builtin_cpu_supports("avx") != 0;
     return avx;
 }
+#endif
 
 } // namespace
 
 StretchMeasured sampleStretch(const SampleLoop& loop, std::int32_t first, std::int32_t last)
 {
+#if defined(__x86_64__)
     if (hasAvx()) {
         clearUpperHalves();
     }
-    const auto& [Vp, f, C, R, N, omega, dt, t1, t2, Vc, id, VoNoC] = loop;
-    const double period = 1 / f;
-    const double quarter = 1 / (f * 4);
-    const double threeQuarters = 3 / (f * 4);
-    const double chargeFactor = (-C) * omega * Vp;
-    const double loadFactor = Vp / R;
-    const double heldVoltage = Vp * std::cos(omega * t1);
-    const double RC = R * C;
-    const double perSecond = static_cast<double>(N) * f;
+#endif
+    return sampleStretchOf<ScalarLanes>(loop, first, last);
+}
 
-    StretchMeasured m;
-    for (std::int32_t k = first; k <= last; ++k) {
-        // Module1::sampleTime
-        const double t = k == N ? period : k / perSecond;
-        const bool conducting = (0 <= t && t <= t1) || (t2 < t && t <= period);
-        const bool blocking = t1 < t && t <= t2;
-        const bool generatorHigh = (0 <= t && t <= quarter) || (threeQuarters < t && t <= period);
-        double vc = 0;
-        double i = 0;
-        double half = 0;
-        if (conducting || generatorHigh) {
-            const double x = omega * t;
-            const double c = std::cos(x);
-            if (conducting) {
-                vc = Vp * c;
-                i = chargeFactor * std::sin(x) + loadFactor * c;
-            }
-            if (generatorHigh) {
-                half = Vp * c;
-            }
+Measured combined(const SampleLoop& loop, std::span<const StretchMeasured> parts)
+{
+    const double Vc0 = std::abs(loop.Vc[0]);
+    Measures<ScalarLanes> m{std::abs(loop.id[0]), Vc0, Vc0, 0};
+    for (const StretchMeasured& part : parts) {
+        double sum = 0;
+        for (int lane = 0; lane < part.lanes; ++lane) {
+            measure<ScalarLanes>(m, {part.IdPicco[lane], part.Vomax[lane], part.Vomin[lane]}, true);
+            sum += part.SumVc[lane];
         }
-        if (blocking) {
-            vc = heldVoltage * std::exp(-(t - t1) / RC);
-        }
-        Vc[k] = vc;
-        id[k] = i;
-        VoNoC[k] = half;
-
-        measure(m, i, vc);
-        if (k < N) {
-            m.SumVc = dt * vc + m.SumVc;
-        }
+        m.SumVc += sum;
     }
-    return m;
+    return {m.IdPicco, m.Vomax, m.Vomin, m.SumVc};
+}
+
+double Module1::sampleTime(std::int32_t k) const
+{
+    return SampleTimes<ScalarLanes>::of(N, f).at(k);
 }
 
 } // namespace calc

@@ -2,12 +2,11 @@
 #pragma once
 
 // Memory for the sample arrays. A large array is a mapping of its own, given
-// back whole when it is let go. Small pages: offered for transparent huge
-// pages, a first press at the largest N often stalled for seconds while the
-// kernel compacted memory for them, and its median was slower too (README,
-// "Performance"). Elements are left
-// unwritten, since the sample loop writes every one of them and zeroing first
-// would double the memory traffic.
+// back whole when it is let go. It does not ask for transparent huge pages:
+// with them a first press at the largest N stalls for seconds while the
+// kernel compacts memory, and a typical press gains nothing (README,
+// "Performance"). Elements are left unwritten, since the sample loop writes
+// every one of them and zeroing first would double the memory traffic.
 
 #include <cstddef>
 #include <new>

@@ -9,9 +9,9 @@ namespace calc {
 // A warning lets the press go on; a refusal ends it with nothing changed.
 enum class Severity { Warning, Refusal };
 
-// Shows a modal message box (OK only, no icon, the program's title) and
-// returns once the user has closed it. The command line files the text under
-// its severity instead.
+// Tells the user a message and returns once it has been seen: the window
+// shows a modal box (OK only, no icon, the program's title), the command line
+// files the text under its severity.
 using ShowMessage = std::function<void(Severity severity, const std::string& text)>;
 
 } // namespace calc

@@ -54,29 +54,27 @@ Exponent scanExponent(std::string_view s, std::size_t i)
     return {j, negative ? -exponent : exponent};
 }
 
-Number scanNumber(std::string_view s)
-{
-    Number n;
-    std::size_t i = 0;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
-        n.negative = s[i] == '-';
-        ++i;
-    }
+struct Mantissa {
+    std::size_t end = 0;
     std::size_t digits = 0;
+    long long integerDigits = 0; // from the first non-zero digit on
+    long long leadingFractionZeros = 0;
+};
+
+// Digits with at most one point, from `i`.
+Mantissa scanMantissa(std::string_view s, std::size_t i)
+{
+    Mantissa m;
     bool point = false;
     bool seenNonZero = false;
-    long long integerDigits = 0;
-    long long leadingFractionZeros = 0;
     for (; i < s.size(); ++i) {
         if (isDigit(s[i])) {
-            ++digits;
-            if (s[i] != '0') {
-                seenNonZero = true;
-            }
+            ++m.digits;
+            seenNonZero = seenNonZero || s[i] != '0';
             if (!point && seenNonZero) {
-                ++integerDigits;
+                ++m.integerDigits;
             } else if (point && !seenNonZero) {
-                ++leadingFractionZeros;
+                ++m.leadingFractionZeros;
             }
         } else if (s[i] == '.' && !point) {
             point = true;
@@ -84,13 +82,23 @@ Number scanNumber(std::string_view s)
             break;
         }
     }
-    if (digits == 0) {
+    m.end = i;
+    return m;
+}
+
+Number scanNumber(std::string_view s)
+{
+    Number n;
+    const bool sign = !s.empty() && (s[0] == '+' || s[0] == '-');
+    n.negative = sign && s[0] == '-';
+    const Mantissa m = scanMantissa(s, sign ? 1 : 0);
+    if (m.digits == 0) {
         return {};
     }
-    n.end = i;
-    n.magnitude = integerDigits > 0 ? integerDigits - 1 : -leadingFractionZeros - 1;
-    const auto [end, exponent] = scanExponent(s, i);
-    if (end > i) {
+    n.end = m.end;
+    n.magnitude = m.integerDigits > 0 ? m.integerDigits - 1 : -m.leadingFractionZeros - 1;
+    const auto [end, exponent] = scanExponent(s, m.end);
+    if (end > m.end) {
         n.end = end;
         n.magnitude += exponent;
     }
@@ -101,9 +109,14 @@ Number scanNumber(std::string_view s)
 
 double Val(std::string_view text)
 {
+    return ValWithLength(text).value;
+}
+
+ValRead ValWithLength(std::string_view text)
+{
     const Number n = scanNumber(text);
     if (n.end == 0) {
-        return 0;
+        return {};
     }
     // from_chars takes no leading plus and follows no locale.
     std::string_view digits = text.substr(0, n.end);
@@ -118,7 +131,7 @@ double Val(std::string_view text)
     } else if (ec != std::errc() || ptr != digits.data() + digits.size()) {
         value = 0;
     }
-    return n.negative ? -value : value;
+    return {n.negative ? -value : value, n.end};
 }
 
 } // namespace calc

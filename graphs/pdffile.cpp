@@ -6,51 +6,15 @@
 
 #include <QBuffer>
 #include <QByteArray>
-#include <QGuiApplication>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
-
-#include <memory>
 
 namespace graphs {
 
 namespace {
-
-// The page's text needs Qt's fonts, which a QGuiApplication sets up. The
-// command line has none, and may have no display; Qt's English remarks on
-// setting one up stay off its standard error.
-class FontsWithoutDisplay {
-public:
-    FontsWithoutDisplay()
-    {
-        if (QCoreApplication::instance() == nullptr) {
-            previous_ = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
-            app_ = std::make_unique<QGuiApplication>(argc_, argv_);
-        }
-    }
-    ~FontsWithoutDisplay()
-    {
-        if (app_) {
-            app_.reset();
-            qInstallMessageHandler(previous_);
-        }
-    }
-    FontsWithoutDisplay(const FontsWithoutDisplay&) = delete;
-    FontsWithoutDisplay& operator=(const FontsWithoutDisplay&) = delete;
-
-private:
-    static inline char name_[] = "raddrizzatore";
-    static inline char platform_[] = "-platform";
-    static inline char offscreen_[] = "offscreen";
-    static inline char* argv_[] = {name_, platform_, offscreen_, nullptr};
-    static inline int argc_ = 3;
-    QtMessageHandler previous_ = nullptr;
-    std::unique_ptr<QGuiApplication> app_;
-};
 
 void setUp(QPdfWriter& writer)
 {
@@ -65,7 +29,6 @@ void setUp(QPdfWriter& writer)
 } // namespace
 
 struct PdfPages::Document {
-    const FontsWithoutDisplay fonts;
     QByteArray pdf;
     QBuffer buffer{&pdf};
     QPdfWriter writer{&buffer};
@@ -82,7 +45,7 @@ PdfPages::PdfPages() : document_(std::make_unique<Document>())
 
 PdfPages::~PdfPages()
 {
-    // The painter ends before the writer and the application it draws with.
+    // The painter ends before the writer it draws on.
     if (document_->painter.isActive()) {
         document_->painter.end();
     }
@@ -120,27 +83,6 @@ QByteArray pdfPage(const calc::SampleArrays& arrays, const calc::Module1Scalars&
 {
     PdfPages pages;
     return pages.add(arrays, m, text) ? pages.finish() : QByteArray();
-}
-
-bool writePdf(const calc::SampleArrays& arrays, const calc::Module1Scalars& m, const PageText& text,
-              const QString& path)
-{
-    // Qt's PDF engine takes a write cut short by a full disk or a quota for
-    // success, so the page is made in memory and written in one call whose
-    // count tells.
-    const QByteArray pdf = pdfPage(arrays, m, text);
-    if (pdf.isEmpty()) {
-        return false;
-    }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return false;
-    }
-    if (file.write(pdf) != pdf.size() || !file.flush()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
 }
 
 } // namespace graphs

@@ -4,7 +4,6 @@
 #include "graphs/pagetexts.h"
 
 #include <QByteArray>
-#include <QString>
 
 #include <memory>
 
@@ -16,7 +15,8 @@ struct SampleArrays;
 namespace graphs {
 
 // A PDF made in memory, one printed page (drawPlotPage: A4, landscape, all
-// vector) for each module added, in order.
+// vector) for each module added, in order. Its text needs Qt's fonts, which
+// the program's QGuiApplication sets up.
 class PdfPages {
 public:
     PdfPages();
@@ -37,11 +37,5 @@ private:
 
 // A module's graph as the bytes of a one-page PDF; empty when it could not be drawn.
 QByteArray pdfPage(const calc::SampleArrays& arrays, const calc::Module1Scalars& m, const PageText& text);
-
-// Writes that page at path. Like the PNG, all or nothing: a temporary file
-// beside the target replaces it only once complete; on failure returns false
-// and leaves whatever was at path as it was.
-bool writePdf(const calc::SampleArrays& arrays, const calc::Module1Scalars& m, const PageText& text,
-              const QString& path);
 
 } // namespace graphs

@@ -40,3 +40,6 @@ PACKAGE_CHECK_PACKAGES=(lintian desktop-file-utils appstream poppler-utils)
 BUILD_PACKAGES+=(libsleef-dev)
 # time: /usr/bin/time -v, the whole-process figures of scripts/benchmarks.sh.
 BENCH_PACKAGES=(time)
+# locales-all: it_IT.UTF-8, under which the tests read the system's reason
+# for a failed save in Italian.
+TEST_PACKAGES+=(locales-all)

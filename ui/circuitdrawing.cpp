@@ -63,7 +63,7 @@ QRect inkBounds(const QImage& image)
 
 // Font metrics differ slightly between faces, so the label is rendered off
 // screen first and its actual ink is placed against the top of the box,
-// centred horizontally.  Unantialiased glyphs keep the pixels pure blue.
+// centred horizontally. Unantialiased glyphs keep the pixels pure blue.
 void label(QPainter& p, const QString& text, const QRect& box)
 {
     QFont font(graphs::sansFaces().first());

@@ -230,11 +230,6 @@ calc::CircuitTexts Form1::circuitTexts() const
             .N = Text5->text().toStdString()};
 }
 
-char Form1::separator() const
-{
-    return decimalSeparator();
-}
-
 Form2* Form1::graphWindow()
 {
     if (form2_.isNull()) {
@@ -253,7 +248,7 @@ void Form1::showModelNotes()
 void Form1::Command1_Click()
 {
     const WaitCursor busy;
-    const auto results = calc::Command1_Click(module_, circuitTexts(), separator(), show_);
+    const auto results = calc::Command1_Click(module_, circuitTexts(), decimalSeparator(), show_);
     if (!results) {
         return;
     }
@@ -277,7 +272,7 @@ void Form1::Command3_Click()
                                   .f = Text8->text().toStdString(),
                                   .IoDC = Text9->text().toStdString(),
                                   .Ripple = Text10->text().toStdString()};
-    const auto out = calc::Command3_Click(module_, texts, separator(), show_);
+    const auto out = calc::Command3_Click(module_, texts, decimalSeparator(), show_);
     if (!out) {
         return;
     }

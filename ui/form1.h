@@ -7,6 +7,8 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <utility>
+
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -31,9 +33,11 @@ public:
     void Command2_Click();
     void Command3_Click();
 
-private:
-    friend struct TestAccess;
+    // Where the presses' warnings and refusals go: a message box over the
+    // window unless set otherwise.
+    void setShowMessage(calc::ShowMessage show) { show_ = std::move(show); }
 
+private:
     void build();
     void buildDesign();
     void buildVerification();
@@ -43,7 +47,6 @@ private:
     calc::CircuitTexts circuitTexts() const;
     // F1: what the model assumes.
     void showModelNotes();
-    char separator() const;
 
     calc::Module1& module_;
     calc::ShowMessage show_;

@@ -3,7 +3,6 @@
 
 #include "graphs/plotgeometry.h"
 #include "graphs/plotpage.h"
-#include "graphs/pngfile.h"
 #include "graphs/readout.h"
 #include "ui/appicon.h"
 #include "ui/contextmenu.h"
@@ -17,8 +16,8 @@
 
 #include <QAction>
 #include <QClipboard>
-#include <QDir>
 #include <QGuiApplication>
+#include <QKeySequence>
 #include <QLabel>
 #include <QShortcut>
 #include <QToolTip>
@@ -69,9 +68,20 @@ void addLegend(QWidget* form)
     label(form, "Label3", legendRect(graphs::LoadText), graphs::LoadLegend);
 }
 
+// An action of the window: its shortcut works wherever the focus is in the
+// window, without the menu.
+QAction* windowCommand(QWidget* window, const char* text, const QKeySequence& shortcut)
+{
+    auto* action = new QAction(QString::fromUtf8(text), window);
+    action->setShortcut(shortcut);
+    window->addAction(action);
+    return action;
+}
+
 } // namespace
 
-Form2::Form2(const calc::Module1& module) : module_(module), show_(messageBoxFor(this)), askSavePath_(askPlotPath)
+Form2::Form2(const calc::Module1& module, QWidget* parent)
+    : QWidget(parent), module_(module), show_(messageBoxFor(this)), askSavePath_(askPlotPath)
 {
     setObjectName(QStringLiteral("Form2"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -81,7 +91,15 @@ Form2::Form2(const calc::Module1& module) : module_(module), show_(messageBoxFor
     setFont(programFont());
 
     addLegend(this);
+    addPlotArea();
+    addPlotCommands();
+    new QShortcut(Qt::Key_Escape, this, this, &QWidget::close);
 
+    Picture1->setFocus();
+}
+
+void Form2::addPlotArea()
+{
     Picture1 = new PlotArea(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->move(px(graphs::PlotLeft), px(graphs::PlotTop));
@@ -92,25 +110,21 @@ Form2::Form2(const calc::Module1& module) : module_(module), show_(messageBoxFor
     picture2->setObjectName(QStringLiteral("Picture2"));
     picture2->setGeometry(twipRect(15840, 7440, 615, 375));
     picture2->hide();
+}
 
-    // The shortcuts belong to the window, so they work without the menu.
-    auto* copy = new QAction(QString::fromUtf8(messages::CopyImage), this);
-    copy->setShortcut(Qt::CTRL | Qt::Key_C);
+// Copy, save and print, from the plot's menu or by their shortcuts.
+void Form2::addPlotCommands()
+{
+    QAction* const copy = windowCommand(this, messages::CopyImage, Qt::CTRL | Qt::Key_C);
+    QAction* const save = windowCommand(this, messages::SaveImage, Qt::CTRL | Qt::Key_S);
+    QAction* const print = windowCommand(this, messages::Print, Qt::CTRL | Qt::Key_P);
     connect(copy, &QAction::triggered, this, &Form2::copyPlot);
-    auto* save = new QAction(QString::fromUtf8(messages::SaveImage), this);
-    save->setShortcut(Qt::CTRL | Qt::Key_S);
     connect(save, &QAction::triggered, this, &Form2::savePlot);
-    auto* print = new QAction(QString::fromUtf8(messages::Print), this);
-    print->setShortcut(Qt::CTRL | Qt::Key_P);
     connect(print, &QAction::triggered, this, [this] { printPlot(drawn_, this, show_); });
-    addActions({copy, save, print});
     Picture1->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(Picture1, &QWidget::customContextMenuRequested, this, [this, copy, save, print](QPoint at) {
         popUpMenu(Picture1, at, {copy, save, print});
     });
-    new QShortcut(Qt::Key_Escape, this, this, &QWidget::close);
-
-    Picture1->setFocus();
 }
 
 void Form2::showWaveforms()
@@ -145,11 +159,8 @@ void Form2::copyPlot()
 void Form2::savePlot()
 {
     const QString path = askSavePath_(this);
-    if (path.isEmpty() || !canWrite(drawn_, path, show_)) {
-        return;
-    }
-    if (!savePlotFile(drawn_, Picture1->image(), path)) {
-        show_(calc::Severity::Refusal, graphs::imageNotSaved(QDir::toNativeSeparators(path).toStdString()));
+    if (!path.isEmpty()) {
+        savePlotFile(drawn_, Picture1->image(), path, show_);
     }
 }
 

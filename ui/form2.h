@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <utility>
 
 namespace calc {
 struct Module1;
@@ -21,27 +22,36 @@ class PlotArea;
 // The graph window: the plot area, the hint and the two-line legend. Moving
 // the mouse over the plot shows the time and the value under the pointer,
 // read from the module as it is at that moment. A right-click on the plot,
-// Ctrl+C or Ctrl+S copies or saves the drawing; Esc closes the window.
+// Ctrl+C, Ctrl+S or Ctrl+P copies, saves or prints the drawing; Esc closes
+// the window.
 class Form2 : public QWidget {
     Q_OBJECT
 public:
-    explicit Form2(const calc::Module1& module);
+    // Asks for the file to save the plot into: empty when the user gives up.
+    using AskSavePath = std::function<QString(QWidget* parent)>;
+
+    explicit Form2(const calc::Module1& module, QWidget* parent = nullptr);
 
     // Blanks the plot, brings the window to the front, restored if it was
     // minimised, and draws the module's waveforms into it.
     void showWaveforms();
 
-private:
-    friend struct TestAccess;
-    // Asks for the file to save the plot into: empty when the user gives up.
-    using AskSavePath = std::function<QString(QWidget* parent)>;
+    // Where a failed save or print is reported: a message box over the window
+    // unless set otherwise.
+    void setShowMessage(calc::ShowMessage show) { show_ = std::move(show); }
+    // How the file to save into is asked for: the save dialog unless set
+    // otherwise.
+    void setAskSavePath(AskSavePath ask) { askSavePath_ = std::move(ask); }
 
+private:
+    void addPlotArea();
+    void addPlotCommands();
     void Picture1_MouseMove(float X, float Y, QPoint globalPosition);
     void copyPlot();
     void savePlot();
 
     const calc::Module1& module_;
-    calc::ShowMessage show_; // where a failed save is reported
+    calc::ShowMessage show_;
     AskSavePath askSavePath_;
     DrawnPlot drawn_;
     PlotArea* Picture1 = nullptr;

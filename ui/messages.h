@@ -5,6 +5,8 @@
 // main window's fixed labels stand in its layout table (ui/form1.cpp); the
 // calculations' messages are in calc/messages.h.
 
+#include <string>
+
 namespace ui::messages {
 
 inline constexpr const char* ProgramTitle = "Raddrizzatore a singola semionda";
@@ -37,6 +39,10 @@ inline constexpr const char* DefaultImageName = "grafico"; // before the type's 
 inline constexpr const char* DrawingReplaced =
     "Il grafico è stato disegnato con valori che un calcolo successivo ha sostituito. "
     "Premi di nuovo \"Grafico\" per stamparlo o salvarlo in PDF.";
+inline std::string unknownImageFormat(const std::string& file)
+{
+    return "Formato non previsto per il file " + file + ": \"Salva immagine…\" scrive file .png e .pdf.";
+}
 inline constexpr const char* PrinterNotAnswering = "Impossibile stampare il grafico: la stampante non risponde.";
 
 } // namespace ui::messages

@@ -2,13 +2,12 @@
 #include "ui/plotarea.h"
 
 #include "graphs/plotgeometry.h"
+#include "graphs/plotscale.h"
 #include "graphs/plotwaveforms.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 #include <qdrawutil.h>
-
-#include <cmath>
 
 namespace ui {
 
@@ -27,11 +26,6 @@ QRect PlotArea::inner() const
     return rect().adjusted(b, b, -b, -b);
 }
 
-graphs::PlotScale PlotArea::scale() const
-{
-    return {image_.width(), image_.height()};
-}
-
 void PlotArea::blank()
 {
     const qreal ratio = devicePixelRatioF();
@@ -46,11 +40,12 @@ void PlotArea::draw(const calc::Module1& m)
     graphs::PlotWaveforms(m, image_);
 }
 
+// In logical pixels, so that a pointer position reads the same on a screen of any scale.
 QPointF PlotArea::userPosition(QPointF widgetPosition) const
 {
-    const qreal ratio = static_cast<qreal>(image_.width()) / std::max(inner().width(), 1);
-    const QPointF device = (widgetPosition - QPointF(inner().topLeft())) * ratio;
-    return {scale().userX(device.x()), scale().userY(device.y())};
+    const graphs::PlotScale logical{inner().width(), inner().height()};
+    const QPointF at = widgetPosition - QPointF(inner().topLeft());
+    return {logical.userX(at.x()), logical.userY(at.y())};
 }
 
 void PlotArea::paintEvent(QPaintEvent* /*event*/)

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "graphs/plotscale.h"
-
 #include <QImage>
 #include <QWidget>
 
@@ -20,14 +18,10 @@ class PlotArea : public QWidget {
 public:
     explicit PlotArea(QWidget* parent = nullptr);
 
-    // Back to the bare background, sized for the current screen.
-    void blank();
     // Blanks, then draws the module's waveforms.
     void draw(const calc::Module1& m);
     // What is on show, for copying and saving.
     const QImage& image() const { return image_; }
-
-    QPointF userPosition(QPointF widgetPosition) const;
 
 signals:
     // The pointer's position in the user scale, and on the screen for the
@@ -40,7 +34,9 @@ protected:
 
 private:
     QRect inner() const;
-    graphs::PlotScale scale() const;
+    // Back to the bare background, sized for the current screen.
+    void blank();
+    QPointF userPosition(QPointF widgetPosition) const;
 
     QImage image_;
 };

@@ -4,9 +4,12 @@
 #include "graphs/pdffile.h"
 #include "graphs/plotpage.h"
 #include "graphs/pngfile.h"
+#include "graphs/wholefile.h"
 #include "ui/decimalseparator.h"
 #include "ui/messages.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMarginsF>
@@ -22,9 +25,9 @@ namespace {
 const QString pngFilter = QString::fromUtf8(messages::PngFilter);
 const QString pdfFilter = QString::fromUtf8(messages::PdfFilter);
 
-bool isPdf(const QString& path)
+bool endsIn(const QString& path, const char* extension)
 {
-    return path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive);
+    return path.endsWith(QLatin1String(extension), Qt::CaseInsensitive);
 }
 
 bool stillDrawn(const DrawnPlot& drawn, const calc::ShowMessage& show)
@@ -60,17 +63,26 @@ QString askPlotPath(QWidget* parent)
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 
-bool canWrite(const DrawnPlot& drawn, const QString& path, const calc::ShowMessage& show)
+void savePlotFile(const DrawnPlot& drawn, const QImage& image, const QString& path, const calc::ShowMessage& show)
 {
-    return !isPdf(path) || stillDrawn(drawn, show);
-}
-
-bool savePlotFile(const DrawnPlot& drawn, const QImage& image, const QString& path)
-{
-    if (!isPdf(path)) {
-        return graphs::writePng(image, path);
+    const std::string shown = QDir::toNativeSeparators(path).toStdString();
+    QByteArray bytes;
+    if (endsIn(path, ".png")) {
+        bytes = graphs::pngBytes(image);
+    } else if (!endsIn(path, ".pdf")) {
+        show(calc::Severity::Refusal, messages::unknownImageFormat(shown));
+        return;
+    } else if (stillDrawn(drawn, show)) {
+        bytes = graphs::pdfPage(drawn.arrays(), drawn.scalars(), pageText());
+    } else {
+        return;
     }
-    return drawn.current() && graphs::writePdf(drawn.arrays(), drawn.scalars(), pageText(), path);
+    const std::string reason = bytes.isEmpty() ? graphs::NotDrawn
+                                               : graphs::writeWholeFile(QFile::encodeName(path).toStdString(),
+                                                                        {bytes.constData(), std::size_t(bytes.size())});
+    if (!reason.empty()) {
+        show(calc::Severity::Refusal, graphs::imageNotSaved(shown, reason));
+    }
 }
 
 void printPlot(const DrawnPlot& drawn, QWidget* parent, const calc::ShowMessage& show)

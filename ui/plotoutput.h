@@ -37,14 +37,13 @@ private:
 // an extension gets the one of the chosen type. Empty when the user gives up.
 QString askPlotPath(QWidget* parent);
 
-// A PNG holds the window's pixels and can always be written; a PDF (a name
-// ending in ".pdf") needs the drawing's arrays. When they are gone, says so
-// through show and returns false.
-bool canWrite(const DrawnPlot& drawn, const QString& path, const calc::ShowMessage& show);
-
-// Saves the plot area's image as a PNG, or the drawing as the printed page in
-// a PDF. True when written.
-bool savePlotFile(const DrawnPlot& drawn, const QImage& image, const QString& path);
+// Saves in the format the name's extension gives, in any case: the plot
+// area's image as a PNG (".png"), or the drawing as the printed page in a PDF
+// (".pdf"), which needs the drawing's arrays. The file is written whole or not
+// at all (see graphs::writeWholeFile). Another extension, arrays a later press
+// has replaced and a failed write are told through show, with the system's
+// reason for the failure.
+void savePlotFile(const DrawnPlot& drawn, const QImage& image, const QString& path, const calc::ShowMessage& show);
 
 // "Stampa…": Qt's print dialog, then the drawing's page in landscape, fitted
 // to the paper. What cannot be printed is told through show.

@@ -36,7 +36,8 @@ Record headerTexts(const Columns& columns, Name name = {})
 }
 
 // Whether a header cell names a column: the name regardless of case and of
-// surrounding blanks, followed or not by a unit in square brackets.
+// surrounding blanks, followed or not by a unit in square or round brackets,
+// where µF stands for uF and Ω for ohm.
 enum class Match { None, Named, OtherUnit };
 Match match(std::string_view cell, const ColumnName& column);
 
@@ -47,6 +48,9 @@ struct InputColumn {
     std::string Texts::*text;
     bool whole = false;    // the field rounds it to a whole number
     bool optional = false; // a missing column holds the field's default text
+    // The name the column is written back under, and read under too: a
+    // wanted value the next stage would otherwise take for its own result.
+    std::string_view keptAs = {};
 };
 
 // A column of results, from the member `text` of a press's results.
@@ -62,17 +66,27 @@ struct Header {
     Record cells;
     std::vector<std::optional<std::size_t>> inputs; // where each input column stands; nothing when missing
     std::vector<bool> kept;                         // cells that no result column replaces
+    std::vector<std::string> renamed;               // the name a cell is written back under; empty: its own
+    // An earlier stage's Avviso and Errore, where the table has them.
+    std::optional<std::size_t> warnings;
+    std::optional<std::size_t> refusal;
 };
 
 struct Wanted {
     ColumnName column;
     bool optional = false;
+    std::string_view keptAs = {};
 };
 
-// Finds the wanted columns in `header.cells`, and the cells the results
-// replace. False when a column is missing, named twice or in another unit
+// The dialect whose separator (";", tab or ",", in that order) splits the
+// header line into every required column; when none does, the one that
+// finds the most.
+Dialect dialectFor(std::string_view headerLine, const std::vector<Wanted>& inputs);
+
+// Finds the wanted columns in `header.cells`, the cells the results replace
+// and an earlier stage's Avviso and Errore (`word`). False when a column is missing, named twice or in another unit
 // (the message on `err`).
 bool findColumns(Header& header, const std::vector<Wanted>& inputs, std::span<const ColumnName> results,
-                 std::ostream& err);
+                 const ColumnName (&word)[2], std::ostream& err);
 
 } // namespace batch

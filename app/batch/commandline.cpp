@@ -11,10 +11,14 @@
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
+#include <QFile>
+#include <QGuiApplication>
+#include <QLoggingCategory>
 
 #include <cerrno>
 #include <clocale>
 #include <iostream>
+#include <optional>
 
 namespace batch {
 
@@ -40,6 +44,12 @@ std::optional<std::string> badArguments(QCommandLineParser& parser, const Option
         }
         return arguments.last() == QStringLiteral("--grafico") ? messages::MissingFile : messages::BadArguments;
     }
+    const QStringList given = parser.optionNames();
+    for (const QString& name : given) {
+        if (given.count(name) > 1) {
+            return messages::repeatedOption((name.size() == 1 ? "-" : "--") + name.toStdString());
+        }
+    }
     if (parser.isSet(o.help) || parser.isSet(o.version)) {
         return std::nullopt;
     }
@@ -54,10 +64,30 @@ std::optional<std::string> badArguments(QCommandLineParser& parser, const Option
     return std::nullopt;
 }
 
+// The bytes of --grafico's FILE, read as QCommandLineParser reads the option:
+// "--grafico FILE" or "--grafico=FILE", the last one, before any "--".
+std::optional<std::string> graphFile(const std::vector<std::string>& arguments)
+{
+    const std::string option = "--grafico";
+    std::optional<std::string> file;
+    for (std::size_t i = 1; i < arguments.size() && arguments[i] != "--"; ++i) {
+        if (arguments[i] == option && i + 1 < arguments.size()) {
+            file = arguments[++i];
+        } else if (arguments[i].rfind(option + '=', 0) == 0) {
+            file = arguments[i].substr(option.size() + 1);
+        }
+    }
+    return file;
+}
+
 } // namespace
 
-int runCommandLine(const QStringList& arguments, std::istream& in, std::ostream& out, std::ostream& err)
+int runCommandLine(const std::vector<std::string>& bytes, std::istream& in, std::ostream& out, std::ostream& err)
 {
+    QStringList arguments;
+    for (const std::string& argument : bytes) {
+        arguments << QString::fromStdString(argument);
+    }
     const Options o;
     QCommandLineParser parser;
     parser.addOptions({o.verifica, o.progetto, o.campioni, o.grafico, o.help, o.version});
@@ -80,7 +110,7 @@ int runCommandLine(const QStringList& arguments, std::istream& in, std::ostream&
     if (parser.isSet(o.campioni)) {
         return runSamples(in, out, err);
     }
-    return runGraph(parser.value(o.grafico), in, out, err);
+    return runGraph(graphFile(bytes).value_or(QFile::encodeName(parser.value(o.grafico)).toStdString()), in, out, err);
 }
 
 int runCommandLine(int argc, char* argv[])
@@ -88,9 +118,18 @@ int runCommandLine(int argc, char* argv[])
     // The system's reasons for a failed write, in the user's language.
     std::setlocale(LC_MESSAGES, "");
     std::setlocale(LC_CTYPE, "");
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i) {
-        arguments << QString::fromLocal8Bit(argv[i]);
+    const std::vector<std::string> arguments(argv, argv + argc);
+    // The PDF's fonts need Qt's GUI application, on the offscreen platform
+    // whatever the display; the tables start as fast without it. Qt's own
+    // warnings are for developers, in English: QT_LOGGING_RULES brings them back.
+    char platform[] = "-platform";
+    char offscreen[] = "offscreen";
+    char* guiArgv[] = {argv[0], platform, offscreen, nullptr};
+    int guiArgc = 3;
+    std::optional<QGuiApplication> gui;
+    if (graphFile(arguments)) {
+        QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false\n*.info=false\n*.warning=false"));
+        gui.emplace(guiArgc, guiArgv);
     }
     return runCommandLine(arguments, std::cin, std::cout, std::cerr);
 }

@@ -5,6 +5,7 @@
 
 #include <csv.h>
 
+#include <algorithm>
 #include <array>
 #include <exception>
 
@@ -155,22 +156,29 @@ std::string headOf(std::istream& in)
 
 } // namespace
 
-Dialect dialectOf(std::string_view headerLine)
+Dialect dialectOf(char separator)
 {
-    bool quoted = false;
-    bool semicolon = false;
-    for (const char c : headerLine) {
-        if (c == '"') {
-            quoted = !quoted;
-        } else if (!quoted && c == ',') {
-            return {};
-        }
-        semicolon = semicolon || (!quoted && c == ';');
-    }
-    return semicolon ? Dialect{';', ',', false} : Dialect{};
+    return {separator, separator == ',' ? '.' : ',', false};
 }
 
-std::optional<std::string> readCsv(std::istream& in, Dialect& dialect, const OnRecord& onRecord)
+std::optional<Record> splitLine(std::string_view line, char separator)
+{
+    Record cells;
+    const OnRecord first = [&cells](const Record& record, std::size_t /*line*/) {
+        cells = record;
+        return false;
+    };
+    Parser parser(separator);
+    Reading r{first, {}, 1, 1, true, false, std::nullopt, nullptr};
+    feed(parser, r, line);
+    if (!r.stopped && csv_fini(&parser.p, endCell, endRecord, &r) != 0) {
+        return std::nullopt;
+    }
+    return r.error ? std::nullopt : std::optional(cells);
+}
+
+std::optional<std::string> readCsv(std::istream& in, Dialect& dialect, const OnRecord& onRecord,
+                                   const ChooseDialect& choose)
 {
     std::string head = headOf(in);
     std::string_view rest = head;
@@ -179,8 +187,9 @@ std::optional<std::string> readCsv(std::istream& in, Dialect& dialect, const OnR
         rest.remove_prefix(ByteOrderMark.size());
     }
     const std::size_t start = std::min(rest.find_first_not_of("\r\n"), rest.size());
-    dialect = dialectOf(rest.substr(start, rest.find('\n', start) - start));
-    dialect.byteOrderMark = byteOrderMark && dialect.separator == ';';
+    const std::string_view line = rest.substr(start, rest.find('\n', start) - start);
+    dialect = choose(line);
+    dialect.byteOrderMark = byteOrderMark && dialect.separator != ',';
 
     Parser parser(dialect.separator);
     Reading r{onRecord, {}, 1, 1, true, false, std::nullopt, nullptr};

@@ -10,120 +10,87 @@
 #include "graphs/plotgeometry.h"
 #include "graphs/plotwaveforms.h"
 #include "graphs/pngfile.h"
+#include "graphs/wholefile.h"
 
-#include <QBuffer>
-#include <QFileInfo>
-#include <QIODevice>
+#include <QByteArray>
 #include <QImage>
-#include <QImageWriter>
 #include <QSize>
 
 #include <cerrno>
-#include <cstdlib>
-#include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace batch {
 
 namespace {
 
 // A format --grafico writes, chosen by the file name's extension: a picture
-// of one row, or a document of a page per row.
+// of one row, or (draw empty) a document of a page per row.
 struct GraphFormat {
     const char* extension; // lower case, without the point
-    bool (*write)(const calc::Module1& m, QIODevice& device);
+    QByteArray (*draw)(const calc::Module1& m);
 };
 
-bool writePicture(const calc::Module1& m, QIODevice& device)
+QByteArray picture(const calc::Module1& m)
 {
     QImage image = graphs::blankPlot(QSize(graphs::PlotWidth, graphs::PlotHeight));
     graphs::PlotWaveforms(m, image);
-    return QImageWriter(&device, "png").write(image);
+    return graphs::pngBytes(image);
 }
 
 const GraphFormat Formats[] = {
-    {"png", writePicture},
+    {"png", picture},
     {"pdf", nullptr},
 };
 
 // An optional column whose text is the subtitle of its row's page.
 constexpr ColumnName NameColumn{"Nome", ""};
 
-// Written beside the target and renamed over it once complete, so that no
-// failure leaves a damaged file. Returns 0, or the errno of the step that failed.
-int writeWhole(const std::string& path, const QByteArray& bytes)
+// By the extension of the name's last component, after its last point, in
+// any case: ASCII letters only, whatever the locale.
+const GraphFormat* formatOf(const std::string& file)
 {
-    const std::size_t slash = path.rfind('/');
-    std::string temporary = path.substr(0, slash == std::string::npos ? 0 : slash + 1) + ".raddrizzatore-XXXXXX";
-    const int fd = mkstemp(temporary.data());
-    if (fd < 0) {
-        return errno;
-    }
-    int error = 0;
-    for (qsizetype done = 0; done < bytes.size() && error == 0;) {
-        const ssize_t n = write(fd, bytes.data() + done, static_cast<std::size_t>(bytes.size() - done));
-        error = n < 0 && errno != EINTR ? errno : 0;
-        done += n > 0 ? n : 0;
-    }
-    // A new file gets the permissions the user's umask gives; a replaced one keeps its own.
-    struct stat old {};
-    const mode_t mask = umask(0);
-    umask(mask);
-    const mode_t mode = stat(path.c_str(), &old) == 0 ? old.st_mode & 07777 : 0666 & ~mask;
-    if (error == 0 && (fchmod(fd, mode) != 0 || fsync(fd) != 0)) {
-        error = errno;
-    }
-    if (close(fd) != 0 && error == 0) {
-        error = errno;
-    }
-    if (error == 0 && std::rename(temporary.c_str(), path.c_str()) != 0) {
-        error = errno;
-    }
-    if (error != 0) {
-        unlink(temporary.c_str());
-    }
-    return error;
-}
-
-const GraphFormat* formatOf(const QString& file)
-{
-    const QString extension = QFileInfo(file).suffix().toLower();
+    const std::string name = file.substr(file.rfind('/') + 1);
+    const std::size_t point = name.rfind('.');
+    const QByteArray extension = QByteArray::fromStdString(point == std::string::npos ? "" : name.substr(point + 1));
     for (const GraphFormat& format : Formats) {
-        if (extension == QLatin1String(format.extension)) {
+        if (extension.toLower() == format.extension) {
             return &format;
         }
     }
     return nullptr;
 }
 
-int writeGraph(const QString& file, const QByteArray& bytes, std::ostream& err)
+int writeGraph(const std::string& file, const QByteArray& bytes, std::ostream& err)
 {
-    if (const int error = writeWhole(file.toStdString(), bytes); error != 0) {
-        err << graphs::imageNotSaved(file.toStdString(), std::strerror(error)) << '\n';
+    const std::string reason =
+        bytes.isEmpty() ? graphs::NotDrawn : graphs::writeWholeFile(file, {bytes.data(), std::size_t(bytes.size())});
+    if (!reason.empty()) {
+        err << graphs::imageNotSaved(file, reason) << '\n';
         return Unwritable;
     }
     return Computed;
 }
 
-// "Grafico" on one row, each message on `err` after the row's `place`.
+// "Grafico" on one row; a row an earlier stage refused stays refused. Each
+// message goes to `err` after the row's `place`, what was read of the cells
+// after the press's own.
 bool pressRow(calc::Module1& m, const Header& header, const Record& record, const std::string& place, std::ostream& err)
 {
-    const calc::ShowMessage show = [&](calc::Severity, const std::string& text) { err << place << text << '\n'; };
-    const CircuitRow texts = textsOf(GraphColumns, header, record);
-    if (!graphs::Command2_Click(m, texts, texts.Np, show)) {
+    if (const std::string refusal = earlierWord(header, record).refusal; !refusal.empty()) {
+        err << place << refusal << '\n';
         return false;
     }
+    const calc::ShowMessage show = [&](calc::Severity, const std::string& text) { err << place << text << '\n'; };
+    const CircuitRow texts = textsOf(GraphColumns, header, record);
+    const bool pressed = graphs::Command2_Click(m, texts, texts.Np, inSheet(header.dialect.decimal, show));
     for (const std::string& notice : readNotices(GraphColumns, header, record)) {
         err << place << notice << '\n';
     }
-    return true;
+    return pressed;
 }
 
 // A page for each row in the order read. A refused row gets none: its message
 // goes to `err` after its line, and the other pages are still written.
-int runPages(const QString& file, std::istream& in, std::ostream& err)
+int runPages(const std::string& file, std::istream& in, std::ostream& err)
 {
     std::vector<Wanted> inputs = wanted(GraphColumns);
     inputs.push_back({NameColumn, true});
@@ -145,16 +112,13 @@ int runPages(const QString& file, std::istream& in, std::ostream& err)
             in, err, header, inputs, {}, [] { return true; }, onRow)) {
         return Unreadable;
     }
-    if (pages.count() == 0 && !refused && drawn) {
-        err << messages::noDataRow("--grafico") << '\n';
-        return Unreadable;
+    if (drawn && pages.count() == 0) {
+        if (!refused) {
+            err << messages::noDataRow("--grafico") << '\n';
+        }
+        return refused ? Refused : Unreadable;
     }
-    const QByteArray pdf = pages.finish();
-    if (pdf.isEmpty() && (pages.count() > 0 || !drawn)) {
-        err << graphs::imageNotSaved(file.toStdString(), std::strerror(ENOMEM)) << '\n';
-        return Unwritable;
-    }
-    const int status = pdf.isEmpty() ? Computed : writeGraph(file, pdf, err);
+    const int status = writeGraph(file, pages.finish(), err);
     return status == Computed && refused ? Refused : status;
 }
 
@@ -169,15 +133,15 @@ std::string graphFormatNames()
     return names;
 }
 
-int runGraph(const QString& file, std::istream& in, std::ostream& out, std::ostream& err)
+int runGraph(const std::string& file, std::istream& in, std::ostream& out, std::ostream& err)
 {
-    const bool toOutput = file == QStringLiteral("-");
+    const bool toOutput = file == "-";
     const GraphFormat* format = toOutput ? Formats : formatOf(file);
     if (format == nullptr) {
-        err << messages::unknownFormat(file.toStdString(), graphFormatNames()) << '\n';
+        err << messages::unknownFormat(file, graphFormatNames()) << '\n';
         return Unreadable;
     }
-    if (format->write == nullptr) {
+    if (format->draw == nullptr) {
         return runPages(file, in, err);
     }
     Header header;
@@ -189,14 +153,8 @@ int runGraph(const QString& file, std::istream& in, std::ostream& out, std::ostr
     if (!pressRow(m, header, *record, "", err)) {
         return Refused;
     }
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    if (!format->write(m, buffer)) {
-        err << graphs::imageNotSaved(file.toStdString(), std::strerror(ENOMEM)) << '\n';
-        return Unwritable;
-    }
-    const QByteArray& bytes = buffer.data();
-    if (toOutput) {
+    const QByteArray bytes = format->draw(m);
+    if (toOutput && !bytes.isEmpty()) {
         return out.write(bytes.data(), bytes.size()).flush() ? Computed : reportUnwritable(err, errno);
     }
     return writeGraph(file, bytes, err);

@@ -43,6 +43,30 @@ std::string sampleList()
     return list;
 }
 
+std::string modes()
+{
+    return std::string(R"(  --verifica        fa "Calcola" di "Verifica" su ogni riga. Colonne:)") + Indent +
+           inputList(CircuitColumns) + Indent + "Aggiunge:" + Indent + resultList(VerificationResultColumns) +
+           R"(
+  --progetto        fa "Calcola" di "Progetto" su ogni riga. Colonne:)" +
+           Indent + inputList(DesignColumns) + Indent + "Aggiunge:" + Indent + resultList(DesignResultColumns) +
+           R"(
+  --campioni        da una sola riga con le colonne di --verifica scrive gli
+                    N + 1 campioni del periodo:)" +
+           Indent + sampleList() + R"(.
+  --grafico FILE    da una sola riga con le colonne di --verifica e Np
+                    (senza colonna: )" +
+           calc::DefaultNp + R"() disegna il grafico di "Grafico")" + Indent + "(" + std::to_string(graphs::PlotWidth) +
+           " x " + std::to_string(graphs::PlotHeight) + " pixel) in FILE (" + graphFormatNames() + R"(), o in PNG sullo
+                    standard output se FILE è "-". Un FILE .pdf legge invece
+                    ogni riga: una pagina per riga con il circuito, i
+                    risultati e le scale; il testo della colonna Nome, se
+                    c'è, ne è il sottotitolo.
+  --version         scrive la versione del programma.
+  -h, --help        mostra questo aiuto.
+)";
+}
+
 } // namespace
 
 std::string usage()
@@ -53,40 +77,28 @@ Senza argomenti apre la finestra del programma. Con un'opzione lavora sulla
 riga di comando, senza finestra e senza schermo: legge un CSV (RFC 4180,
 UTF-8) dallo standard input. La prima riga nomina le colonne in qualunque
 ordine, senza badare a maiuscole e spazi, con l'unità facoltativa tra
-parentesi quadre. Se contiene ";" e nessuna ",", le celle sono separate da
-";" e i numeri hanno la virgola decimale, anche nei risultati. Ogni cella
-segue le regole del campo della finestra con lo stesso nome, con gli stessi
-messaggi; se la regola legge solo una parte della cella, Avviso dice che cosa
-ha letto.
+parentesi quadre o tonde (µF per uF e Ω per ohm valgono). Il separatore è
+quello tra ";", tabulazione e "," che divide la prima riga nelle colonne
+richieste. Con ";" e con la tabulazione i numeri hanno la virgola decimale,
+anche nei risultati, e il punto separa solo le migliaia a gruppi di tre
+cifre (2.000 è 2000); un altro punto è rifiutato con il messaggio del campo.
+Ogni cella segue le regole del campo della finestra con lo stesso nome, con
+gli stessi messaggi; se la regola legge solo una parte della cella, Avviso
+dice che cosa ha letto.
 
-  --verifica        fa "Calcola" di "Verifica" su ogni riga. Colonne:)") +
-           Indent + inputList(CircuitColumns) + Indent + "Aggiunge:" + Indent + resultList(VerificationResultColumns) +
+)") + modes() +
            R"(
-  --progetto        fa "Calcola" di "Progetto" su ogni riga. Colonne:)" +
-           Indent + inputList(DesignColumns) + Indent + "Aggiunge:" + Indent + resultList(DesignResultColumns) +
-           R"(
-  --campioni        da una sola riga con le colonne di --verifica scrive gli
-                    N + 1 campioni del periodo:)" +
-           Indent + sampleList() + R"(.
-  --grafico FILE    da una sola riga con le colonne di --verifica e Np
-                    disegna il grafico di "Grafico" ()" +
-           std::to_string(graphs::PlotWidth) + " x " + std::to_string(graphs::PlotHeight) + " pixel) in FILE" + Indent +
-           "(" + graphFormatNames() + R"(), o in PNG sullo standard output se FILE è "-".
-                    Un FILE .pdf legge invece ogni riga: una pagina per riga
-                    con il circuito, i risultati e le scale; il testo della
-                    colonna Nome, se c'è, ne è il sottotitolo.
-  --version         scrive la versione del programma.
-  -h, --help        mostra questo aiuto.
-
 Le colonne aggiunte sostituiscono quelle con lo stesso nome, le altre passano
-invariate. Con --campioni e --grafico avvisi ed errori vanno sullo standard
-error.
+invariate; VoDC e Ripple di --progetto tornano come "VoDC richiesto" e
+"Ripple richiesto", che --verifica non sostituisce. Una riga con Errore già
+scritto da un passo precedente resta rifiutata, e Avviso si allunga. Con
+--campioni e --grafico avvisi ed errori vanno sullo standard error.
 
 Stato di uscita: 0 se ogni riga è stata calcolata; 1 se qualche riga è stata
 rifiutata (le altre sono scritte comunque); 2 se l'ingresso non si può leggere
 come richiesto (una colonna mancante, un CSV non valido, una riga con un numero
 di celle diverso dall'intestazione), se l'uscita non si può scrivere o se
-un'opzione è sconosciuta.
+un'opzione è sconosciuta o data due volte.
 )";
 }
 

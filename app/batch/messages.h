@@ -19,6 +19,9 @@ inline constexpr const char* NoHeader = "L'ingresso è vuoto: manca la riga di i
 inline constexpr const char* NotCsv = "l'ingresso non è un CSV valido (virgolette non chiuse o fuori posto).";
 inline constexpr const char* NotUtf8 = "il testo non è UTF-8 valido.";
 inline constexpr const char* Unreadable = "Impossibile leggere lo standard input.";
+// After the window's message for a refused number, in a sheet with decimal commas.
+inline constexpr const char* SheetNumbers = ". In questo foglio la virgola separa i decimali e il punto soltanto le "
+                                            "migliaia, a gruppi di tre cifre: ad es. 1,23 , 2.000 , 1.000,5";
 inline constexpr const char* SeeHelp = "Per l'uso: raddrizzatore --help";
 
 // The system's reason follows, as strerror words it under the user's locale.
@@ -27,13 +30,11 @@ inline std::string unwritable(const std::string& reason)
     return "Impossibile scrivere lo standard output: " + reason + ".";
 }
 
-inline std::string missingColumn(std::string_view name, bool otherSeparator, char separator)
+// Every separator has been tried when a column is missing.
+inline std::string missingColumn(std::string_view name)
 {
-    std::string text = "Manca la colonna " + std::string(name) + " nella riga di intestazione.";
-    if (otherSeparator) {
-        text += separator == ';' ? " Il separatore letto è il punto e virgola." : " Il separatore letto è la virgola.";
-    }
-    return text;
+    return "Manca la colonna " + std::string(name) +
+           " nella riga di intestazione (separatori provati: punto e virgola, tabulazione e virgola).";
 }
 
 inline std::string repeatedColumn(std::string_view name)
@@ -75,6 +76,11 @@ inline std::string extraDataRow(const std::string& option)
 inline std::string unknownOption(const std::string& option)
 {
     return "Opzione sconosciuta: " + option;
+}
+
+inline std::string repeatedOption(const std::string& option)
+{
+    return "L'opzione " + option + " compare più di una volta.";
 }
 
 inline std::string unexpectedArgument(const std::string& argument)

@@ -55,13 +55,16 @@ int runSamples(std::istream& in, std::ostream& out, std::ostream& err)
     if (!record) {
         return Unreadable;
     }
-    calc::Module1 m;
-    const calc::ShowMessage show = [&err](calc::Severity, const std::string& text) { err << text << '\n'; };
-    if (!calc::Command1_Click(m, textsOf(CircuitColumns, header, *record), '.', show)) {
+    if (refusedEarlier(header, *record, err)) {
         return Refused;
     }
-    for (const std::string& notice : readNotices(CircuitColumns, header, *record)) {
-        err << notice << '\n';
+    calc::Module1 m;
+    const calc::ShowMessage show = [&err](calc::Severity, const std::string& text) { err << text << '\n'; };
+    const bool pressed =
+        calc::Command1_Click(m, textsOf(CircuitColumns, header, *record), '.', inSheet(header.dialect.decimal, show))
+            .has_value();
+    if (!afterNotices(pressed, readNotices(CircuitColumns, header, *record), err)) {
+        return Refused;
     }
     writeSamples(out, m, header.dialect);
     if (!out.flush()) {

@@ -27,11 +27,11 @@ bool readTable(std::istream& in, std::ostream& err, Header& header, const std::v
 {
     bool read = false;
     bool readable = true;
-    const auto error = readCsv(in, header.dialect, [&](const Record& record, std::size_t line) {
+    const auto onRecord = [&](const Record& record, std::size_t line) {
         if (!read) {
             read = true;
             header.cells = record;
-            readable = findColumns(header, inputs, results, err);
+            readable = findColumns(header, inputs, results, EarlierWord, err);
             return readable && onHeader();
         }
         if (record.size() != header.cells.size()) {
@@ -40,7 +40,9 @@ bool readTable(std::istream& in, std::ostream& err, Header& header, const std::v
             return false;
         }
         return onRow(record, line);
-    });
+    };
+    const auto error = readCsv(in, header.dialect, onRecord,
+                               [&inputs](std::string_view headerLine) { return dialectFor(headerLine, inputs); });
     if (error) {
         err << *error << '\n';
         return false;
@@ -73,10 +75,33 @@ std::optional<Record> readSingleRow(std::istream& in, std::ostream& err, Header&
     return row;
 }
 
-std::string inDialect(std::string number, const Dialect& dialect)
+Reported earlierWord(const Header& header, const Record& record)
 {
-    std::replace(number.begin(), number.end(), '.', dialect.decimal);
-    return number;
+    Reported word;
+    if (header.warnings && !record[*header.warnings].empty()) {
+        word.warnings.push_back(record[*header.warnings]);
+    }
+    if (header.refusal) {
+        word.refusal = record[*header.refusal];
+    }
+    return word;
+}
+
+bool refusedEarlier(const Header& header, const Record& record, std::ostream& err)
+{
+    const std::string refusal = earlierWord(header, record).refusal;
+    if (!refusal.empty()) {
+        err << refusal << '\n';
+    }
+    return !refusal.empty();
+}
+
+bool afterNotices(bool pressed, const std::vector<std::string>& notices, std::ostream& err)
+{
+    for (const std::string& notice : notices) {
+        err << notice << '\n';
+    }
+    return pressed;
 }
 
 calc::ShowMessage Reported::show()
@@ -90,8 +115,9 @@ calc::ShowMessage Reported::show()
     };
 }
 
-TableWriter::TableWriter(std::ostream& out, std::ostream& err, const Header& header, std::vector<ColumnName> results)
-    : out(out), err(err), head(header), results(std::move(results))
+TableWriter::TableWriter(std::ostream& output, std::ostream& errors, const Header& header,
+                         std::vector<ColumnName> names)
+    : out(output), err(errors), head(header), results(std::move(names))
 {
 }
 
@@ -117,8 +143,12 @@ bool TableWriter::header()
     if (head.dialect.byteOrderMark) {
         out << ByteOrderMark;
     }
-    // A comma in the header line would make it read back as the comma dialect.
-    return write(head.cells, headerTexts(results), ",");
+    Record cells = head.cells;
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        cells[i] = head.renamed[i].empty() ? cells[i] : head.renamed[i];
+    }
+    // Another separator in the header line, quoted, splits no cell when it is read back.
+    return write(cells, headerTexts(results), ",;\t");
 }
 
 bool TableWriter::row(const Record& record, Record appended, const Reported& reported)

@@ -5,6 +5,7 @@
 #include "app/batch/csvreader.h"
 #include "app/batch/exitstatus.h"
 #include "app/batch/partialread.h"
+#include "app/batch/sheetnumbers.h"
 #include "app/batch/tables.h"
 #include "calc/showmessage.h"
 
@@ -33,30 +34,25 @@ bool readTable(std::istream& in, std::ostream& err, Header& header, const std::v
 std::optional<Record> readSingleRow(std::istream& in, std::ostream& err, Header& header,
                                     const std::vector<Wanted>& inputs, const std::string& option);
 
-// A number as the table writes it, with its decimal separator.
-std::string inDialect(std::string number, const Dialect& dialect);
-
 template <class Texts>
 std::vector<Wanted> wanted(std::span<const InputColumn<Texts>> columns)
 {
     std::vector<Wanted> names;
     for (const auto& c : columns) {
-        names.push_back({c.column, c.optional});
+        names.push_back({c.column, c.optional, c.keptAs});
     }
     return names;
 }
 
-// The texts a row gives the press: each cell with a point for its decimal
-// separator, the field's default for a missing optional column.
+// The texts a row gives the press: each cell as the window's field would
+// hold it (windowText), the field's default for a missing optional column.
 template <class Texts>
 Texts textsOf(std::span<const InputColumn<Texts>> columns, const Header& header, const Record& record)
 {
     Texts texts;
     for (std::size_t i = 0; i < columns.size(); ++i) {
         if (header.inputs[i]) {
-            std::string cell = record[*header.inputs[i]];
-            std::replace(cell.begin(), cell.end(), header.dialect.decimal, '.');
-            texts.*columns[i].text = cell;
+            texts.*columns[i].text = windowText(record[*header.inputs[i]], header.dialect.decimal);
         }
     }
     return texts;
@@ -85,12 +81,24 @@ struct Reported {
     calc::ShowMessage show();
 };
 
+// What an earlier stage said of a row: its Avviso as the first warning, its
+// Errore as the refusal.
+Reported earlierWord(const Header& header, const Record& record);
+
+// For --campioni and --grafico: true when an earlier stage refused the row,
+// whose Errore then goes to `err`.
+bool refusedEarlier(const Header& header, const Record& record, std::ostream& err);
+
+// For --campioni and --grafico: what was read of the cells, after the press's
+// messages on `err`, on a refused row too; returns `pressed`.
+bool afterNotices(bool pressed, const std::vector<std::string>& notices, std::ostream& err);
+
 // The output of --verifica and --progetto, one row at a time: the header,
 // then each row as read without the cells the results replace, followed by
 // the results, Avviso and Errore.
 class TableWriter {
 public:
-    TableWriter(std::ostream& out, std::ostream& err, const Header& header, std::vector<ColumnName> results);
+    TableWriter(std::ostream& output, std::ostream& errors, const Header& header, std::vector<ColumnName> names);
     bool header();
     bool row(const Record& record, Record appended, const Reported& reported);
     // The exit status once the input has been read.
@@ -111,21 +119,20 @@ template <class Texts, class Results>
 using Press = std::function<std::optional<Results>(const Texts& texts, char separator, const calc::ShowMessage&)>;
 
 // One row through the press: the results' cells, and what the press reported
-// with, on a computed row, what was read of a cell in front of its warnings.
+// with what was read of a cell in front of its warnings, on a refused row too.
 template <class Texts, class Results>
 Record pressRow(const Press<Texts, Results>& press, std::span<const InputColumn<Texts>> inputs,
                 std::span<const ResultColumn<Results>> results, const Header& header, const Record& record,
                 Reported& reported)
 {
-    const auto pressed = press(textsOf(inputs, header, record), header.dialect.decimal, reported.show());
+    const char decimal = header.dialect.decimal;
+    const auto pressed = press(textsOf(inputs, header, record), decimal, inSheet(decimal, reported.show()));
     Record cells;
     for (const auto& r : results) {
         cells.push_back(pressed ? (*pressed).*r.text : "");
     }
-    if (pressed) {
-        const auto notices = readNotices(inputs, header, record);
-        reported.warnings.insert(reported.warnings.begin(), notices.begin(), notices.end());
-    }
+    const auto notices = readNotices(inputs, header, record);
+    reported.warnings.insert(reported.warnings.begin(), notices.begin(), notices.end());
     return cells;
 }
 
@@ -141,9 +148,17 @@ int runTable(std::istream& in, std::ostream& out, std::ostream& err, std::span<c
     names.insert(names.end(), {Warnings, Refusal});
     Header header;
     TableWriter writer(out, err, header, names);
+    // A row an earlier stage refused stays refused; its notes come first.
     const auto onRow = [&](const Record& record, std::size_t /*line*/) {
-        Reported reported;
-        return writer.row(record, pressRow(press, inputs, results, header, record, reported), reported);
+        Reported reported = earlierWord(header, record);
+        Record cells(results.size());
+        if (reported.refusal.empty()) {
+            Reported now;
+            cells = pressRow(press, inputs, results, header, record, now);
+            reported.warnings.insert(reported.warnings.end(), now.warnings.begin(), now.warnings.end());
+            reported.refusal = now.refusal;
+        }
+        return writer.row(record, std::move(cells), reported);
     };
     return writer.finish(readTable(
         in, err, header, wanted(inputs), names, [&writer] { return writer.header(); }, onRow));

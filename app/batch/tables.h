@@ -34,17 +34,17 @@ inline constexpr InputColumn<CircuitRow> CircuitColumnList[] = {
 inline constexpr auto GraphColumnList = [] {
     std::array<InputColumn<CircuitRow>, std::size(CircuitColumnList) + 1> list{};
     std::ranges::copy(CircuitColumnList, list.begin());
-    list.back() = {{"Np", ""}, &CircuitRow::Np, true};
+    list.back() = {{"Np", ""}, &CircuitRow::Np, true, true};
     return list;
 }();
 inline constexpr std::span<const InputColumn<CircuitRow>> CircuitColumns = CircuitColumnList;
 inline constexpr std::span<const InputColumn<CircuitRow>> GraphColumns = GraphColumnList;
 
 inline constexpr InputColumn<calc::DesignTexts> DesignColumnList[] = {
-    {{"VoDC", "V"}, &calc::DesignTexts::VoDC},
+    {{"VoDC", "V"}, &calc::DesignTexts::VoDC, false, false, "VoDC richiesto"},
     {{"f", "Hz"}, &calc::DesignTexts::f},
     {{"IoDC", "mA"}, &calc::DesignTexts::IoDC},
-    {{"Ripple", "mV"}, &calc::DesignTexts::Ripple},
+    {{"Ripple", "mV"}, &calc::DesignTexts::Ripple, false, false, "Ripple richiesto"},
 };
 
 inline constexpr ResultColumn<calc::VerificationResults> VerificationResultList[] = {
@@ -67,6 +67,8 @@ inline constexpr std::span<const ResultColumn<calc::DesignResults>> DesignResult
 // After the results of every table: the warnings, then the refusal.
 inline constexpr ColumnName Warnings{"Avviso", ""};
 inline constexpr ColumnName Refusal{"Errore", ""};
+// An earlier stage's word, in a table piped from it.
+inline constexpr ColumnName EarlierWord[] = {Warnings, Refusal};
 
 // A column of --campioni, and its value at sample k.
 struct SampleColumn {

@@ -14,8 +14,11 @@
 #include <cstring>
 #include <fcntl.h>
 #include <fstream>
+#include <grp.h>
 #include <sstream>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace std::literals;
 using Ran = std::tuple<int, std::string, std::string>;
@@ -26,7 +29,10 @@ Ran run(const QStringList& args, const std::string& in, void (*child)() = nullpt
     if (child == nullptr) {
         std::istringstream input(in);
         std::ostringstream out, err;
-        const int status = batch::runCommandLine(QStringList{"x"} + args, input, out, err);
+        std::vector<std::string> bytes{"x"};
+        for (const QString& arg : args)
+            bytes.push_back(arg.toStdString());
+        const int status = batch::runCommandLine(bytes, input, out, err);
         return {status, out.str(), err.str()};
     }
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
@@ -69,4 +75,67 @@ TEST(CommandLine, GraphFilesAndFailedWrites)
     EXPECT_EQ(QFileInfo(older).size(), 13) << "left as it was";
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), (QStringList{"fresh.PNG", "older.png"}));
     EXPECT_EQ(QImage(fresh), QImage::fromData(png));
+}
+
+// Through a relative link to a file of mode 640 in another folder, to /dev/full, into a folder, over a read-only file
+// of an ordinary user (as nobody, in Italian), and a new file under umask 027 whose name is not UTF-8.
+TEST(CommandLine, GraphFileReplacesTargetsKeepsModesAndRefusesWhatItMayNot)
+{
+    QTemporaryDir dir;
+    const std::string at = dir.path().toStdString() + "/", graph = "Np,Vp,f,C,R,N\n3,10,50,10,2000,5\n";
+    const std::string failed = calc::messages::TimeConstant + "\nImpossibile salvare l'immagine in\n"s;
+    const auto mode = [&at](const std::string& name) {
+        struct stat s {};
+        return lstat((at + name).c_str(), &s) == 0 ? s.st_mode : 0;
+    };
+    mkdir((at + "sub").c_str(), 0755);
+    mkdir((at + "folder.png").c_str(), 0755);
+    std::ofstream(at + "sub/t.png") << "old";
+    std::ofstream(at + "sub/r.png") << "old";
+    chmod((at + "sub/t.png").c_str(), 0640);
+    chmod((at + "sub/r.png").c_str(), 0444);
+    symlink("sub/t.png", (at + "l.png").c_str());
+    symlink("/dev/full", (at + "full.PNG").c_str());
+    for (const std::string& name : {at, at + "sub", at + "sub/r.png"})
+        EXPECT_EQ(getuid() == 0 ? chown(name.c_str(), 65534, 65534) : 0, 0);
+    const auto nobody = [] { // who may not replace a device either, should the writer try
+        if (getuid() == 0 && (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0))
+            _exit(9);
+    };
+    const QString cwd = QDir::currentPath();
+    QDir::setCurrent(dir.path()); // a link relative to the folder of a name without one
+    EXPECT_EQ(std::get<0>(run({"--grafico", "l.png"}, graph)), 0);
+    QDir::setCurrent(cwd);
+    EXPECT_EQ(std::tuple(mode("l.png"), mode("sub/t.png")), std::tuple(S_IFLNK | 0777, S_IFREG | 0640));
+    EXPECT_EQ(QImage(QString::fromStdString(at + "sub/t.png"), "png").size(), QSize(989, 581));
+    EXPECT_EQ(run({"--grafico", QString::fromStdString(at + "full.PNG")}, graph, nobody),
+              Ran(2, "",
+                  failed + at +
+                      "full.PNG\nNon è un file ordinario, e non si può sostituire per intero. "
+                      "Nessun file è stato creato o modificato.\n"));
+    EXPECT_EQ(std::get<2>(run({"--grafico", QString::fromStdString(at + "folder.png")}, graph)),
+              failed + at + "folder.png\n" + strerror(EISDIR) + ". Nessun file è stato creato o modificato.\n");
+    qputenv("LC_ALL", "it_IT.UTF-8");
+    EXPECT_EQ(run({"--grafico", QString::fromStdString(at + "sub/r.png")}, graph, nobody),
+              Ran(2, "", failed + at + "sub/r.png\nPermesso negato. Nessun file è stato creato o modificato.\n"));
+    qunsetenv("LC_ALL");
+    EXPECT_EQ(QDir(dir.path() + "/sub").entryList(QDir::Files | QDir::Hidden), QStringList({"r.png", "t.png"}));
+    std::ifstream kept(at + "sub/r.png");
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "old");
+    QProcess p;
+    p.setChildProcessModifier([] { umask(027); });
+    p.setWorkingDirectory(dir.path());
+    p.start("sh", {"-c", R"sh(printf %s "$1" | exec "$0" --grafico="$(printf '\377.Pdf')")sh", RADDRIZZATORE_PROGRAM,
+                   QString::fromStdString(graph)});
+    EXPECT_TRUE(p.waitForFinished() && p.exitCode() == 0);
+    std::ifstream pdf(at + "\xff.Pdf");
+    EXPECT_EQ(std::tuple(mode("\xff.Pdf"), std::string(std::istreambuf_iterator<char>(pdf), {}).substr(0, 5)),
+              std::tuple(S_IFREG | 0640, "%PDF-"s));
+    unlink((at + "\xff.Pdf").c_str()); // a name QDir cannot remove
+}
+
+// The real program, as a shell starts it.
+TEST(CommandLine, VersionIsTheProjects)
+{
+    EXPECT_EQ(run({"--version"}, "", [] {}), Ran(0, RADDRIZZATORE_VERSION "\n", ""));
 }

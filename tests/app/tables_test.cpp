@@ -20,7 +20,7 @@ TEST(Tables, Rows)
     const std::string h = "Vp,f,C,R,N\n", r = "Ripple [mV],VoDC [V],Id picco [mA],Avviso,Errore\n",
                       top = "Vp,f,C,R,N," + r, v = ",0.00E+00,2.00E+00,5.00E-01,", x = "x,Vp,f,C,R,N," + r,
                       miss = "Manca la colonna ", w = '"' + warn.substr(0, 47) + "\",",
-                      cell = "\"a\nb\né\",2,50,10,4000,1";
+                      cell = "\"a,\"\"\r\nb\n\né\",2,50,10,4000,1", tried = " (separatori provati: punto e virgola";
     std::vector<std::tuple<QString, std::string, int, std::string, std::string>> cases = {
         {"--verifica", " n ,R [ohm],Vp [V],F,C [uF]\n1,4000,2,50,10\n", 0,
          " n ,R [ohm],Vp [V],F,C [uF]," + r + "1,4000,2,50,10" + v + ",\n", ""},
@@ -29,20 +29,27 @@ TEST(Tables, Rows)
              "\"\"10e\"\"; N: letto 1 da \"\"1.4\"\"\",\n.,50,10,4000,1,0.00E+00,0.00E+00,0.00E+00,\"Vp: letto 0 da "
              "\"\".\"\"\",\n",
          ""},
+        {"--verifica", h + "1" + std::string(400, '0') + ",50,1,1,1\n", 1,
+         top + "1" + std::string(400, '0') + ",50,1,1,1,,,,," + calc::messages::TooLargeVp + "\n", ""},
         {"--verifica", h + "2,50,1,4000,1\n2,50,1,,1\n1e308,50,1,1,1\n", 1,
          top + "2,50,1,4000,1" + v + w + "\n2,50,1,,1,,,,," + calc::messages::MissingR + "\n1e308,50,1,1,1,,,," + w +
              calc::messages::NotFinite + "\n",
          ""},
-        {"--verifica", "x," + h + cell + "\n\n2\n", 2, x + cell + v + ",\n",
-         "Riga 6: 1 cella, ma l'intestazione ha 6 colonne.\n"},
+        // A CR, a blank line and a quote inside a cell: rows are named by the line an editor shows.
+        {"--verifica", "x," + h + cell + "\n\n\"2\n\"\n", 2, x + cell + v + ",\n",
+         "Riga 7: 1 cella, ma l'intestazione ha 6 colonne.\n"},
+        {"--verifica", h + "2,5\"0,1,4000,1\n", 2, top, "Riga 2: l'ingresso"},
+        // A second byte order mark is part of a cell: it comes back quoted, so that no reader drops it.
+        {"--verifica", "\xEF\xBB\xBF\xEF\xBB\xBFx," + h + "y,2,50,10,4000,1\n", 0,
+         "\"\xEF\xBB\xBFx\"," + top + "y,2,50,10,4000,1" + v + ",\n", ""},
         {"--verifica", h + "\n2,\"5\n", 2, top, "Riga 3: l'ingresso"},
         {"--verifica", h + "\"\n\"x\n", 2, top, "Riga 2: l'ingresso"},
-        {"--verifica", "Vp\tf\n", 2, "", miss + "Vp nella riga di intestazione. Il separatore letto è la virgola.\n"},
-        {"--verifica", "Vp;f\tC\n", 2, "",
-         miss + "f nella riga di intestazione. Il separatore letto è il punto e virgola."},
-        {"--progetto", "VoDC,f,IoDC\n", 2, "", miss + "Ripple nella riga di intestazione.\n"},
+        {"--verifica", "Vp\tf\tR\n", 2, "", miss + "C nella riga di intestazione" + tried},
+        {"--verifica", "Vp;f\tC,R\n", 2, "", miss + "f nella riga di intestazione" + tried}, // ";" on a tie
+        {"--progetto", "VoDC,f,IoDC\n", 2, "", miss + "Ripple nella riga di intestazione" + tried},
         {"--verifica", "vp,Vp [V]\n", 2, "", "La colonna Vp compare"},
-        {"--verifica", "Vp,f,C [F],R\n", 2, "", "L'unità della colonna C [F] non è quella del campo"},
+        {"--verifica", "Vp,f,C (mF),R\n", 2, "", "L'unità della colonna C (mF) non è quella del campo"},
+        {"--verifica", "Vp,f,C [µΩ],R\n", 2, "", "L'unità della colonna C [µΩ] non è quella del campo"},
         {"--verifica", "\r\n", 2, "", "L'ingresso è vuoto"},
         {"--campioni", h + "2,50,1,4000,0\n", 1, "", calc::messages::BadN},
         {"--campioni", h + "2,50,1,4000,1\n2,50,1,4000,1\n", 2, "", "--campioni legge una sola riga di dati.\n"},
@@ -66,26 +73,79 @@ TEST(Tables, Rows)
         const auto [ranStatus, ranOut, ranErr] = run({option}, in);
         EXPECT_EQ(Ran(ranStatus, ranOut, ranErr.substr(0, err.empty() ? -1 : err.size())), Ran(status, out, err)) << in;
     }
+    EXPECT_EQ(run({"--grafico=a.png", "--grafico", "b.png"}, ""),
+              Ran(2, "", "L'opzione --grafico compare più di una volta.\nPer l'uso: raddrizzatore --help\n"));
     const std::string usage = std::get<1>(run({"-h"}, ""));
-    for (const char* listed : {"R [ohm], N (senza colonna: 10000)", "(989 x 581 pixel) in FILE"})
+    for (const char* listed :
+         {"R [ohm], N (senza colonna: 10000)", "Np\n   ", "(senza colonna: 4)", "(989 x 581 pixel) in FILE"})
         EXPECT_NE(usage.find(listed), std::string::npos) << listed;
 }
 
+// At N = 1: Ripple 0, VoDC = Vp, Id = Vp/R. A point groups thousands where the comma is decimal, units as people
+// write them, the separator that finds the columns.
+TEST(Tables, SheetsAsSpreadsheetsWriteThem)
+{
+    const std::string
+        semi = "Nome, cognome;Vp;f;C [µF];R (Ω);N\n",
+        r = ";Ripple [mV];VoDC [V];Id picco [mA];Avviso;Errore\n",
+        sheet = ". In questo foglio la virgola separa i decimali e il punto soltanto le migliaia, a gruppi di "
+                "tre cifre: ad es. 1,23 , 2.000 , 1.000,5\n",
+        tsv = "\xEF\xBB\xBFVp\tf\tC\tR\tN\tRipple [mV]\tVoDC [V]\tId picco [mA]\tAvviso\tErrore\n";
+    const std::vector<std::tuple<std::string, int, std::string>> cases = {
+        {"Nome,Vp,f,C [μF],R [ohm],N\nx,1000.5,50,100,2000,1\n", 0,
+         "Nome,Vp,f,C [μF],R [ohm],N,Ripple [mV],VoDC [V],Id picco [mA],Avviso,Errore\nx,1000.5,50,100,2000,1,"
+         "0.00E+00,1.00E+03,5.00E+02,,\n"},
+        {semi + "x;1.000,5;50;100;2.000;1\n", 0,
+         "\"Nome, cognome\";Vp;f;C [µF];R (Ω);N" + r + "x;1.000,5;50;100;2.000;1;0,00E+00;1,00E+03;5,00E+02;;\n"},
+        {"C (uF);Vp;f;R;N\n100;10;50;2.000,0,1;1\n.5;1;1;1;1\n1,5;1;1;1;0.500\n1;1;1;1;2.0000\n", 1,
+         "C (uF);Vp;f;R;N" + r +
+             "100;10;50;2.000,0,1;1;0,00E+00;1,00E+01;5,00E+00;\"R: letto 2.000,0 da "
+             "\"\"2.000,0,1\"\"\";\n.5;1;1;1;1;;;;;" +
+             calc::messages::InvalidC + sheet + "1,5;1;1;1;0.500;;;;;" + calc::messages::InvalidN + sheet +
+             "1;1;1;1;2.0000;;;;;" + calc::messages::InvalidN + sheet},
+        {"\xEF\xBB\xBFVp\tf\tC\tR\tN\n2.000\t50\t100\t4.000\t1\n", 0,
+         tsv + "2.000\t50\t100\t4.000\t1\t0,00E+00\t2,00E+03\t5,00E+02\t\t\n"},
+    };
+    for (const auto& [in, status, out] : cases) {
+        const auto [ranStatus, ranOut, ranErr] = run({"--verifica"}, in);
+        EXPECT_EQ(Ran(ranStatus, ranOut, ranErr), Ran(status, out, "")) << in;
+        if (status == 0)
+            EXPECT_EQ(run({"--verifica"}, ranOut), Ran(0, ranOut, "")) << "read back as written";
+    }
+    const std::string np = "Vp,f,C,R,N\n10,50,10,2000,500\n";
+    EXPECT_TRUE(run({"--grafico", "-"}, np) ==
+                run({"--grafico", "-"}, "Np," + np.substr(0, 11) + "4," + np.substr(11)));
+}
+
 // Design, then what it really gives: the closed formulas hold for a small ripple; the diode conducts briefly.
+// The wanted values and the design's word stay in the table.
 TEST(Tables, DesignPipedIntoVerification)
 {
     const auto [status, out, err] =
-        run({"--verifica"}, std::get<1>(run({"--progetto"}, "VoDC,f,IoDC,Ripple\n12,50,500,100\n5,60,20,50\n")));
-    ASSERT_EQ(std::tuple(status, err), std::tuple(0, ""s));
-    std::istringstream rows(out.substr(out.find('\n')));
-    for (const auto& [VoDC, IoDC, ripple] : {std::tuple(12.0, 500.0, 100.0), {5.0, 20.0, 50.0}}) {
-        double cell[8];
+        run({"--verifica"},
+            std::get<1>(run({"--progetto"}, "VoDC,f,IoDC,Ripple\n12,50,500,100\n6,5,2,1\n5.5.5,60,20,50\n5,60,,50\n")));
+    ASSERT_EQ(std::tuple(status, err), std::tuple(1, ""s));
+    EXPECT_TRUE(out.starts_with("VoDC richiesto [V],f,IoDC,Ripple richiesto [mV],R [ohm],Vp [V],C [uF],Ripple [mV]"));
+    std::istringstream rows(out);
+    std::string line;
+    for (std::getline(rows, line); std::getline(rows, line) && line[0] != '5';) {
+        std::replace(line.begin(), line.end(), ',', ' ');
+        std::istringstream row(line);
+        double cell[10];
         for (double& x : cell)
-            rows.ignore(1) >> x;
-        rows.ignore(9, '\n');
-        EXPECT_TRUE(std::abs(cell[5] / ripple - 1) < 0.05 && std::abs(cell[6] / VoDC - 1) < 0.01 &&
-                    cell[7] > 10 * IoDC);
+            row >> x;
+        EXPECT_TRUE(std::abs(cell[7] / cell[3] - 1) < 0.05 && std::abs(cell[8] / cell[0] - 1) < 0.01 &&
+                    cell[9] > 10 * cell[2])
+            << line;
     }
+    EXPECT_NE(out.find(",\"VoDC: letto 5.5 da \"\"5.5.5\"\"\",\n5,"), std::string::npos) << out;
+    EXPECT_TRUE(out.ends_with("\n5,60,,50,,,,,,,," + std::string(calc::messages::MissingIoDC) + "\n"));
+    const std::string v = ",0.00E+00,2.00E+00,5.00E-01,\"";
+    EXPECT_EQ(run({"--verifica"}, "Vp,f,C,R,N,Avviso\n2,50,1,4000,1,prima\n2,50,1,4000,1,\n"),
+              Ran(0,
+                  "Vp,f,C,R,N,Ripple [mV],VoDC [V],Id picco [mA],Avviso,Errore\n2,50,1,4000,1" + v + "prima; " +
+                      warn.substr(0, 47) + "\",\n2,50,1,4000,1" + v + warn.substr(0, 47) + "\",\n",
+                  ""));
 }
 
 // Vp*cos(wt) through an ideal diode into R || C: the diode stops where the capacitor's current cancels R's,

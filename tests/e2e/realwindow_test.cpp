@@ -37,6 +37,10 @@ TEST(RealWindow, KeyboardWarningGraphAndExit)
     // With no client left the X server resets and for a moment refuses new ones: the test holds a connection.
     Display* display = nullptr;
     if (std::getenv("DISPLAY") == nullptr || !waitUntil([&] { return (display = XOpenDisplay(nullptr)) != nullptr; })) {
+        // CI provides a display: a test that skips there would pass unseen.
+        if (const char* ci = std::getenv("CI"); ci != nullptr && std::string(ci) == "true") {
+            FAIL() << "no X display to open windows on, in CI";
+        }
         GTEST_SKIP() << "no X display to open windows on";
     }
     unsetenv("QT_QPA_PLATFORM");

@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Run under ulimit -v, from its own CTest entry.
+#include "calc/circuit.h"
+#include "calc/design.h"
+#include "calc/module1.h"
+#include "calc/verification.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Two sets of arrays at the largest N do not fit in 2.2 GB of address space, one does: a refused press lets the arrays
+// on show go for its trial.
+TEST(Calc, LargestNUnderAnAddressLimit)
+{
+    calc::Module1 m;
+    const auto quiet = [](calc::Severity, const std::string&) {};
+    for (int press = 0; press < 3; ++press) {
+        ASSERT_TRUE(calc::Command1_Click(m, {.N = "53687091"}, '.', quiet)) << press;
+    }
+    const double before = m.Vc[m.N / 2];
+    // A design press changes Vp, f, C and R but not the arrays, which a refusal must simulate again as they were.
+    ASSERT_TRUE(calc::Command3_Click(m, {}, '.', quiet));
+    EXPECT_FALSE(calc::Command1_Click(m, {.Vp = "1E308", .C = "1", .R = "1E6", .N = "53687091"}, '.', quiet));
+    EXPECT_EQ(m.Vc[m.N / 2], before);
+    EXPECT_EQ(m.Vc.size(), 53687093U);
+}
+
+} // namespace
