@@ -17,17 +17,6 @@ Ran run(const QStringList& args, const std::string& in, void (*child)() = nullpt
 
 namespace {
 
-// Ripple, VoDC and Id picco: the cells before Avviso and Errore.
-std::vector<std::string> results(const std::string& line)
-{
-    std::vector<std::string> c;
-    for (std::size_t at = 0, end = 0; end != std::string::npos; at = end + 1) {
-        end = line.find(';', at);
-        c.push_back(line.substr(at, end - at));
-    }
-    return {c.end() - 5, c.end() - 2};
-}
-
 // The words of one line, left to right, or of one right-aligned column, top to bottom.
 QString joined(std::vector<Word> words, bool column)
 {
@@ -103,34 +92,32 @@ TEST(Handout, OnePagePerComputedRow)
               Ran(1, "",
                   "Riga 2: "s + calc::messages::TimeConstant + "\nRiga 3: " + calc::messages::BadF +
                       "\nRiga 5: " + calc::messages::TimeConstant + "\n"));
-    const std::string verified = std::get<1>(run({"--verifica"}, sheet));
-    std::vector<std::vector<std::string>> rows;
-    for (std::size_t at = verified.find('\n') + 1; at < verified.size(); at = verified.find('\n', at) + 1) {
-        rows.push_back(results(verified.substr(at, verified.find('\n', at) - at)));
-    }
+    // Each row as --verifica writes it, read from its end: Vp, f, C, R, N, Np, Ripple, VoDC, Id picco, Avviso, Errore.
+    const QStringList verified = QString::fromStdString(std::get<1>(run({"--verifica"}, sheet))).split('\n');
     const std::string images = tool("pdfimages", {"-list", pdf});
     EXPECT_EQ(std::count(images.begin(), images.end(), '\n'), 2) << images;
     const std::string info = tool("pdfinfo", {"-f", "1", "-l", "9", pdf});
-    EXPECT_NE(info.find("Pages:           3\n"), std::string::npos);
+    ASSERT_NE(info.find("Pages:           3\n"), std::string::npos);
     EXPECT_EQ(QString::fromStdString(info).count("size:  842 x 595 pts (A4)"), 3) << "A4 landscape";
     std::string often = "0";
     for (int ms = 40000; ms <= 640000; ms += 40000) {
         often += " " + std::to_string(ms); // 20 ms a period, every 2000th: 1000 would leave under 6 digits' room
     }
-    const std::map<int, std::array<std::string, 6>> expected{
+    const std::map<int, std::array<std::string, 3>> expected{
         {1,
-         {"prima\nVp = 10 V f = 50 Hz C = 10 µF R = 2000 Ω N = 10000 Np = 4", "0 20 40 60 80", "30,4 [mA] 0 10 [V] 0",
-          "10", "50", "4"}},
+         {"prima\nVp = 10 V f = 50 Hz C = 10 µF R = 2000 Ω N = 10000 Np = 4", "0 20 40 60 80", "30,4 [mA] 0 10 [V] 0"}},
         {2,
          {"terza; grande\nVp = 12,5 V f = 60 Hz C = 100 µF R = 470 Ω N = 1000 Np = 3", "0 16,7 33,3 50",
-          "340 [mA] 0 12,5 [V] 0", "12.5", "60", "3"}},
-        {3,
-         {"lunga\nVp = 10 V f = 50 Hz C = 10 µF R = 2000 Ω N = 10000 Np = 32767", often, "30,4 [mA] 0 10 [V] 0", "10",
-          "50", "32767"}}};
+          "340 [mA] 0 12,5 [V] 0"}},
+        {3, {"lunga\nVp = 10 V f = 50 Hz C = 10 µF R = 2000 Ω N = 10000 Np = 32767", often, "30,4 [mA] 0 10 [V] 0"}}};
     for (const auto& [page, want] : expected) {
+        const QStringList row = verified[page == 1 ? 1 : page + 1].split(';');
+        const auto cell = [&row](int fromEnd) { return row[row.size() - fromEnd].toStdString(); };
+        const auto number = [&cell](int fromEnd) {
+            return QString::fromStdString(cell(fromEnd)).replace(',', '.').toDouble();
+        };
         const std::string text = pageText(pdf, page);
-        const auto& row = rows[page == 1 ? 0 : page];
-        EXPECT_NE(text.find(want[0] + "\nRipple = " + row[0] + " mV VoDC = " + row[1] + " V Id picco = " + row[2] +
+        EXPECT_NE(text.find(want[0] + "\nRipple = " + cell(5) + " mV VoDC = " + cell(4) + " V Id picco = " + cell(3) +
                             " mA\n" + (page == 2 ? "\n" : calc::messages::TimeConstant + "\n"s)),
                   std::string::npos)
             << text;
@@ -153,31 +140,27 @@ TEST(Handout, OnePagePerComputedRow)
         QRectF plot;
         const QImage image = renderPage(pdf, page, 150);
         const auto [red, blue, lowest] = curveRows(image, plot);
-        // The legend: a mark of each curve's colour left of its name.
-        std::vector<Word> legend;
-        std::copy_if(words.begin(), words.end(), std::back_inserter(legend), [&size](const Word& w) {
-            return w.box.left() > size.width() * 0.8 && (w.text == "corrente" || w.text == "tensione");
-        });
-        std::sort(legend.begin(), legend.end(), [](const Word& a, const Word& b) { return a.box.top() < b.box.top(); });
+        // The legend: a mark of each curve's colour left of its name, the current first.
         QStringList marks;
-        for (const Word& w : legend) {
-            marks << image.pixelColor((QPointF(w.box.left() - 7.5, w.box.center().y()) * 150 / 72).toPoint()).name();
+        for (const Word& w : words) {
+            if (w.box.left() > size.width() * 0.8 && (w.text == "corrente" || w.text == "tensione")) {
+                marks
+                    << image.pixelColor((QPointF(w.box.left() - 7.5, w.box.center().y()) * 150 / 72).toPoint()).name();
+            }
         }
         EXPECT_EQ(marks.join(' '), "#ff0000 #0000ff #00ff00");
-        const auto at = [&](double y) { return plot.top() + plot.height() * (100 - y) / 100; };
-        // Each time label centred under its instant, just below the plot.
-        const double period = 1000 / std::stod(want[4]), last = std::stod(want[5]) * period;
+        // Each time label centred under its period's start, just below the plot.
         for (const Word& w : times) {
-            const double ms = QString(w.text).replace(',', '.').toDouble(), x = plot.left() + plot.width() * ms / last;
+            const double x = plot.left() + plot.width() * QString(w.text).replace(',', '.').toDouble() * number(10) /
+                                               1000 / number(6);
             EXPECT_NEAR(w.box.center().x() * 150 / 72, x, 3) << w.text.toStdString();
             EXPECT_NEAR(w.box.top() * 150 / 72, plot.bottom() + 10, 6);
         }
-        std::string ripple = row[0];
-        std::replace(ripple.begin(), ripple.end(), ',', '.');
-        const double Vomax = std::stod(want[3]), Vomin = Vomax - std::stod(ripple) / 1000;
+        // The full scales are the curves' peaks: Id picco, and Vp reached at T/4; the load's lowest is Vp - ripple.
+        const auto at = [&](double y) { return plot.top() + plot.height() * (100 - y) / 100; };
         EXPECT_NEAR(red, at(98), 2);
         EXPECT_NEAR(blue, at(48.1), 2);
-        EXPECT_NEAR(lowest, at(0.1 + 48 * Vomin / Vomax), 2);
+        EXPECT_NEAR(lowest, at(0.1 + 48 * (1 - number(5) / 1000 / number(11))), 2);
     }
     // No page, or a row that ends the run: the file stays as it was.
     const auto read = [&pdf] {

@@ -119,13 +119,15 @@ TEST(Graphs, DefaultGraphPeaksAndSlots)
     }
 }
 
-// The printed page's numbers: three digits, and the whole part whatever it is, also where rounding carries into it.
+// The printed page's numbers: three digits, and the whole part whatever it is, also where rounding carries into it;
+// the time labels' step, the least of 1, 2, 5, 10, 20, 50, ... that leaves the room asked for.
 TEST(Graphs, PageNumbers)
 {
     for (const auto& [x, text] :
          {std::pair(30.36, "30,4"), {99999.5, "99999,5"}, {0.012345, "0,0123"}, {-2.5e-7, "-2,5e-07"}}) {
         EXPECT_EQ(graphs::readableNumber(x, 3, ','), text);
     }
+    EXPECT_EQ(graphs::labelStep(1, 4.5) + graphs::labelStep(1, 5.5) + graphs::labelStep(0.01, 1), 5 + 10 + 100);
 }
 
 } // namespace

@@ -30,7 +30,7 @@ static calc::Module1 jagged(int N, int Np)
 
 TEST(Pdf, OneVectorPageInColourAndSmall)
 {
-    for (const auto& [N, Np, segments] : {std::tuple(1, 1, 3), {4000000, 1, 6000}, {4000000, 32767, 6000}}) {
+    for (const auto& [N, Np, segments] : {std::tuple(1, 1, 3), {4000000, 1, 50000}, {4000000, 32767, 50000}}) {
         const calc::Module1 m = jagged(N, Np);
         const QByteArray pdf = graphs::pdfPage(m, m, {});
         EXPECT_LT(pdf.size(), 1000000);
@@ -42,7 +42,7 @@ TEST(Pdf, OneVectorPageInColourAndSmall)
         for (const char* colour : {"1 0 0 SCN", "0 1 0 SCN", "0 0 1 SCN"}) {
             EXPECT_TRUE(drawn.contains(colour));
         }
-        EXPECT_GE(drawn.count(" l\n"), segments);
+        EXPECT_GE(drawn.count(" l\n"), segments) << "each of some 5000 columns a curve: both ends and both extremes";
     }
 }
 
