@@ -2,9 +2,42 @@
 #include "app/batch/commandline.h"
 #include "calc/module1.h"
 #include "ui/form1.h"
+#include "ui/messages.h"
 #include "ui/translations.h"
 
 #include <QApplication>
+
+#include <cstdio>
+#include <cstdlib>
+#include <utility>
+#include <vector>
+
+namespace {
+
+// Qt's lines while the application connects to the display: given on once it
+// has, and replaced by one Italian line when it cannot, where Qt would end the
+// process with abort() as if it had crashed.
+QtMessageHandler qtHandler = nullptr;
+std::vector<std::pair<QtMsgType, QString>> heldLines;
+
+void holdUntilConnected(QtMsgType type, const QMessageLogContext& /*context*/, const QString& text)
+{
+    if (type == QtFatalMsg) {
+        std::fprintf(stderr, "%s\n", ui::messages::NoDisplay);
+        std::_Exit(EXIT_FAILURE);
+    }
+    heldLines.emplace_back(type, text);
+}
+
+void giveHeldLines()
+{
+    qInstallMessageHandler(qtHandler);
+    for (const auto& [type, text] : std::exchange(heldLines, {})) {
+        qtHandler(type, QMessageLogContext(), text);
+    }
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -12,7 +45,9 @@ int main(int argc, char* argv[])
     if (argc > 1) {
         return batch::runCommandLine(argc, argv);
     }
+    qtHandler = qInstallMessageHandler(holdUntilConnected);
     QApplication app(argc, argv);
+    giveHeldLines();
     ui::installQtTranslations(app);
     calc::Module1 module;
     ui::Form1 form1(module);

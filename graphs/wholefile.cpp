@@ -66,6 +66,9 @@ int writeAll(int fd, std::string_view bytes)
         if (n < 0 && errno != EINTR) {
             return errno;
         }
+        if (n == 0) { // no progress and no reason: a regular file never does this
+            return EIO;
+        }
         bytes.remove_prefix(n > 0 ? static_cast<std::size_t>(n) : 0);
     }
     return 0;

@@ -19,6 +19,9 @@ namespace graphs {
 // - Anything but a regular file (a directory, a device such as /dev/full or
 //   /dev/stdout) is refused: it cannot be replaced whole by rename, and a
 //   write into it cannot be taken back.
+// Not QSaveFile: it writes straight into a target that is not a regular file,
+// where a failure cannot be taken back, and words its failures in its own
+// texts rather than with the system's reason.
 // Returns why the file was not written, in the user's language (the system's
 // reason, as strerror words it), or nothing when it was.
 std::string writeWholeFile(const std::string& path, std::string_view bytes);

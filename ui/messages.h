@@ -15,6 +15,11 @@ inline constexpr const char* Calculate = "Calcola";
 inline constexpr const char* Graph = "Grafico";
 inline constexpr const char* Copy = "Copia";
 
+// When no display can be reached, in place of Qt's own lines and abort.
+inline constexpr const char* NoDisplay =
+    "Impossibile aprire la finestra: non c'è uno schermo a cui collegarsi. Senza schermo il programma lavora dalla "
+    "riga di comando: raddrizzatore --help.";
+
 // What the F1 box tells about the model behind the numbers.
 inline constexpr const char* ModelNotesTitle = "Informazioni";
 inline constexpr const char* ModelNotes =

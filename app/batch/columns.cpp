@@ -45,6 +45,18 @@ bool names(std::string_view cell, const Wanted& wanted)
            (!wanted.keptAs.empty() && match(cell, {wanted.keptAs, wanted.column.unit}) != Match::None);
 }
 
+// The name a wanted column is read under: the one it is kept as, where the
+// header has it, since beside it a column of its own name is what a
+// --verifica computed; else its own.
+ColumnName readAs(const Record& cells, const Wanted& wanted)
+{
+    const ColumnName kept{wanted.keptAs, wanted.column.unit};
+    const bool hasKept = !wanted.keptAs.empty() && std::any_of(cells.begin(), cells.end(), [&kept](const auto& cell) {
+        return match(cell, kept) != Match::None;
+    });
+    return hasKept ? kept : wanted.column;
+}
+
 std::optional<std::size_t> columnOf(const Record& cells, const ColumnName& column)
 {
     const auto at = std::find_if(cells.begin(), cells.end(),
@@ -107,19 +119,19 @@ bool findColumns(Header& header, const std::vector<Wanted>& inputs, std::span<co
     header.inputs.clear();
     header.renamed.assign(cells.size(), "");
     for (const Wanted& wanted : inputs) {
-        const auto named = [&wanted](const std::string& cell) { return names(cell, wanted); };
+        const ColumnName name = readAs(cells, wanted);
+        const auto named = [&name](const std::string& cell) { return match(cell, name) != Match::None; };
         const auto at = std::find_if(cells.begin(), cells.end(), named);
         if (at == cells.end() && !wanted.optional) {
             err << messages::missingColumn(wanted.column.name) << '\n';
             return false;
         }
         if (at != cells.end() && std::find_if(at + 1, cells.end(), named) != cells.end()) {
-            err << messages::repeatedColumn(wanted.column.name) << '\n';
+            err << messages::repeatedColumn(name.name) << '\n';
             return false;
         }
-        if (at != cells.end() && match(*at, wanted.column) == Match::OtherUnit &&
-            match(*at, {wanted.keptAs, wanted.column.unit}) != Match::Named) {
-            err << messages::otherUnit(*at, headerText(wanted.column)) << '\n';
+        if (at != cells.end() && match(*at, name) == Match::OtherUnit) {
+            err << messages::otherUnit(*at, headerText(name)) << '\n';
             return false;
         }
         header.inputs.emplace_back();

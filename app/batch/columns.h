@@ -83,9 +83,10 @@ struct Wanted {
 // finds the most.
 Dialect dialectFor(std::string_view headerLine, const std::vector<Wanted>& inputs);
 
-// Finds the wanted columns in `header.cells`, the cells the results replace
-// and an earlier stage's Avviso and Errore (`word`). False when a column is missing, named twice or in another unit
-// (the message on `err`).
+// Finds the wanted columns in `header.cells`, each under the name it is kept
+// as where the header has that name, the cells the results replace and an
+// earlier stage's Avviso and Errore (`word`). False when a column is missing,
+// named twice or in another unit (the message on `err`).
 bool findColumns(Header& header, const std::vector<Wanted>& inputs, std::span<const ColumnName> results,
                  const ColumnName (&word)[2], std::ostream& err);
 

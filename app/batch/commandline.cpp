@@ -7,6 +7,7 @@
 #include "app/batch/help.h"
 #include "app/batch/messages.h"
 #include "app/batch/samples.h"
+#include "app/batch/standardinput.h"
 #include "app/batch/verificationtable.h"
 
 #include <QCommandLineOption>
@@ -131,7 +132,10 @@ int runCommandLine(int argc, char* argv[])
         QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false\n*.info=false\n*.warning=false"));
         gui.emplace(guiArgc, guiArgv);
     }
-    return runCommandLine(arguments, std::cin, std::cout, std::cerr);
+    StandardInput standardInput;
+    std::istream in(&standardInput);
+    in.exceptions(std::ios::badbit);
+    return runCommandLine(arguments, in, std::cout, std::cerr);
 }
 
 } // namespace batch

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <array>
 #include <exception>
+#include <system_error>
 
 namespace batch {
 
@@ -85,6 +86,12 @@ void endRecord(int /*terminator*/, void* data)
     if (r.stopped) {
         return;
     }
+    // A spreadsheet writes an empty row as its separators alone: a blank line.
+    if (std::all_of(r.record.begin(), r.record.end(), [](const std::string& cell) { return cell.empty(); })) {
+        r.record.clear();
+        r.recordLine = r.line + 1;
+        return;
+    }
     for (const std::string& cell : r.record) {
         if (!isUtf8(cell)) {
             r.error = messages::row(r.recordLine) + messages::NotUtf8;
@@ -138,6 +145,18 @@ void feed(Parser& parser, Reading& r, std::string_view bytes)
     }
 }
 
+// Line ends, and the separators of a row of empty cells.
+constexpr const char* NoCell = "\r\n;\t,";
+
+// Where the first line that holds a cell begins in `head`, past a byte order
+// mark; npos when none has begun.
+std::size_t headerStart(std::string_view head)
+{
+    const std::size_t start =
+        head.find_first_not_of(NoCell, head.starts_with(ByteOrderMark) ? ByteOrderMark.size() : 0);
+    return start == std::string_view::npos ? start : head.rfind('\n', start) + 1;
+}
+
 // Reads on until the first line that holds a cell is whole, or the input ends.
 std::string headOf(std::istream& in)
 {
@@ -145,13 +164,44 @@ std::string headOf(std::istream& in)
     std::array<char, 1 << 16> buffer{};
     while (in.read(buffer.data(), buffer.size()) || in.gcount() > 0) {
         head.append(buffer.data(), static_cast<std::size_t>(in.gcount()));
-        const std::size_t start =
-            head.find_first_not_of("\r\n", head.starts_with(ByteOrderMark) ? ByteOrderMark.size() : 0);
+        const std::size_t start = headerStart(head);
         if (start != std::string::npos && head.find('\n', start) != std::string::npos) {
             break;
         }
     }
     return head;
+}
+
+std::optional<std::string> readRecords(std::istream& in, Dialect& dialect, const OnRecord& onRecord,
+                                       const ChooseDialect& choose)
+{
+    std::string head = headOf(in);
+    std::string_view rest = head;
+    const bool byteOrderMark = rest.starts_with(ByteOrderMark);
+    if (byteOrderMark) {
+        rest.remove_prefix(ByteOrderMark.size());
+    }
+    const std::size_t start = std::min(headerStart(rest), rest.size());
+    const std::string_view line = rest.substr(start, rest.find('\n', start) - start);
+    dialect = choose(line);
+    dialect.byteOrderMark = byteOrderMark;
+
+    Parser parser(dialect.separator);
+    Reading r{onRecord, {}, 1, 1, true, false, std::nullopt, nullptr};
+    feed(parser, r, rest);
+    std::array<char, 1 << 16> buffer{};
+    while (!r.stopped && (in.read(buffer.data(), buffer.size()) || in.gcount() > 0)) {
+        feed(parser, r, std::string_view(buffer.data(), static_cast<std::size_t>(in.gcount())));
+    }
+    if (!r.stopped && in.bad()) {
+        r.error = messages::Unreadable;
+    } else if (!r.stopped && csv_fini(&parser.p, endCell, endRecord, &r) != 0) {
+        r.error = messages::row(r.recordLine) + messages::NotCsv;
+    }
+    if (r.exception) {
+        std::rethrow_exception(r.exception);
+    }
+    return r.error;
 }
 
 } // namespace
@@ -180,33 +230,11 @@ std::optional<Record> splitLine(std::string_view line, char separator)
 std::optional<std::string> readCsv(std::istream& in, Dialect& dialect, const OnRecord& onRecord,
                                    const ChooseDialect& choose)
 {
-    std::string head = headOf(in);
-    std::string_view rest = head;
-    const bool byteOrderMark = rest.starts_with(ByteOrderMark);
-    if (byteOrderMark) {
-        rest.remove_prefix(ByteOrderMark.size());
+    try {
+        return readRecords(in, dialect, onRecord, choose);
+    } catch (const std::system_error& e) {
+        return messages::unreadable(e.code().message());
     }
-    const std::size_t start = std::min(rest.find_first_not_of("\r\n"), rest.size());
-    const std::string_view line = rest.substr(start, rest.find('\n', start) - start);
-    dialect = choose(line);
-    dialect.byteOrderMark = byteOrderMark && dialect.separator != ',';
-
-    Parser parser(dialect.separator);
-    Reading r{onRecord, {}, 1, 1, true, false, std::nullopt, nullptr};
-    feed(parser, r, rest);
-    std::array<char, 1 << 16> buffer{};
-    while (!r.stopped && (in.read(buffer.data(), buffer.size()) || in.gcount() > 0)) {
-        feed(parser, r, std::string_view(buffer.data(), static_cast<std::size_t>(in.gcount())));
-    }
-    if (!r.stopped && in.bad()) {
-        r.error = messages::Unreadable;
-    } else if (!r.stopped && csv_fini(&parser.p, endCell, endRecord, &r) != 0) {
-        r.error = messages::row(r.recordLine) + messages::NotCsv;
-    }
-    if (r.exception) {
-        std::rethrow_exception(r.exception);
-    }
-    return r.error;
 }
 
 } // namespace batch

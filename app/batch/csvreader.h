@@ -45,10 +45,11 @@ using ChooseDialect = std::function<Dialect(std::string_view headerLine)>;
 // Reads RFC 4180 records from `in` in the dialect `choose` gives for its
 // first line, which lands in `dialect` before the first record is handed on.
 // Lines may end in CRLF or LF, a UTF-8 byte order mark at the start is
-// dropped, empty lines are skipped, and cells keep their blanks. Returns the
-// message for input that cannot be read (an unterminated or stray quote, text
-// that is not UTF-8, a failing stream); the records before it have been
-// handed on.
+// dropped, empty lines and records of empty cells only are skipped, and cells
+// keep their blanks. Returns the message for input that cannot be read (an
+// unterminated or stray quote, text that is not UTF-8, a failing stream, with
+// the system's reason when it throws std::system_error); the records before
+// it have been handed on.
 std::optional<std::string> readCsv(std::istream& in, Dialect& dialect, const OnRecord& onRecord,
                                    const ChooseDialect& choose);
 

@@ -3,6 +3,7 @@
 
 #include "app/batch/messages.h"
 
+#include <cerrno>
 #include <cstring>
 #include <ostream>
 
@@ -15,10 +16,11 @@ inline constexpr int Unreadable = 2; // the input or the options would not do
 inline constexpr int Unwritable = 2; // the output could not be written
 
 // Tells `err` that the output could not be written, for the system's reason
-// `error` (an errno), and returns Unwritable.
+// `error` (an errno), and returns Unwritable. A stream that failed without
+// setting errno reports an input/output error rather than "Success".
 inline int reportUnwritable(std::ostream& err, int error)
 {
-    err << messages::unwritable(std::strerror(error)) << '\n';
+    err << messages::unwritable(std::strerror(error != 0 ? error : EIO)) << '\n';
     return Unwritable;
 }
 

@@ -75,30 +75,35 @@ std::string usage()
 
 Senza argomenti apre la finestra del programma. Con un'opzione lavora sulla
 riga di comando, senza finestra e senza schermo: legge un CSV (RFC 4180,
-UTF-8) dallo standard input. La prima riga nomina le colonne in qualunque
-ordine, senza badare a maiuscole e spazi, con l'unità facoltativa tra
-parentesi quadre o tonde (µF per uF e Ω per ohm valgono). Il separatore è
-quello tra ";", tabulazione e "," che divide la prima riga nelle colonne
-richieste. Con ";" e con la tabulazione i numeri hanno la virgola decimale,
-anche nei risultati, e il punto separa solo le migliaia a gruppi di tre
-cifre (2.000 è 2000); un altro punto è rifiutato con il messaggio del campo.
-Ogni cella segue le regole del campo della finestra con lo stesso nome, con
-gli stessi messaggi; se la regola legge solo una parte della cella, Avviso
-dice che cosa ha letto.
+UTF-8) dallo standard input. Le righe vuote, anche di soli separatori, sono
+saltate. La prima riga nomina le colonne in qualunque ordine, senza badare a
+maiuscole e spazi, con l'unità facoltativa tra parentesi quadre o tonde (µF
+per uF e Ω per ohm valgono). Il separatore è quello tra ";", tabulazione e
+"," che divide la prima riga nelle colonne richieste. Con ";" e con la
+tabulazione i numeri hanno la virgola decimale, anche nei risultati, e il
+punto separa solo le migliaia a gruppi di tre cifre (2.000 è 2000); un altro
+punto è rifiutato con il messaggio del campo. Ogni cella segue le regole del
+campo della finestra con lo stesso nome, con gli stessi messaggi; se la
+regola legge solo una parte della cella, Avviso dice che cosa ha letto. Con
+la tabulazione, che i fogli di calcolo usano in ogni lingua, Avviso dice
+anche dove un punto è letto come separatore delle migliaia (12.500 è 12500).
 
 )") + modes() +
            R"(
 Le colonne aggiunte sostituiscono quelle con lo stesso nome, le altre passano
 invariate; VoDC e Ripple di --progetto tornano come "VoDC richiesto" e
-"Ripple richiesto", che --verifica non sostituisce. Una riga con Errore già
-scritto da un passo precedente resta rifiutata, e Avviso si allunga. Con
---campioni e --grafico avvisi ed errori vanno sullo standard error.
+"Ripple richiesto", che --verifica non sostituisce e che --progetto rilegge
+al posto delle colonne VoDC e Ripple scritte da --verifica. Una riga con
+Errore già scritto da un passo precedente resta rifiutata, e Avviso si
+allunga degli avvisi che non ha già. Con --campioni e --grafico avvisi ed
+errori vanno sullo standard error.
 
 Stato di uscita: 0 se ogni riga è stata calcolata; 1 se qualche riga è stata
 rifiutata (le altre sono scritte comunque); 2 se l'ingresso non si può leggere
 come richiesto (una colonna mancante, un CSV non valido, una riga con un numero
-di celle diverso dall'intestazione), se l'uscita non si può scrivere o se
-un'opzione è sconosciuta o data due volte.
+di celle diverso dall'intestazione, uno standard input chiuso o che è una
+cartella), se l'uscita non si può scrivere o se un'opzione è sconosciuta o
+data due volte.
 )";
 }
 

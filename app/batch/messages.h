@@ -30,6 +30,11 @@ inline std::string unwritable(const std::string& reason)
     return "Impossibile scrivere lo standard output: " + reason + ".";
 }
 
+inline std::string unreadable(const std::string& reason)
+{
+    return "Impossibile leggere lo standard input: " + reason + ".";
+}
+
 // Every separator has been tried when a column is missing.
 inline std::string missingColumn(std::string_view name)
 {

@@ -7,22 +7,32 @@
 #include "calc/rounding.h"
 #include "calc/val.h"
 
+#include <algorithm>
+
 namespace batch {
 
-std::optional<std::string> readNotice(std::string_view column, std::string_view cell, char decimal, bool whole)
+std::optional<std::string> readNotice(std::string_view column, std::string_view cell, const Dialect& dialect,
+                                      bool whole)
 {
-    const std::string text = windowText(cell, decimal);
+    const std::string text = windowText(cell, dialect.decimal);
     // A cell the field refuses is not read at all.
     if (!calc::CheckNumber(text, "", "", [](calc::Severity, const std::string&) {})) {
         return std::nullopt;
     }
     const auto [value, length] = calc::ValWithLength(text);
+    // The window's text drops only the points that group thousands.
+    const bool grouped = dialect.separator == '\t' && text.size() < cell.size();
     if (whole) {
         const auto rounded = calc::roundToLong(value);
-        if (!rounded || (length == text.size() && *rounded == value)) {
+        if (!rounded || (!grouped && length == text.size() && *rounded == value)) {
             return std::nullopt;
         }
         return messages::readAs(column, std::to_string(*rounded), cell);
+    }
+    if (grouped) {
+        std::string used = text.substr(0, length);
+        std::replace(used.begin(), used.end(), '.', dialect.decimal);
+        return messages::readAs(column, used, cell);
     }
     if (length == text.size()) {
         return std::nullopt;

@@ -10,12 +10,15 @@ namespace batch {
 
 namespace {
 
-// Joined into one cell; "; " since a warning may hold a comma.
+// Joined into one cell; "; " since a warning may hold a comma. A note the
+// cell already holds, as an earlier stage wrote it, is not said again.
 std::string joined(const std::vector<std::string>& texts)
 {
     std::string cell;
     for (const std::string& text : texts) {
-        cell += (cell.empty() ? "" : "; ") + text;
+        if (("; " + cell + "; ").find("; " + text + "; ") == std::string::npos) {
+            cell += (cell.empty() ? "" : "; ") + text;
+        }
     }
     return cell;
 }

@@ -66,7 +66,7 @@ std::vector<std::string> readNotices(std::span<const InputColumn<Texts>> columns
     for (std::size_t i = 0; i < columns.size(); ++i) {
         if (header.inputs[i]) {
             const auto& c = columns[i];
-            if (auto notice = readNotice(c.column.name, record[*header.inputs[i]], header.dialect.decimal, c.whole)) {
+            if (auto notice = readNotice(c.column.name, record[*header.inputs[i]], header.dialect, c.whole)) {
                 notices.push_back(*notice);
             }
         }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/batch/commandline.h"
 #include "calc/messages.h"
+#include "ui/messages.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -69,6 +70,10 @@ TEST(CommandLine, GraphFilesAndFailedWrites)
               Ran(2, "", noFile + lost.toStdString() + "\n" + strerror(ENOENT) + kept));
     const std::string noSpace = "Impossibile scrivere lo standard output: "s + strerror(ENOSPC) + ".\n";
     EXPECT_EQ(run({"--verifica"}, "Vp,f,C,R,N\n2,50,10,4000,1\n", fullDisk), Ran(2, "", noSpace));
+    const std::string noInput = "Impossibile leggere lo standard input: "s;
+    EXPECT_EQ(run({"--verifica"}, "", [] { close(0); }), Ran(2, "", noInput + strerror(EBADF) + ".\n"));
+    EXPECT_EQ(run({"--campioni"}, "", [] { dup2(open("/tmp", O_RDONLY), 0); }),
+              Ran(2, "", noInput + strerror(EISDIR) + ".\n"));
     EXPECT_EQ(run({"--grafico", older}, graph, smallQuota),
               Ran(2, "", noFile + older.toStdString() + "\n" + strerror(EFBIG) + kept));
     EXPECT_EQ(run({"--grafico", fresh}, graph, [] {}), Ran(0, "", warn));
@@ -134,8 +139,9 @@ TEST(CommandLine, GraphFileReplacesTargetsKeepsModesAndRefusesWhatItMayNot)
     unlink((at + "\xff.Pdf").c_str()); // a name QDir cannot remove
 }
 
-// The real program, as a shell starts it.
-TEST(CommandLine, VersionIsTheProjects)
+// The real program, as a shell starts it: its version, and without a display a failed start said in Italian.
+TEST(CommandLine, VersionAndAWindowWithoutADisplay)
 {
     EXPECT_EQ(run({"--version"}, "", [] {}), Ran(0, RADDRIZZATORE_VERSION "\n", ""));
+    EXPECT_EQ(run({}, "", [] {}), Ran(1, "", ui::messages::NoDisplay + "\n"s));
 }

@@ -39,9 +39,9 @@ TEST(Tables, Rows)
         {"--verifica", "x," + h + cell + "\n\n\"2\n\"\n", 2, x + cell + v + ",\n",
          "Riga 7: 1 cella, ma l'intestazione ha 6 colonne.\n"},
         {"--verifica", h + "2,5\"0,1,4000,1\n", 2, top, "Riga 2: l'ingresso"},
-        // A second byte order mark is part of a cell: it comes back quoted, so that no reader drops it.
+        // The byte order mark comes back; a second is part of a cell, quoted so that no reader drops it.
         {"--verifica", "\xEF\xBB\xBF\xEF\xBB\xBFx," + h + "y,2,50,10,4000,1\n", 0,
-         "\"\xEF\xBB\xBFx\"," + top + "y,2,50,10,4000,1" + v + ",\n", ""},
+         "\xEF\xBB\xBF\"\xEF\xBB\xBFx\"," + top + "y,2,50,10,4000,1" + v + ",\n", ""},
         {"--verifica", h + "\n2,\"5\n", 2, top, "Riga 3: l'ingresso"},
         {"--verifica", h + "\"\n\"x\n", 2, top, "Riga 2: l'ingresso"},
         {"--verifica", "Vp\tf\tR\n", 2, "", miss + "C nella riga di intestazione" + tried},
@@ -64,6 +64,13 @@ TEST(Tables, Rows)
          "[mA];Avviso;Errore\n;1,2,3;50;1,0E1;4000;1;0,00E+00;"
          "1,20E+00;3,00E-01;\"Vp: letto 1,2 da \"\"1,2,3\"\"\";\n",
          ""},
+        // A spreadsheet's empty rows are its separators alone: blank lines, counted as lines and never as rows.
+        {"--verifica", ";;;\r\nx;Vp;f;C;R;N;\r\n;;;;;;\r\ny;2;50;10;4000;1;\r\n;;\r\n;2\r\n", 2,
+         "x;Vp;f;C;R;N;;Ripple [mV];VoDC [V];Id picco [mA];Avviso;Errore\n"
+         "y;2;50;10;4000;1;;0,00E+00;2,00E+00;5,00E-01;;\n",
+         "Riga 6: 2 celle, ma l'intestazione ha 7 colonne.\n"},
+        {"--campioni", h + "2,50,1,4000,0\n,,,,\n", 1, "", calc::messages::BadN},
+        {"--progetto", "VoDC richiesto [mV],f,IoDC,Ripple\n", 2, "", "L'unità della colonna VoDC richiesto [mV]"},
     };
     for (const char* utf8 :
          {"\xF4\x90\x80\x80", "\xE0\x80\xAF", "\xED\xA0\x80", "\xC3("}) // too high, too long, surrogate, cut
@@ -103,8 +110,10 @@ TEST(Tables, SheetsAsSpreadsheetsWriteThem)
              "\"\"2.000,0,1\"\"\";\n.5;1;1;1;1;;;;;" +
              calc::messages::InvalidC + sheet + "1,5;1;1;1;0.500;;;;;" + calc::messages::InvalidN + sheet +
              "1;1;1;1;2.0000;;;;;" + calc::messages::InvalidN + sheet},
-        {"\xEF\xBB\xBFVp\tf\tC\tR\tN\n2.000\t50\t100\t4.000\t1\n", 0,
-         tsv + "2.000\t50\t100\t4.000\t1\t0,00E+00\t2,00E+03\t5,00E+02\t\t\n"},
+        // A tab sheet may come from English settings, where 2.000 is 2: Avviso says how its points were read.
+        {"\xEF\xBB\xBFVp\tf\tC\tR\tN\n2.000\t50\t100\t4.000,5\t1\n", 0,
+         tsv + "2.000\t50\t100\t4.000,5\t1\t0,00E+00\t2,00E+03\t5,00E+02\t\"Vp: letto 2000 da \"\"2.000\"\"; "
+               "R: letto 4000,5 da \"\"4.000,5\"\"\"\t\n"},
     };
     for (const auto& [in, status, out] : cases) {
         const auto [ranStatus, ranOut, ranErr] = run({"--verifica"}, in);
@@ -112,6 +121,8 @@ TEST(Tables, SheetsAsSpreadsheetsWriteThem)
         if (status == 0)
             EXPECT_EQ(run({"--verifica"}, ranOut), Ran(0, ranOut, "")) << "read back as written";
     }
+    EXPECT_EQ(std::get<2>(run({"--campioni"}, "Vp\tf\tC\tR\tN\n2\t50\t1.000\t4000\t1.000\n")),
+              "C: letto 1000 da \"1.000\"\nN: letto 1000 da \"1.000\"\n");
     const std::string np = "Vp,f,C,R,N\n10,50,10,2000,500\n";
     EXPECT_TRUE(run({"--grafico", "-"}, np) ==
                 run({"--grafico", "-"}, "Np," + np.substr(0, 11) + "4," + np.substr(11)));
@@ -140,6 +151,15 @@ TEST(Tables, DesignPipedIntoVerification)
     }
     EXPECT_NE(out.find(",\"VoDC: letto 5.5 da \"\"5.5.5\"\"\",\n5,"), std::string::npos) << out;
     EXPECT_TRUE(out.ends_with("\n5,60,,50,,,,,,,," + std::string(calc::messages::MissingIoDC) + "\n"));
+    // Through --verifica again: no note twice. Designed again from the wanted values, not from the VoDC obtained:
+    // R = 12 V / 500 mA.
+    EXPECT_EQ(run({"--verifica"}, out), Ran(1, out, ""));
+    const auto [again, designed, said] = run({"--progetto"}, out);
+    EXPECT_TRUE(again == 1 && said.empty() && designed.find(",2.40E+01,") != std::string::npos &&
+                designed.starts_with("VoDC richiesto [V],f,IoDC,Ripple richiesto [mV],"
+                                     "Ripple [mV],VoDC [V],Id picco [mA],R [ohm],Vp [V],C [uF],Avviso,Errore\n"
+                                     "12,50,500,100,"))
+        << designed;
     const std::string v = ",0.00E+00,2.00E+00,5.00E-01,\"";
     EXPECT_EQ(run({"--verifica"}, "Vp,f,C,R,N,Avviso\n2,50,1,4000,1,prima\n2,50,1,4000,1,\n"),
               Ran(0,

@@ -193,8 +193,8 @@ TEST_F(Windows, CaptionsAndPlaces)
               "Id picco  [mA]");
     EXPECT_EQ(texts(*form1, "Label11 Label38 Label39 Label42") + '|' + texts(form2, "Label1 Label2 Label3"),
               "Ripple = Vomax - Vomin  Id picco = corrente di picco nel diodo Vp = tensione di picco del generatore "
-              "sinusoidale Diodo ideale: tensione nulla ai suoi capi quando è ON|Spostando il mouse sulle forme d'onda "
-              "si leggono i valori corrente nel diodo tensione sul carico");
+              "sinusoidale Diodo ideale: tensione nulla ai suoi capi quando è ON|Spostando il mouse sulle forme "
+              "d'onda si leggono i valori corrente nel diodo tensione sul carico");
 }
 
 // Under a comma, by the continuous circuit: at C = 1000 uF, R = 100, N = 1000 the capacitor falls from 9.995 to
