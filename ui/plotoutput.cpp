@@ -44,6 +44,22 @@ graphs::PageText pageText()
     return {{}, decimalSeparator()};
 }
 
+// Whole or not at all; a failure is told with the system's reason.
+void writePlotFile(const QByteArray& bytes, const QString& path, const calc::ShowMessage& show)
+{
+    const std::string reason = bytes.isEmpty() ? graphs::NotDrawn
+                                               : graphs::writeWholeFile(QFile::encodeName(path).toStdString(),
+                                                                        {bytes.constData(), std::size_t(bytes.size())});
+    if (!reason.empty()) {
+        show(calc::Severity::Refusal, graphs::imageNotSaved(QDir::toNativeSeparators(path).toStdString(), reason));
+    }
+}
+
+QByteArray pdfOf(const DrawnPlot& drawn)
+{
+    return graphs::pdfPage(drawn.arrays(), drawn.scalars(), pageText());
+}
+
 } // namespace
 
 QString askPlotPath(QWidget* parent)
@@ -65,23 +81,12 @@ QString askPlotPath(QWidget* parent)
 
 void savePlotFile(const DrawnPlot& drawn, const QImage& image, const QString& path, const calc::ShowMessage& show)
 {
-    const std::string shown = QDir::toNativeSeparators(path).toStdString();
-    QByteArray bytes;
     if (endsIn(path, ".png")) {
-        bytes = graphs::pngBytes(image);
+        writePlotFile(graphs::pngBytes(image), path, show);
     } else if (!endsIn(path, ".pdf")) {
-        show(calc::Severity::Refusal, messages::unknownImageFormat(shown));
-        return;
+        show(calc::Severity::Refusal, messages::unknownImageFormat(QDir::toNativeSeparators(path).toStdString()));
     } else if (stillDrawn(drawn, show)) {
-        bytes = graphs::pdfPage(drawn.arrays(), drawn.scalars(), pageText());
-    } else {
-        return;
-    }
-    const std::string reason = bytes.isEmpty() ? graphs::NotDrawn
-                                               : graphs::writeWholeFile(QFile::encodeName(path).toStdString(),
-                                                                        {bytes.constData(), std::size_t(bytes.size())});
-    if (!reason.empty()) {
-        show(calc::Severity::Refusal, graphs::imageNotSaved(shown, reason));
+        writePlotFile(pdfOf(drawn), path, show);
     }
 }
 
@@ -96,7 +101,17 @@ void printPlot(const DrawnPlot& drawn, QWidget* parent, const calc::ShowMessage&
     printer.setPageMargins(QMarginsF(m, m, m, m), QPageLayout::Millimeter);
     printer.setDocName(QString::fromUtf8(graphs::PageTitle));
     QPrintDialog dialog(&printer, parent);
-    if (dialog.exec() != QDialog::Accepted) {
+    if (dialog.exec() == QDialog::Accepted) {
+        printOnto(printer, drawn, show);
+    }
+}
+
+void printOnto(QPrinter& printer, const DrawnPlot& drawn, const calc::ShowMessage& show)
+{
+    // Qt's printer writes its file as it goes: a failure would leave half a
+    // file, or none where there was one. The page is the saved PDF's.
+    if (printer.outputFormat() == QPrinter::PdfFormat) {
+        writePlotFile(pdfOf(drawn), printer.outputFileName(), show);
         return;
     }
     QPainter painter;
@@ -106,7 +121,9 @@ void printPlot(const DrawnPlot& drawn, QWidget* parent, const calc::ShowMessage&
     }
     const QRectF page(QPointF(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size());
     graphs::drawPlotPage(drawn.arrays(), drawn.scalars(), painter, page, pageText());
-    painter.end();
+    if (!painter.end()) {
+        show(calc::Severity::Refusal, messages::PrinterNotAnswering);
+    }
 }
 
 } // namespace ui
