@@ -53,8 +53,7 @@ QLabel* label(QWidget* parent, const char* name, QRect r, const char* text)
 
 QRect legendRect(const graphs::LegendText& text)
 {
-    constexpr int height = 255;
-    return twipRect(text.left, text.top, text.width, height);
+    return twipRect(text.left, text.top, text.width, graphs::LegendTextHeight);
 }
 
 // The hint and the legend beside the plot.

@@ -5,6 +5,7 @@
 #include "graphs/plotpage.h"
 #include "graphs/pngfile.h"
 #include "graphs/wholefile.h"
+#include "ui/decimalseparator.h"
 #include "ui/messages.h"
 
 #include <QDir>
@@ -37,6 +38,12 @@ bool stillDrawn(const DrawnPlot& drawn, const calc::ShowMessage& show)
     return drawn.current();
 }
 
+// The window's page has no subtitle, and its numbers are written as the result boxes write theirs.
+graphs::PageText pageText()
+{
+    return {{}, decimalSeparator()};
+}
+
 // Whole or not at all; a failure is told with the system's reason.
 void writePlotFile(const QByteArray& bytes, const QString& path, const calc::ShowMessage& show)
 {
@@ -50,7 +57,7 @@ void writePlotFile(const QByteArray& bytes, const QString& path, const calc::Sho
 
 QByteArray pdfOf(const DrawnPlot& drawn)
 {
-    return graphs::pdfPage(drawn.arrays(), drawn.scalars());
+    return graphs::pdfPage(drawn.arrays(), drawn.scalars(), pageText());
 }
 
 } // namespace
@@ -113,7 +120,7 @@ void printOnto(QPrinter& printer, const DrawnPlot& drawn, const calc::ShowMessag
         return;
     }
     const QRectF page(QPointF(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size());
-    graphs::drawPlotPage(drawn.arrays(), drawn.scalars(), painter, page);
+    graphs::drawPlotPage(drawn.arrays(), drawn.scalars(), painter, page, pageText());
     if (!painter.end()) {
         show(calc::Severity::Refusal, messages::PrinterNotAnswering);
     }

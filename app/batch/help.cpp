@@ -58,7 +58,10 @@ std::string modes()
                     (senza colonna: )" +
            calc::DefaultNp + R"() disegna il grafico di "Grafico")" + Indent + "(" + std::to_string(graphs::PlotWidth) +
            " x " + std::to_string(graphs::PlotHeight) + " pixel) in FILE (" + graphFormatNames() + R"(), o in PNG sullo
-                    standard output se FILE è "-".
+                    standard output se FILE è "-". Un FILE .pdf legge invece
+                    ogni riga: una pagina per riga con il circuito, i
+                    risultati e le scale; il testo della colonna Nome, se
+                    c'è, ne è il sottotitolo.
   --version         scrive la versione del programma.
   -h, --help        mostra questo aiuto.
 )";

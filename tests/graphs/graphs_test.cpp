@@ -2,6 +2,7 @@
 #include "calc/messages.h"
 #include "calc/module1.h"
 #include "graphs/graphpress.h"
+#include "graphs/pagetexts.h"
 #include "graphs/plotscale.h"
 #include "graphs/plotwaveforms.h"
 #include "graphs/readout.h"
@@ -112,6 +113,17 @@ TEST(Graphs, DefaultGraphPeaksAndSlots)
             EXPECT_EQ(image.pixel(s.column(25.0F * p + 3.125F), s.row(0.1F + 48 * 0.70711F)), green) << p;
         }
     }
+}
+
+// The printed page's numbers: three digits, and the whole part whatever it is, also where rounding carries into it;
+// the time labels' step, the least of 1, 2, 5, 10, 20, 50, ... that leaves the room asked for.
+TEST(Graphs, PageNumbers)
+{
+    for (const auto& [x, text] :
+         {std::pair(30.36, "30,4"), {99999.5, "99999,5"}, {0.012345, "0,0123"}, {-2.5e-7, "-2,5e-07"}}) {
+        EXPECT_EQ(graphs::readableNumber(x, 3, ','), text);
+    }
+    EXPECT_EQ(graphs::labelStep(1, 4.5) + graphs::labelStep(1, 5.5) + graphs::labelStep(0.01, 1), 5 + 10 + 100);
 }
 
 } // namespace

@@ -1,10 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calc/module1.h"
+#include "calc/verification.h"
+#include "graphs/graphpress.h"
 #include "graphs/pdffile.h"
+#include "tests/support/pdfpages.h"
+#include "ui/plotoutput.h"
 #include "ui/translations.h"
 
 #include <QApplication>
 #include <QLocale>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -25,9 +30,9 @@ static calc::Module1 jagged(int N, int Np)
 
 TEST(Pdf, OneVectorPageInColourAndSmall)
 {
-    for (const auto& [N, Np, segments] : {std::tuple(1, 1, 3), {4000000, 1, 6000}, {4000000, 32767, 6000}}) {
+    for (const auto& [N, Np, segments] : {std::tuple(1, 1, 3), {4000000, 1, 50000}, {4000000, 32767, 50000}}) {
         const calc::Module1 m = jagged(N, Np);
-        const QByteArray pdf = graphs::pdfPage(m, m);
+        const QByteArray pdf = graphs::pdfPage(m, m, {});
         EXPECT_LT(pdf.size(), 1000000);
         EXPECT_TRUE(pdf.count("/Type /Page\n") == 1 && !pdf.contains("/Subtype /Image"));
         QByteArray drawn; // FlateDecode is zlib
@@ -37,8 +42,30 @@ TEST(Pdf, OneVectorPageInColourAndSmall)
         for (const char* colour : {"1 0 0 SCN", "0 1 0 SCN", "0 0 1 SCN"}) {
             EXPECT_TRUE(drawn.contains(colour));
         }
-        EXPECT_GE(drawn.count(" l\n"), segments);
+        EXPECT_GE(drawn.count(" l\n"), segments) << "each of some 5000 columns a curve: both ends and both extremes";
     }
+}
+
+// "Salva immagine…" as a PDF: the circuit and results the drawing was made from, as the result boxes show them, even
+// after a design press has changed the module's parameters.
+TEST(Pdf, WindowPageNamesTheDrawnCircuit)
+{
+    QLocale::setDefault(QLocale(QLocale::Italian));
+    const auto quiet = [](calc::Severity, const std::string&) {};
+    calc::Module1 m, verified;
+    ASSERT_TRUE(graphs::Command2_Click(m, {.Vp = "12.5", .C = "22"}, "3", quiet));
+    const auto boxes = calc::Command1_Click(verified, {.Vp = "12.5", .C = "22"}, ',', quiet);
+    const ui::DrawnPlot drawn(m);
+    m.Vp = 99;
+    m.Vomin = m.VoDC = 0;
+    const QTemporaryDir dir;
+    ui::savePlotFile(drawn, QImage(), dir.filePath("p.pdf"), quiet);
+    const std::string text = pageText(dir.filePath("p.pdf"), 1);
+    EXPECT_NE(text.find("Vp = 12,5 V f = 50 Hz C = 22 µF R = 2000 Ω N = 10000 Np = 3\nRipple = " + boxes->Ripple +
+                        " mV VoDC = " + boxes->VoDC + " V Id picco = " + boxes->IdPicco + " mA\n\n"),
+              std::string::npos)
+        << text;
+    QLocale::setDefault(QLocale::c());
 }
 
 // Also run under zh_CN and he_IL.
