@@ -77,10 +77,6 @@ TEST(Tables, Rows)
     }
     EXPECT_EQ(run({"--grafico=a.png", "--grafico", "b.png"}, ""),
               Ran(2, "", "L'opzione --grafico compare più di una volta.\nPer l'uso: raddrizzatore --help\n"));
-    const std::string usage = std::get<1>(run({"-h"}, ""));
-    for (const char* listed :
-         {"R [ohm], N (senza colonna: 10000)", "Np\n   ", "(senza colonna: 4)", "(989 x 581 pixel) in FILE"})
-        EXPECT_NE(usage.find(listed), std::string::npos) << listed;
 }
 
 // A point groups thousands where the comma is decimal, units as people write them, the separator that finds the
@@ -161,12 +157,6 @@ TEST(Tables, DesignPipedIntoVerification)
                                      "Ripple [mV],VoDC [V],Id picco [mA],R [ohm],Vp [V],C [uF],Avviso,Errore\n"
                                      "12,50,500,100,"))
         << designed;
-    const std::string v = ",0.00E+00,2.00E+00,5.00E-01,\"";
-    EXPECT_EQ(run({"--verifica"}, "Vp,f,C,R,N,Avviso\n2,50,1,4000,1,prima\n2,50,1,4000,1,\n"),
-              Ran(0,
-                  "Vp,f,C,R,N,Ripple [mV],VoDC [V],Id picco [mA],Avviso,Errore\n2,50,1,4000,1" + v + "prima; " +
-                      warn.substr(0, 47) + "\",\n2,50,1,4000,1" + v + warn.substr(0, 47) + "\",\n",
-                  ""));
 }
 
 // Vp*cos(wt) through an ideal diode into R || C: the diode stops where the capacitor's current cancels R's,

@@ -123,7 +123,8 @@ TEST(Graphs, PageNumbers)
          {std::pair(30.36, "30,4"), {99999.5, "99999,5"}, {0.012345, "0,0123"}, {-2.5e-7, "-2,5e-07"}}) {
         EXPECT_EQ(graphs::readableNumber(x, 3, ','), text);
     }
-    EXPECT_EQ(graphs::labelStep(1, 4.5) + graphs::labelStep(1, 5.5) + graphs::labelStep(0.01, 1), 5 + 10 + 100);
+    EXPECT_EQ(std::tuple(graphs::labelStep(1, 4.5), graphs::labelStep(1, 5.5), graphs::labelStep(0.01, 1)),
+              std::tuple(5, 10, 100));
 }
 
 } // namespace

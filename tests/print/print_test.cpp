@@ -3,15 +3,19 @@
 #include "calc/verification.h"
 #include "graphs/graphpress.h"
 #include "graphs/pdffile.h"
+#include "graphs/wholefile.h"
 #include "tests/support/pdfpages.h"
 #include "ui/plotoutput.h"
 #include "ui/translations.h"
 
 #include <QApplication>
 #include <QLocale>
+#include <QPrinter>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <cstring>
 
 // No column smooth enough to draw with fewer points.
 static calc::Module1 jagged(int N, int Np)
@@ -46,25 +50,32 @@ TEST(Pdf, OneVectorPageInColourAndSmall)
     }
 }
 
-// "Salva immagine…" as a PDF: the circuit and results the drawing was made from, as the result boxes show them, even
-// after a design press has changed the module's parameters.
-TEST(Pdf, WindowPageNamesTheDrawnCircuit)
+// "Stampa…" into a file: the page "Salva immagine…" writes, of the circuit the drawing was made from even after a
+// design press has changed the module, with the result boxes' separator; a folder in the file's place is refused.
+TEST(Pdf, PrintedToAFileNamesTheDrawnCircuit)
 {
     QLocale::setDefault(QLocale(QLocale::Italian));
-    const auto quiet = [](calc::Severity, const std::string&) {};
+    std::vector<std::string> said;
+    const auto show = [&said](calc::Severity, const std::string& text) { said.push_back(text); };
     calc::Module1 m, verified;
-    ASSERT_TRUE(graphs::Command2_Click(m, {.Vp = "12.5", .C = "22"}, "3", quiet));
-    const auto boxes = calc::Command1_Click(verified, {.Vp = "12.5", .C = "22"}, ',', quiet);
+    ASSERT_TRUE(graphs::Command2_Click(m, {.Vp = "12.5", .C = "22"}, "3", show));
+    const auto boxes = calc::Command1_Click(verified, {.Vp = "12.5", .C = "22"}, ',', show);
     const ui::DrawnPlot drawn(m);
     m.Vp = 99;
     m.Vomin = m.VoDC = 0;
     const QTemporaryDir dir;
-    ui::savePlotFile(drawn, QImage(), dir.filePath("p.pdf"), quiet);
-    const std::string text = pageText(dir.filePath("p.pdf"), 1);
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    for (const QString& name : {dir.filePath("stampa"), dir.path()}) {
+        printer.setOutputFileName(name);
+        ui::printOnto(printer, drawn, show);
+    }
+    const std::string text = pageText(dir.filePath("stampa"), 1);
     EXPECT_NE(text.find("Vp = 12,5 V f = 50 Hz C = 22 µF R = 2000 Ω N = 10000 Np = 3\nRipple = " + boxes->Ripple +
                         " mV VoDC = " + boxes->VoDC + " V Id picco = " + boxes->IdPicco + " mA\n\n"),
               std::string::npos)
         << text;
+    EXPECT_EQ(said.back(), graphs::imageNotSaved(dir.path().toStdString(), std::strerror(EISDIR)));
     QLocale::setDefault(QLocale::c());
 }
 
