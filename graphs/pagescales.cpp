@@ -2,6 +2,7 @@
 #include "graphs/pagescales.h"
 
 #include "calc/module1.h"
+#include "graphs/messages.h"
 #include "graphs/pagelayout.h"
 #include "graphs/pagetexts.h"
 #include "graphs/plotgeometry.h"
@@ -54,7 +55,7 @@ void heightScales(const calc::Module1Scalars& m, QPainter& painter, char separat
 {
     heightLabel(painter, CurrentBaseline + FullScale, true, text(currentFullScale(m, separator)));
     heightLabel(painter, CurrentBaseline, false, QStringLiteral("0"));
-    bandTitle(painter, CurrentBaseline, "corrente [mA]");
+    bandTitle(painter, CurrentBaseline, CurrentAxis);
     const std::string load = loadFullScale(m, separator);
     const std::string halfWave = halfWaveFullScale(m, separator);
     if (load == halfWave) {
@@ -65,7 +66,7 @@ void heightScales(const calc::Module1Scalars& m, QPainter& painter, char separat
         heightLabel(painter, VoltageBaseline + FullScale, true, "\n" + text(halfWave), HalfWaveText);
     }
     heightLabel(painter, VoltageBaseline, false, QStringLiteral("0"));
-    bandTitle(painter, VoltageBaseline, "tensione [V]");
+    bandTitle(painter, VoltageBaseline, VoltageAxis);
 }
 
 // The periods' starts, every k-th where their labels would touch.
@@ -86,7 +87,7 @@ void timeScale(const calc::Module1Scalars& m, QPainter& painter, char separator)
         drawPageText(painter, box, Qt::AlignHCenter | Qt::AlignTop, TextTwips, text(l.text));
     }
     const QRectF title(plot.left(), top + Gap + 1.5 * TextTwips, plot.width(), 2 * TextTwips);
-    drawPageText(painter, title, Qt::AlignHCenter | Qt::AlignTop, TextTwips, QStringLiteral("tempo [ms]"));
+    drawPageText(painter, title, Qt::AlignHCenter | Qt::AlignTop, TextTwips, QString::fromUtf8(TimeAxis));
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "graphs/pdffile.h"
 
 #include "calc/module1.h"
+#include "graphs/messages.h"
 #include "graphs/plotpage.h"
 
 #include <QBuffer>

@@ -4,6 +4,7 @@
 #include "calc/circuit.h"
 #include "calc/messages.h"
 #include "calc/module1.h"
+#include "graphs/messages.h"
 #include "graphs/pagecurves.h"
 #include "graphs/pagelayout.h"
 #include "graphs/pagescales.h"

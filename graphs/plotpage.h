@@ -13,13 +13,6 @@ struct SampleArrays;
 
 namespace graphs {
 
-// The graph window's title and legend, which its printed page repeats.
-inline constexpr const char* PageTitle = "Corrente nel diodo e tensione sul carico";
-inline constexpr const char* CurrentLegend = "corrente nel diodo";
-inline constexpr const char* LoadLegend = "tensione sul carico";
-// The page names the green curve too.
-inline constexpr const char* HalfWaveLegend = "tensione senza condensatore";
-
 // The page's margins in millimetres, printed or in a PDF.
 inline constexpr double PageMargin = 10;
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/form2.h"
 
+#include "graphs/messages.h"
 #include "graphs/plotgeometry.h"
 #include "graphs/plotpage.h"
 #include "graphs/readout.h"

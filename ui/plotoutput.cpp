@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/plotoutput.h"
 
+#include "graphs/messages.h"
 #include "graphs/pdffile.h"
 #include "graphs/plotpage.h"
 #include "graphs/pngfile.h"

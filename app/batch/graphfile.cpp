@@ -6,6 +6,7 @@
 #include "app/batch/table.h"
 #include "calc/module1.h"
 #include "graphs/graphpress.h"
+#include "graphs/messages.h"
 #include "graphs/pdffile.h"
 #include "graphs/plotgeometry.h"
 #include "graphs/plotwaveforms.h"

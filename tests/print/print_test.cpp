@@ -2,6 +2,7 @@
 #include "calc/module1.h"
 #include "calc/verification.h"
 #include "graphs/graphpress.h"
+#include "graphs/messages.h"
 #include "graphs/pdffile.h"
 #include "graphs/wholefile.h"
 #include "tests/support/pdfpages.h"
