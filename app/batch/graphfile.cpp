@@ -115,7 +115,7 @@ int runPages(const std::string& file, std::istream& in, std::ostream& err)
     }
     if (drawn && pages.count() == 0) {
         if (!refused) {
-            err << messages::noDataRow("--grafico") << '\n';
+            err << messages::NoHandoutRow << '\n';
         }
         return refused ? Refused : Unreadable;
     }

@@ -56,7 +56,9 @@ TEST(Tables, Rows)
         {"--campioni", h + "2,50,1,4000,1\n2,50,1,4000,1\n", 2, "", "--campioni legge una sola riga di dati.\n"},
         {"--campioni", h, 2, "", "Manca la riga di dati"},
         {"--grafico=x.png", "Vp,f,C,R,Np\n2,50,1,4000,1\n2,50,1,4000,1\n", 2, "",
-         "--grafico legge una sola riga di dati.\n"},
+         "--grafico legge una sola riga di dati. Per più righe scrivi un file .pdf, una pagina per riga.\n"},
+        {"--grafico=x.pdf", "Nome;Vp;f;C;R\n", 2, "",
+         "Manca la riga di dati: --grafico con un file .pdf ne legge almeno una, sotto l'intestazione.\n"},
         {"--grafico=x.jpg", "", 2, "", "Formato non previsto per il file x.jpg: --grafico scrive file .png e .pdf.\n"},
         {"--verfica", "", 2, "", "Opzione sconosciuta: --verfica\nPer l'uso: raddrizzatore --help\n"},
         // A spreadsheet's empty rows are its separators alone: blank lines, counted as lines and never as rows.
