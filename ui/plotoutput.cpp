@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/plotoutput.h"
 
+#include "graphs/imageformat.h"
 #include "graphs/messages.h"
 #include "graphs/pdffile.h"
 #include "graphs/plotpage.h"
@@ -25,11 +26,6 @@ namespace {
 
 const QString pngFilter = QString::fromUtf8(messages::PngFilter);
 const QString pdfFilter = QString::fromUtf8(messages::PdfFilter);
-
-bool endsIn(const QString& path, const char* extension)
-{
-    return path.endsWith(QLatin1String(extension), Qt::CaseInsensitive);
-}
 
 bool stillDrawn(const DrawnPlot& drawn, const calc::ShowMessage& show)
 {
@@ -82,10 +78,11 @@ QString askPlotPath(QWidget* parent)
 
 void savePlotFile(const DrawnPlot& drawn, const QImage& image, const QString& path, const calc::ShowMessage& show)
 {
-    if (endsIn(path, ".png")) {
-        writePlotFile(graphs::pngBytes(image), path, show);
-    } else if (!endsIn(path, ".pdf")) {
+    const auto format = graphs::imageFormatOf(QFile::encodeName(path).toStdString());
+    if (!format) {
         show(calc::Severity::Refusal, messages::unknownImageFormat(QDir::toNativeSeparators(path).toStdString()));
+    } else if (*format == graphs::ImageFormat::Png) {
+        writePlotFile(graphs::pngBytes(image), path, show);
     } else if (stillDrawn(drawn, show)) {
         writePlotFile(pdfOf(drawn), path, show);
     }

@@ -6,6 +6,7 @@
 #include "app/batch/table.h"
 #include "calc/module1.h"
 #include "graphs/graphpress.h"
+#include "graphs/imageformat.h"
 #include "graphs/messages.h"
 #include "graphs/pdffile.h"
 #include "graphs/plotgeometry.h"
@@ -23,13 +24,7 @@ namespace batch {
 
 namespace {
 
-// A format --grafico writes, chosen by the file name's extension: a picture
-// of one row, or (draw empty) a document of a page per row.
-struct GraphFormat {
-    const char* extension; // lower case, without the point
-    QByteArray (*draw)(const calc::Module1& m);
-};
-
+// The picture "Grafico" draws: the plot area's pixels at scale 1.
 QByteArray picture(const calc::Module1& m)
 {
     QImage image = graphs::blankPlot(QSize(graphs::PlotWidth, graphs::PlotHeight));
@@ -37,28 +32,8 @@ QByteArray picture(const calc::Module1& m)
     return graphs::pngBytes(image);
 }
 
-const GraphFormat Formats[] = {
-    {"png", picture},
-    {"pdf", nullptr},
-};
-
 // An optional column whose text is the subtitle of its row's page.
 constexpr ColumnName NameColumn{"Nome", ""};
-
-// By the extension of the name's last component, after its last point, in
-// any case: ASCII letters only, whatever the locale.
-const GraphFormat* formatOf(const std::string& file)
-{
-    const std::string name = file.substr(file.rfind('/') + 1);
-    const std::size_t point = name.rfind('.');
-    const QByteArray extension = QByteArray::fromStdString(point == std::string::npos ? "" : name.substr(point + 1));
-    for (const GraphFormat& format : Formats) {
-        if (extension.toLower() == format.extension) {
-            return &format;
-        }
-    }
-    return nullptr;
-}
 
 int writeGraph(const std::string& file, const QByteArray& bytes, std::ostream& err)
 {
@@ -125,24 +100,15 @@ int runPages(const std::string& file, std::istream& in, std::ostream& err)
 
 } // namespace
 
-std::string graphFormatNames()
-{
-    std::string names;
-    for (std::size_t i = 0; i < std::size(Formats); ++i) {
-        names += (i == 0 ? "." : i + 1 == std::size(Formats) ? " e ." : ", .") + std::string(Formats[i].extension);
-    }
-    return names;
-}
-
 int runGraph(const std::string& file, std::istream& in, std::ostream& out, std::ostream& err)
 {
     const bool toOutput = file == "-";
-    const GraphFormat* format = toOutput ? Formats : formatOf(file);
-    if (format == nullptr) {
-        err << messages::unknownFormat(file, graphFormatNames()) << '\n';
+    const auto format = toOutput ? graphs::ImageFormat::Png : graphs::imageFormatOf(file);
+    if (!format) {
+        err << messages::unknownFormat(file, graphs::imageFormatNames()) << '\n';
         return Unreadable;
     }
-    if (format->draw == nullptr) {
+    if (*format == graphs::ImageFormat::Pdf) {
         return runPages(file, in, err);
     }
     Header header;
@@ -154,7 +120,7 @@ int runGraph(const std::string& file, std::istream& in, std::ostream& out, std::
     if (!pressRow(m, header, *record, "", err)) {
         return Refused;
     }
-    const QByteArray bytes = format->draw(m);
+    const QByteArray bytes = picture(m);
     if (toOutput && !bytes.isEmpty()) {
         return out.write(bytes.data(), bytes.size()).flush() ? Computed : reportUnwritable(err, errno);
     }

@@ -7,9 +7,6 @@
 
 namespace batch {
 
-// The extensions, as a message names them: ".png" or ".png e .pdf".
-std::string graphFormatNames();
-
 // --grafico FILE, from the columns GraphColumns (tables.h), in the format of
 // the file's extension; FILE is the name's bytes as given. A PNG, or FILE "-"
 // (a PNG on `out`), takes one row: the picture "Grafico" draws (the plot
