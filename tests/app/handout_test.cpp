@@ -105,7 +105,9 @@ TEST(Handout, OnePagePerComputedRow)
     }
     const std::map<int, std::array<std::string, 3>> expected{
         {1,
-         {"prima\nVp = 10 V f = 50 Hz C = 10 µF R = 2000 Ω N = 10000 Np = 4", "0 20 40 60 80", "30,4 [mA] 0 10 [V] 0"}},
+         {"prima\nVp = 10 V f = 50 Hz C = 10 µF R = 2000 Ω "
+          "N = 10000 Np = 4",
+          "0 20 40 60 80", "30,4 [mA] 0 10 [V] 0"}},
         {2,
          {"terza; grande\nVp = 12,5 V f = 60 Hz C = 100 µF R = 470 Ω N = 1000 Np = 3", "0 16,7 33,3 50",
           "340 [mA] 0 12,5 [V] 0"}},

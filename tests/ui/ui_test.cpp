@@ -263,7 +263,8 @@ TEST_F(Windows, GraphWindowDrawsCopiesSavesComesBackClosesAndOutlivesTheMainWind
     window->setAskSavePath([&](QWidget*) { return path; });
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-    EXPECT_EQ(contextMenu(plot), QStringList({"Copia immagine|Ctrl+C", "Salva immagine…|Ctrl+S", "Stampa…|Ctrl+P"}));
+    const QStringList entries{"Copia immagine|Ctrl+C", "Salva immagine…|Ctrl+S", "Stampa…|Ctrl+P"};
+    EXPECT_EQ(contextMenu(plot), entries);
     QTemporaryDir dir;
     path = dir.filePath("g€.Png"); // not Latin-1
     QTest::keyClick(window, Qt::Key_S, Qt::ControlModifier);
