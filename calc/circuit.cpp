@@ -55,9 +55,7 @@ const char* convert(Module1Scalars& m, const CircuitTexts& texts)
 
 void warnTimeConstant(const Module1Scalars& m, const ShowMessage& show)
 {
-    const double RC = m.R * m.C;
-    const double T = 1 / m.f;
-    if (T > RC) {
+    if (timeConstantTooSmall(m)) {
         show(Severity::Warning, messages::TimeConstant);
     }
 }
@@ -106,6 +104,13 @@ bool pressCircuit(Module1& m, const CircuitTexts& texts, const ShowMessage& show
     }
     m.commit(std::move(trial));
     return true;
+}
+
+bool timeConstantTooSmall(const CircuitParameters& m)
+{
+    const double RC = m.R * m.C;
+    const double T = 1 / m.f;
+    return T > RC;
 }
 
 } // namespace calc

@@ -13,6 +13,7 @@
 namespace calc {
 
 struct Module1;
+struct CircuitParameters;
 
 // Texts of the five circuit fields as typed; their defaults are the fields' default texts.
 struct CircuitTexts {
@@ -33,6 +34,9 @@ inline constexpr double TwoPi = 6.28318530717958;
 
 // The character check of the five fields, in their order.
 bool checkCircuitFields(const CircuitTexts& texts, const ShowMessage& show);
+
+// Whether the period is longer than R*C, which the press warns of.
+bool timeConstantTooSmall(const CircuitParameters& m);
 
 // One step of a press on its trial module: the message of a refusal, or null
 // to go on.

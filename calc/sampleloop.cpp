@@ -2,6 +2,7 @@
 #include "calc/sampleloop.h"
 
 #include "calc/module1.h"
+#include "calc/scalarlanes.h"
 
 #include <algorithm>
 #include <array>
@@ -78,6 +79,21 @@ Measured runSampleLoop(const SampleLoop& loop, SampleStretch stretch, int stretc
         run(0);
     }
     return combined(loop, std::span(parts.data(), stretches));
+}
+
+Measured combined(const SampleLoop& loop, std::span<const StretchMeasured> parts)
+{
+    const double Vc0 = std::abs(loop.Vc[0]);
+    Measures<ScalarLanes> m{std::abs(loop.id[0]), Vc0, Vc0, 0};
+    for (const StretchMeasured& part : parts) {
+        double sum = 0;
+        for (int lane = 0; lane < part.lanes; ++lane) {
+            measure<ScalarLanes>(m, {part.IdPicco[lane], part.Vomax[lane], part.Vomin[lane]}, true);
+            sum += part.SumVc[lane];
+        }
+        m.SumVc += sum;
+    }
+    return {m.IdPicco, m.Vomax, m.Vomin, m.SumVc};
 }
 
 } // namespace calc

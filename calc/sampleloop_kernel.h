@@ -4,32 +4,54 @@
 // The sample loop, written once over a lane type L and compiled once for each
 // instruction set: a lane is a sample, a comparison a lane mask, and a
 // stretch advances L::Width samples at a time. Every function here is a
-// template over L, and each L lives in the unnamed namespace of the file that
-// compiles it, so no copy made for one instruction set can be the one the
-// linker keeps for another.
+// template over L. Each vector L lives in the unnamed namespace of the file
+// that compiles it, and the scalar one (scalarlanes.h) only in files for the
+// base instruction set, so no copy made for one instruction set can be the
+// one the linker keeps for another.
 //
 // A template rather than Highway's per-target dispatch: SLEEF gives sine and
 // cosine in one call within 1.0 ulp, where Highway's Sin and Cos are separate
 // calls within 3 ulp, and one translation unit per instruction set keeps the
 // AVX2 unit VEX code only, immune to the AVX-SSE transition by construction.
-//
-// L provides, for its Values and its Mask:
-//   Width; all(x); indices(k): k, k + 1, ...; lessEqual, less, equal; both,
-//   either, any(mask); where(mask, x, otherwise); only(mask, x): x or 0;
-//   abs; fma(a, b, c): a*b + c; sincos(x): its SinCos {sin, cos}; exp; store(p, x, mask, whole): the
-//   lanes the mask holds, all of them when whole; storeLanes(p, x).
 
 #include "calc/sampleloop.h"
 
 #include <cmath>
+#include <concepts>
 #include <cstdint>
 
 namespace calc {
 
+// What a lane type provides, for its Values and its Mask: indices(k) holds k,
+// k + 1, ...; only(mask, x) is x or 0; fma(a, b, c) is a*b + c; store writes
+// the lanes the mask holds, all of them when whole.
+template <class L, class Values = typename L::Values, class Mask = typename L::Mask>
+concept Lanes = requires(double x, std::int32_t k, double* p, Values v, Mask m, bool whole)
+{
+    requires std::convertible_to<decltype(L::Width), int>;
+    requires std::same_as<decltype(L::all(x)), Values>;
+    requires std::same_as<decltype(L::indices(k)), Values>;
+    requires std::same_as<decltype(L::lessEqual(v, v)), Mask>;
+    requires std::same_as<decltype(L::less(v, v)), Mask>;
+    requires std::same_as<decltype(L::equal(v, v)), Mask>;
+    requires std::same_as<decltype(L::both(m, m)), Mask>;
+    requires std::same_as<decltype(L::either(m, m)), Mask>;
+    requires std::same_as<decltype(L::any(m)), bool>;
+    requires std::same_as<decltype(L::where(m, v, v)), Values>;
+    requires std::same_as<decltype(L::only(m, v)), Values>;
+    requires std::same_as<decltype(L::abs(v)), Values>;
+    requires std::same_as<decltype(L::fma(v, v, v)), Values>;
+    requires std::same_as<decltype(L::sincos(v).sin), Values>;
+    requires std::same_as<decltype(L::sincos(v).cos), Values>;
+    requires std::same_as<decltype(L::exp(v)), Values>;
+    L::store(p, v, m, whole);
+    L::storeLanes(p, v);
+};
+
 // The time of sample k of a period cut into N: k/(N*f), the product N*f
 // formed first. The last sample stands at the end of the period, whatever
 // k/(N*f) rounds to.
-template <class L>
+template <Lanes L>
 struct SampleTimes {
     using Values = typename L::Values;
 
@@ -46,7 +68,7 @@ struct SampleTimes {
 
 // The peak current, the extremes of the load voltage's magnitude and the
 // running sum for the mean, starting from values that any sample replaces.
-template <class L>
+template <Lanes L>
 struct Measures {
     typename L::Values IdPicco = L::all(-Infinity);
     typename L::Values Vomax = L::all(-Infinity);
@@ -56,7 +78,7 @@ struct Measures {
 
 // The scans' comparisons, on the lanes the mask holds: a tie moves to the
 // later value, and a value that is not a number replaces none.
-template <class L>
+template <Lanes L>
 void measure(Measures<L>& m, const Measures<L>& next, typename L::Mask counts)
 {
     m.IdPicco = L::where(L::both(counts, L::lessEqual(m.IdPicco, next.IdPicco)), next.IdPicco, m.IdPicco);
@@ -64,7 +86,7 @@ void measure(Measures<L>& m, const Measures<L>& next, typename L::Mask counts)
     m.Vomin = L::where(L::both(counts, L::lessEqual(next.Vomin, m.Vomin)), next.Vomin, m.Vomin);
 }
 
-template <class L>
+template <Lanes L>
 struct SampleValues {
     typename L::Values Vc;
     typename L::Values id;
@@ -72,7 +94,7 @@ struct SampleValues {
 };
 
 // The circuit's closed forms over one period, their constants formed once.
-template <class L>
+template <Lanes L>
 struct SampleModel {
     using Values = typename L::Values;
     using Mask = typename L::Mask;
@@ -121,7 +143,7 @@ struct SampleModel {
     }
 };
 
-template <class L>
+template <Lanes L>
 StretchMeasured lanesOf(const Measures<L>& m)
 {
     StretchMeasured part{};
@@ -135,7 +157,7 @@ StretchMeasured lanesOf(const Measures<L>& m)
 
 // Samples first .. last into the arrays, and what they measure. The sample at
 // the end of the period repeats the one at its start: the sum counts it once.
-template <class L>
+template <Lanes L>
 StretchMeasured sampleStretchOf(const SampleLoop& loop, std::int32_t first, std::int32_t last)
 {
     static_assert(L::Width <= StretchMeasured::MaxLanes);

@@ -2,6 +2,7 @@
 #include "calc/module1.h"
 
 #include "calc/sampleloop.h"
+#include "calc/scalarlanes.h"
 
 #include <cstddef>
 
@@ -70,6 +71,13 @@ void Module1::CalcVoDC()
 {
     SumVc = measured_.SumVc;
     VoDC = f * SumVc;
+}
+
+// By the loop's own rule, so that a time read off the arrays is the one the
+// sample was computed at.
+double Module1::sampleTime(std::int32_t k) const
+{
+    return SampleTimes<ScalarLanes>::of(N, f).at(k);
 }
 
 } // namespace calc

@@ -9,6 +9,15 @@
 
 namespace calc {
 
+VerificationResults formatResults(const Module1Scalars& m, char separator)
+{
+    return VerificationResults{
+        formatScientific((m.Vomax - m.Vomin) * 1000, separator),
+        formatScientific(m.IdPicco * 1000, separator),
+        formatScientific(m.VoDC, separator),
+    };
+}
+
 std::optional<VerificationResults> Command1_Click(Module1& m, const CircuitTexts& texts, char separator,
                                                   const ShowMessage& show)
 {
@@ -28,11 +37,7 @@ std::optional<VerificationResults> Command1_Click(Module1& m, const CircuitTexts
     if (!pressCircuit(m, texts, show, nothingToPrepare, measure)) {
         return std::nullopt;
     }
-    return VerificationResults{
-        formatScientific((m.Vomax - m.Vomin) * 1000, separator),
-        formatScientific(m.IdPicco * 1000, separator),
-        formatScientific(m.VoDC, separator),
-    };
+    return formatResults(m, separator);
 }
 
 } // namespace calc

@@ -10,6 +10,7 @@
 namespace calc {
 
 struct Module1;
+struct Module1Scalars;
 
 // The three results of "Verifica", formatted for their boxes.
 struct VerificationResults {
@@ -17,6 +18,9 @@ struct VerificationResults {
     std::string IdPicco; // peak diode current, mA
     std::string VoDC;    // VoDC, V
 };
+
+// The results of a module simulated and measured, as their boxes show them.
+VerificationResults formatResults(const Module1Scalars& m, char separator);
 
 // "Calcola" of "Verifica": check, convert, warn, simulate one period, measure.
 // Empty when the press was refused (its message shown): then the module and

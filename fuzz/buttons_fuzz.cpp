@@ -1,29 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Ten lines of fields (Vp, f, C, R, N, Np, VoDC, f, IoDC, Ripple), then bytes that press a button or move the pointer.
-// A refused press shows one refusal, perhaps after the warning, and changes nothing; the warning means T > R*C; the
-// readout keeps its pattern.
 
 #include "calc/design.h"
 #include "calc/module1.h"
 #include "calc/rounding.h"
 #include "calc/val.h"
 #include "calc/verification.h"
+#include "fuzz/require.h"
 #include "graphs/graphpress.h"
 #include "graphs/readout.h"
 
-#include <cstdio>
-#include <cstdlib>
 #include <regex>
 
 namespace {
-
-void require(bool condition, const char* what)
-{
-    if (!condition) {
-        std::fprintf(stderr, "invariant broken: %s\n", what);
-        std::abort();
-    }
-}
 
 const std::regex readout(R"(t= -?\d+[.,]\d\dusec ; (id\(t\) = -?\d+[.,]\d\dmA|Vc\(t\) = -?\d+[.,]\d\dV))");
 
@@ -47,10 +36,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     calc::Module1 m;
     std::vector<calc::Severity> shown;
     const auto show = [&shown](calc::Severity s, const std::string&) { shown.push_back(s); };
+    const auto state = [&m] {
+        return std::tuple(m.Vp, m.f, m.C, m.R, m.N, m.dt, m.Np, m.t2, m.IdPicco, m.Vomax, m.VoDC, m.Vc);
+    };
     for (; i < size; ++i) {
         const int action = data[i] % 4;
         const char separator = data[i] >= 0x80 ? ',' : '.';
-        const auto before = std::tuple(m.Vp, m.f, m.C, m.R, m.N, m.dt, m.Np, m.t2, m.IdPicco, m.Vomax, m.VoDC, m.Vc);
+        const auto before = state();
         shown.clear();
         bool accepted = true;
         if (action == 0) {
@@ -71,9 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         const bool warned = !shown.empty() && shown[0] == calc::Severity::Warning;
         require(shown.size() == (accepted ? 0U : 1U) + warned, "one refusal, perhaps after one warning");
-        require(accepted ||
-                    before == std::tuple(m.Vp, m.f, m.C, m.R, m.N, m.dt, m.Np, m.t2, m.IdPicco, m.Vomax, m.VoDC, m.Vc),
-                "a refused press changes nothing");
+        require(accepted || before == state(), "a refused press changes nothing");
         require(!accepted || action % 2 == 1 || warned == (1 / m.f > m.R * m.C), "the warning when T > R*C");
     }
     return 0;

@@ -13,7 +13,8 @@ struct Module1;
 namespace graphs {
 
 // "Grafico": the six fields, their conversion with Np rounded to 16 bits,
-// the time-constant warning, then CalcWaveforms, CalcIdPicco and CalcVomax.
+// the time-constant warning, then CalcWaveforms and the four scans
+// of the verification.
 // True when the graph is to be drawn from the module; false when a field was
 // refused (its message shown), and then the module is as it was.
 bool Command2_Click(calc::Module1& m, const calc::CircuitTexts& texts, const std::string& periods,

@@ -2,6 +2,7 @@
 #include "graphs/pdffile.h"
 
 #include "calc/module1.h"
+#include "graphs/messages.h"
 #include "graphs/plotpage.h"
 
 #include <QBuffer>
@@ -16,7 +17,7 @@ namespace graphs {
 
 namespace {
 
-bool paint(const calc::SampleArrays& arrays, const calc::Module1Scalars& m, QPdfWriter& writer)
+void setUp(QPdfWriter& writer)
 {
     writer.setResolution(PageDotsPerInch);
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
@@ -24,29 +25,65 @@ bool paint(const calc::SampleArrays& arrays, const calc::Module1Scalars& m, QPdf
                                      QPageLayout::Millimeter));
     writer.setTitle(QString::fromUtf8(PageTitle));
     writer.setCreator(QStringLiteral("raddrizzatore"));
-    QPainter painter;
-    if (!painter.begin(&writer)) {
-        return false;
-    }
-    drawPlotPage(arrays, m, painter,
-                 QRectF(QPointF(0, 0), writer.pageLayout().paintRectPixels(PageDotsPerInch).size()));
-    return painter.end();
 }
 
 } // namespace
 
-QByteArray pdfPage(const calc::SampleArrays& arrays, const calc::Module1Scalars& m)
-{
+struct PdfPages::Document {
     QByteArray pdf;
-    QBuffer buffer(&pdf);
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&buffer);
-        if (!paint(arrays, m, writer)) {
-            return {};
-        }
+    QBuffer buffer{&pdf};
+    QPdfWriter writer{&buffer};
+    QPainter painter;
+    int pages = 0;
+    bool failed = false;
+};
+
+PdfPages::PdfPages() : document_(std::make_unique<Document>())
+{
+    document_->buffer.open(QIODevice::WriteOnly);
+    setUp(document_->writer);
+}
+
+PdfPages::~PdfPages()
+{
+    // The painter ends before the writer it draws on.
+    if (document_->painter.isActive()) {
+        document_->painter.end();
     }
-    return pdf;
+}
+
+bool PdfPages::add(const calc::SampleArrays& arrays, const calc::Module1Scalars& m, const PageText& text)
+{
+    Document& d = *document_;
+    const bool ready = d.pages == 0 ? d.painter.begin(&d.writer) : d.writer.newPage();
+    d.failed = d.failed || !ready;
+    if (d.failed) {
+        return false;
+    }
+    const QRectF page(QPointF(0, 0), d.writer.pageLayout().paintRectPixels(PageDotsPerInch).size());
+    drawPlotPage(arrays, m, d.painter, page, text);
+    ++d.pages;
+    return true;
+}
+
+int PdfPages::count() const
+{
+    return document_->pages;
+}
+
+QByteArray PdfPages::finish()
+{
+    Document& d = *document_;
+    if (d.pages == 0 || d.failed || !d.painter.end()) {
+        return {};
+    }
+    return d.pdf;
+}
+
+QByteArray pdfPage(const calc::SampleArrays& arrays, const calc::Module1Scalars& m, const PageText& text)
+{
+    PdfPages pages;
+    return pages.add(arrays, m, text) ? pages.finish() : QByteArray();
 }
 
 } // namespace graphs

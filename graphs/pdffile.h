@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "graphs/pagetexts.h"
+
 #include <QByteArray>
+
+#include <memory>
 
 namespace calc {
 struct Module1Scalars;
@@ -10,9 +14,28 @@ struct SampleArrays;
 
 namespace graphs {
 
-// A module's graph as the bytes of a one-page PDF (see drawPlotPage): the
-// printed page (A4, landscape), all vector. Empty when it could not be drawn.
-// Its text needs Qt's fonts, which the program's QGuiApplication sets up.
-QByteArray pdfPage(const calc::SampleArrays& arrays, const calc::Module1Scalars& m);
+// A PDF made in memory, one printed page (drawPlotPage: A4, landscape, all
+// vector) for each module added, in order. Its text needs Qt's fonts, which
+// the program's QGuiApplication sets up.
+class PdfPages {
+public:
+    PdfPages();
+    ~PdfPages();
+    PdfPages(const PdfPages&) = delete;
+    PdfPages& operator=(const PdfPages&) = delete;
+
+    // False when the page could not be drawn; the document then stays empty.
+    bool add(const calc::SampleArrays& arrays, const calc::Module1Scalars& m, const PageText& text);
+    int count() const;
+    // The document's bytes: empty when it holds no page or a page failed.
+    QByteArray finish();
+
+private:
+    struct Document;
+    std::unique_ptr<Document> document_;
+};
+
+// A module's graph as the bytes of a one-page PDF; empty when it could not be drawn.
+QByteArray pdfPage(const calc::SampleArrays& arrays, const calc::Module1Scalars& m, const PageText& text);
 
 } // namespace graphs

@@ -38,6 +38,9 @@ struct LegendText {
     int width;
 };
 inline constexpr int LegendMarkPixels = 4;
+// One line of a legend text, in the window and on the page alike; the page
+// gives a name that wraps three of them.
+inline constexpr int LegendTextHeight = 255;
 inline constexpr LegendMark CurrentMark{15240, 15600, 2400};
 inline constexpr LegendMark LoadMark{15360, 15600, 6240};
 inline constexpr LegendText CurrentText{15720, 2280, 1695};

@@ -1,224 +1,108 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "graphs/plotpage.h"
 
+#include "calc/circuit.h"
+#include "calc/messages.h"
 #include "calc/module1.h"
-#include "graphs/fontfaces.h"
-#include "graphs/plotcurves.h"
+#include "graphs/messages.h"
+#include "graphs/pagecurves.h"
+#include "graphs/pagelayout.h"
+#include "graphs/pagescales.h"
 #include "graphs/plotgeometry.h"
-#include "graphs/rangeextremes.h"
 
 #include <QColor>
-#include <QFont>
+#include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPainter>
-#include <QPainterPath>
-#include <QPen>
 #include <QRectF>
 #include <QString>
 
 #include <algorithm>
-#include <cmath>
-#include <cstdint>
+#include <vector>
 
 namespace graphs {
 
 namespace {
 
-// The page is laid out in the graph window's twips, with a band for the title
-// above the window's top edge.
-constexpr double TitleBand = 720;
-constexpr double Pixel = TwipsPerPixel;
-const QRectF plotFrame(PlotLeft, PlotTop, (PlotWidth + 2 * PlotBorder) * Pixel, (PlotHeight + 2 * PlotBorder) * Pixel);
-constexpr double Border = PlotBorder * Pixel; // the plot area's sunken edge
-constexpr double LegendTextHeight = 400;
+constexpr double LineGap = 40; // twips between the lines above the plot
+constexpr unsigned WarningColour = 0xC00000;
 
-// Maps a sample (slot position u = slot + k / N, value) into the plot.
-struct Mapping {
-    QRectF plot;
-    int Np;
-    const Curve& curve;
-    double x(double u) const { return plot.left() + plot.width() * u / Np; }
-    double y(double value) const
-    {
-        const double user = userY(curve, value);
-        // Far outside the plot, where the clip hides it, but never infinite.
-        const double held = std::isnan(user) ? 0 : std::clamp(user, -100.0, 200.0);
-        return plot.bottom() - plot.height() * held / 100;
-    }
+// The green curve's entry, under the window's two.
+constexpr LegendMark HalfWaveMark{15360, 15600, 6960};
+constexpr LegendText HalfWaveText{15720, 6840, 1815};
+
+struct HeaderLine {
+    double twips;
+    std::string text;
+    unsigned colour = 0;
 };
 
-// Adds points, leaving out one equal to the last and stretching a horizontal
-// run instead of adding to it.
-class Polyline {
-public:
-    void add(QPointF p)
-    {
-        const int n = path_.elementCount();
-        if (n == 0) {
-            path_.moveTo(p);
-        } else if (p == path_.currentPosition()) {
-            return;
-        } else if (n >= 2 && p.y() == path_.elementAt(n - 1).y && p.y() == path_.elementAt(n - 2).y) {
-            path_.setElementPositionAt(n - 1, p.x(), p.y());
-        } else {
-            path_.lineTo(p);
-        }
-    }
-    const QPainterPath& path() const { return path_; }
-
-private:
-    QPainterPath path_;
-};
-
-// The first, lowest, highest and last of the samples that fall into one
-// column, over every slot the column covers.
-struct Column {
-    bool any = false;
-    double firstU = 0;
-    double first = 0;
-    double lowest = 0;
-    double highest = 0;
-    double lastU = 0;
-    double last = 0;
-};
-
-QPainterPath reducedCurve(const calc::Module1Scalars& m, const Mapping& map, int columns)
+// Each line on one row (a subtitle's line breaks become spaces), cut short
+// with an ellipsis where the page ends.
+void drawHeader(QPainter& painter, const std::vector<HeaderLine>& lines)
 {
-    const std::int32_t N = m.N;
-    const auto& v = *map.curve.values;
-    const RangeExtremes<double> extremes(v.data(), static_cast<std::size_t>(N) + 1);
-    Polyline line;
-    for (int c = 0; c < columns; ++c) {
-        // Column c holds the positions u in [u0, u1); the last one u1 too.
-        const double u0 = static_cast<double>(c) * m.Np / columns;
-        const double u1 = static_cast<double>(c + 1) * m.Np / columns;
-        const bool lastColumn = c + 1 == columns;
-        Column col;
-        const int lastSlot = std::min<int>(m.Np - 1, static_cast<int>(std::ceil(u1)) - 1);
-        for (int slot = std::max(0, static_cast<int>(std::ceil(u0)) - 1); slot <= lastSlot; ++slot) {
-            const auto firstK = static_cast<std::int32_t>(std::max(0.0, std::ceil((u0 - slot) * N)));
-            const double end = lastColumn ? N : std::ceil((u1 - slot) * N) - 1;
-            const auto lastK = static_cast<std::int32_t>(std::min<double>(N, end));
-            if (firstK > lastK) {
-                continue;
-            }
-            const auto e = extremes.over(static_cast<std::size_t>(firstK), static_cast<std::size_t>(lastK));
-            if (!col.any) {
-                col = {true, slot + static_cast<double>(firstK) / N, v[firstK], e.lowest, e.highest, 0, 0};
-            }
-            col.lowest = std::min(col.lowest, e.lowest);
-            col.highest = std::max(col.highest, e.highest);
-            col.lastU = slot + static_cast<double>(lastK) / N;
-            col.last = v[lastK];
-        }
-        if (!col.any) {
-            continue;
-        }
-        line.add({map.x(col.firstU), map.y(col.first)});
-        // Where the ends are the column's extremes, the line between them covers it.
-        const bool monotonic =
-            std::min(col.first, col.last) == col.lowest && std::max(col.first, col.last) == col.highest;
-        if (!monotonic) {
-            const double middle = map.x((col.firstU + col.lastU) / 2);
-            line.add({middle, map.y(col.lowest)});
-            line.add({middle, map.y(col.highest)});
-        }
-        line.add({map.x(col.lastU), map.y(col.last)});
-    }
-    return line.path();
-}
-
-QPen pen(unsigned colour)
-{
-    QPen p{QColor(QRgb(colour))};
-    p.setWidthF(Pixel);
-    p.setCapStyle(Qt::FlatCap);
-    return p;
-}
-
-void drawPlot(const calc::SampleArrays& arrays, const calc::Module1Scalars& m, QPainter& painter, const QRectF& plot,
-              int columns)
-{
-    painter.fillRect(plot, QColor(QRgb(BackgroundColour)));
-    const auto at = [&plot](double x, double y) {
-        return QPointF(plot.left() + plot.width() * x / 100, plot.bottom() - plot.height() * y / 100);
-    };
-    painter.setPen(pen(0x000000));
-    forEachTick([&](double x1, double y1, double x2, double y2) { painter.drawLine(at(x1, y1), at(x2, y2)); });
-    if (m.Np >= 1 && m.N >= 1) {
-        painter.save();
-        painter.setClipRect(plot);
-        for (const Curve& c : curvesOf(arrays, m)) {
-            painter.setPen(pen(c.colour));
-            painter.drawPath(reducedCurve(m, Mapping{plot, m.Np, c}, columns));
-        }
-        painter.restore();
-    }
-    for (const Baseline& b : Baselines) {
-        painter.setPen(pen(b.colour));
-        painter.drawLine(at(0, b.y), at(100, b.y));
+    double top = PageTop;
+    for (const HeaderLine& line : lines) {
+        const QFontMetricsF metrics(pageFont(painter, line.twips), painter.device());
+        const double width = PageRight - PageLeft;
+        const QString text = metrics.elidedText(QString::fromStdString(line.text).simplified(), Qt::ElideRight, width);
+        drawPageText(painter, QRectF(PageLeft, top, width, metrics.lineSpacing()), Qt::AlignLeft | Qt::AlignTop,
+                     line.twips, text, line.colour);
+        top += metrics.lineSpacing() + LineGap;
     }
 }
 
-// A font whose height is given in twips, whatever the device's resolution.
-QFont fontOfTwips(const QPainter& painter, double twips)
+std::vector<HeaderLine> headerOf(const calc::Module1Scalars& m, const PageText& text)
 {
-    QFont font;
-    font.setFamilies(sansFaces());
-    font.setWeight(QFont::Bold);
-    font.setPointSizeF(twips * 72 / painter.device()->logicalDpiY());
-    return font;
-}
-
-void drawText(QPainter& painter, const QRectF& box, double twips, const char* text)
-{
-    painter.setFont(fontOfTwips(painter, twips));
-    painter.setPen(Qt::black);
-    painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, QString::fromUtf8(text));
+    std::vector<HeaderLine> lines{{TitleTwips, PageTitle}};
+    if (!text.subtitle.empty()) {
+        lines.push_back({SubtitleTwips, text.subtitle});
+    }
+    lines.push_back({TextTwips, circuitLine(m, text.separator)});
+    lines.push_back({TextTwips, resultsLine(m, text.separator)});
+    if (calc::timeConstantTooSmall(m)) {
+        lines.push_back({TextTwips, calc::messages::TimeConstant, WarningColour});
+    }
+    return lines;
 }
 
 // As in the window, where the plot area covers whatever part of a mark lies
 // under it.
-void drawMark(QPainter& painter, const LegendMark& mark, unsigned colour)
+void legendEntry(QPainter& painter, const LegendMark& mark, const LegendText& text, unsigned colour, const char* name)
 {
-    const double half = LegendMarkPixels * Pixel / 2;
-    const double left = std::max<double>(mark.left, plotFrame.right());
+    const double half = LegendMarkPixels * TwipsPerPixel / 2.0;
+    const double left = std::max(static_cast<double>(mark.left), pagePlotFrame().right());
     painter.fillRect(QRectF(QPointF(left, mark.row - half), QPointF(mark.right, mark.row + half)),
                      QColor(QRgb(colour)));
-}
-
-QRectF textBox(const LegendText& text)
-{
-    return {static_cast<double>(text.left), static_cast<double>(text.top), static_cast<double>(text.width),
-            LegendTextHeight};
+    // Room for a name that wraps.
+    const QRectF box(text.left, text.top, text.width, 3 * LegendTextHeight);
+    drawPageText(painter, box, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, TextTwips, QString::fromUtf8(name));
 }
 
 } // namespace
 
 void drawPlotPage(const calc::SampleArrays& arrays, const calc::Module1Scalars& m, QPainter& painter,
-                  const QRectF& page)
+                  const QRectF& page, const PageText& text)
 {
-    const double width = WindowWidth;
-    const double height = WindowHeight;
-    const double scale = std::min(page.width() / width, page.height() / (height + TitleBand));
+    const double width = PageRight - PageLeft;
+    const double height = PageBottom - PageTop;
+    const double scale = std::min(page.width() / width, page.height() / height);
     painter.save();
     painter.translate(page.center());
     painter.scale(scale, scale);
-    painter.translate(-width / 2, -(height - TitleBand) / 2);
+    painter.translate(-(PageLeft + PageRight) / 2, -(PageTop + PageBottom) / 2);
     painter.setRenderHint(QPainter::Antialiasing);
 
-    drawText(painter, QRectF(plotFrame.left(), -TitleBand, plotFrame.width(), TitleBand), 240, PageTitle);
-    painter.fillRect(plotFrame, QColor(128, 128, 128));
-    const QRectF plot = plotFrame.adjusted(Border, Border, -Border, -Border);
-    const double devicePixels = plot.width() * scale;
+    drawHeader(painter, headerOf(m, text));
+    painter.fillRect(pagePlotFrame(), QColor(128, 128, 128));
     const double dotsPerInch = painter.device()->logicalDpiX();
-    const int columns = std::max(1, static_cast<int>(devicePixels * std::min(1.0, PageDotsPerInch / dotsPerInch)));
-    drawPlot(arrays, m, painter, plot, columns);
+    const double devicePixels = pagePlot().width() * scale * std::min(1.0, PageDotsPerInch / dotsPerInch);
+    drawPagePlot(arrays, m, painter, pagePlot(), std::max(1, static_cast<int>(devicePixels)));
+    drawPageScales(m, painter, text.separator);
 
-    drawMark(painter, CurrentMark, CurrentColour);
-    drawMark(painter, LoadMark, LoadColour);
-    drawText(painter, textBox(CurrentText), 165, CurrentLegend);
-    drawText(painter, textBox(LoadText), 165, LoadLegend);
+    legendEntry(painter, CurrentMark, CurrentText, CurrentColour, CurrentLegend);
+    legendEntry(painter, LoadMark, LoadText, LoadColour, LoadLegend);
+    legendEntry(painter, HalfWaveMark, HalfWaveText, HalfWaveColour, HalfWaveLegend);
     painter.restore();
 }
 

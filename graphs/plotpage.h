@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "graphs/pagetexts.h"
+
 class QPainter;
 class QRectF;
 
@@ -11,27 +13,21 @@ struct SampleArrays;
 
 namespace graphs {
 
-// The graph window's title and legend, which its printed page repeats.
-inline constexpr const char* PageTitle = "Corrente nel diodo e tensione sul carico";
-inline constexpr const char* CurrentLegend = "corrente nel diodo";
-inline constexpr const char* LoadLegend = "tensione sul carico";
-
 // The page's margins in millimetres, printed or in a PDF.
 inline constexpr double PageMargin = 10;
 
 // The finest resolution the page's curves are reduced for, which is the PDF's.
 inline constexpr int PageDotsPerInch = 600;
 
-// The graph window on paper: its title above the plot and the legend, laid
-// out as in the window and fitted into `page` (device units of the painter,
-// centred, proportions kept). Everything is vector paths and text. Each curve
-// keeps only the first, lowest, highest and last sample of each column the
-// device can show (at most 600 dots an inch), so the page's size hardly grows with
-// N and Np.
+// The graph window on paper, fitted into `page` (device units of the
+// painter, centred, proportions kept): the title, the subtitle, the circuit
+// with its three results and the time-constant warning where it applies,
+// then the plot (see drawPagePlot) with its scales (drawPageScales) and a
+// legend of its three curves. Everything is vector paths and text.
 // The arrays and the scalars are those of a module; a caller may pass the
 // scalars the window's drawing was made from, which a later design press
 // changes without simulating.
 void drawPlotPage(const calc::SampleArrays& arrays, const calc::Module1Scalars& m, QPainter& painter,
-                  const QRectF& page);
+                  const QRectF& page, const PageText& text);
 
 } // namespace graphs

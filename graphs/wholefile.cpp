@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "graphs/wholefile.h"
 
+#include "graphs/messages.h"
+
 #include <cerrno>
 #include <climits>
 #include <cstdio>

@@ -26,18 +26,4 @@ namespace graphs {
 // reason, as strerror words it), or nothing when it was.
 std::string writeWholeFile(const std::string& path, std::string_view bytes);
 
-// The reason when the target is not a regular file.
-inline constexpr const char* NotARegularFile = "Non è un file ordinario, e non si può sostituire per intero";
-
-// The reason when the picture or the page could not be drawn, so that there is
-// nothing to write.
-inline constexpr const char* NotDrawn = "Impossibile disegnare il grafico";
-
-// What the user reads when a picture could not be written to path, in the
-// window or on the command line.
-inline std::string imageNotSaved(const std::string& path, const std::string& reason)
-{
-    return "Impossibile salvare l'immagine in\n" + path + "\n" + reason + ". Nessun file è stato creato o modificato.";
-}
-
 } // namespace graphs

@@ -2,8 +2,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Fuzzes the logic of the three buttons and the readout, then the CSV of the
 # command line, for the given number of seconds in all (default 60, split
-# between the two). A crash or a broken invariant fails the run and
-# leaves its input in the log and in build-fuzz/findings/.
+# between the two). A crash
+# or a broken invariant fails the run and leaves its input in the log and in
+# build-fuzz/findings/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh

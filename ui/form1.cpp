@@ -52,7 +52,7 @@ struct Caption {
     const char* name;
     int left, top, width, height;
     const char* text;
-    double points = 8.25;
+    double points = ProgramPoints;
 };
 
 // Every label that keeps its caption for the life of the window.
@@ -144,7 +144,7 @@ void addCaptions(QWidget* form)
         place(label, c.name, twipRect(c.left, c.top, c.width, c.height));
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setWordWrap(true);
-        if (c.points != 8.25) {
+        if (c.points != ProgramPoints) { // the others keep the window's font
             label->setFont(programFont(c.points));
         }
     }

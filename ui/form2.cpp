@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/form2.h"
 
+#include "graphs/messages.h"
 #include "graphs/plotgeometry.h"
 #include "graphs/plotpage.h"
 #include "graphs/readout.h"
@@ -53,8 +54,7 @@ QLabel* label(QWidget* parent, const char* name, QRect r, const char* text)
 
 QRect legendRect(const graphs::LegendText& text)
 {
-    constexpr int height = 255;
-    return twipRect(text.left, text.top, text.width, height);
+    return twipRect(text.left, text.top, text.width, graphs::LegendTextHeight);
 }
 
 // The hint and the legend beside the plot.

@@ -5,6 +5,8 @@
 // main window's fixed labels stand in its layout table (ui/form1.cpp); the
 // calculations' messages are in calc/messages.h.
 
+#include "graphs/imageformat.h"
+
 #include <string>
 
 namespace ui::messages {
@@ -46,7 +48,8 @@ inline constexpr const char* DrawingReplaced =
     "Premi di nuovo \"Grafico\" per stamparlo o salvarlo in PDF.";
 inline std::string unknownImageFormat(const std::string& file)
 {
-    return "Formato non previsto per il file " + file + ": \"Salva immagine…\" scrive file .png e .pdf.";
+    return "Formato non previsto per il file " + file + ": \"Salva immagine…\" scrive file " +
+           graphs::imageFormatNames() + ".";
 }
 inline constexpr const char* PrinterNotAnswering = "Impossibile stampare il grafico: la stampante non risponde.";
 

@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/plotoutput.h"
 
+#include "graphs/imageformat.h"
+#include "graphs/messages.h"
 #include "graphs/pdffile.h"
 #include "graphs/plotpage.h"
 #include "graphs/pngfile.h"
 #include "graphs/wholefile.h"
+#include "ui/decimalseparator.h"
 #include "ui/messages.h"
 
 #include <QDir>
@@ -24,17 +27,34 @@ namespace {
 const QString pngFilter = QString::fromUtf8(messages::PngFilter);
 const QString pdfFilter = QString::fromUtf8(messages::PdfFilter);
 
-bool endsIn(const QString& path, const char* extension)
-{
-    return path.endsWith(QLatin1String(extension), Qt::CaseInsensitive);
-}
-
 bool stillDrawn(const DrawnPlot& drawn, const calc::ShowMessage& show)
 {
     if (!drawn.current()) {
         show(calc::Severity::Refusal, messages::DrawingReplaced);
     }
     return drawn.current();
+}
+
+// The window's page has no subtitle, and its numbers are written as the result boxes write theirs.
+graphs::PageText pageText()
+{
+    return {{}, decimalSeparator()};
+}
+
+// Whole or not at all; a failure is told with the system's reason.
+void writePlotFile(const QByteArray& bytes, const QString& path, const calc::ShowMessage& show)
+{
+    const std::string reason = bytes.isEmpty() ? graphs::NotDrawn
+                                               : graphs::writeWholeFile(QFile::encodeName(path).toStdString(),
+                                                                        {bytes.constData(), std::size_t(bytes.size())});
+    if (!reason.empty()) {
+        show(calc::Severity::Refusal, graphs::imageNotSaved(QDir::toNativeSeparators(path).toStdString(), reason));
+    }
+}
+
+QByteArray pdfOf(const DrawnPlot& drawn)
+{
+    return graphs::pdfPage(drawn.arrays(), drawn.scalars(), pageText());
 }
 
 } // namespace
@@ -58,23 +78,13 @@ QString askPlotPath(QWidget* parent)
 
 void savePlotFile(const DrawnPlot& drawn, const QImage& image, const QString& path, const calc::ShowMessage& show)
 {
-    const std::string shown = QDir::toNativeSeparators(path).toStdString();
-    QByteArray bytes;
-    if (endsIn(path, ".png")) {
-        bytes = graphs::pngBytes(image);
-    } else if (!endsIn(path, ".pdf")) {
-        show(calc::Severity::Refusal, messages::unknownImageFormat(shown));
-        return;
+    const auto format = graphs::imageFormatOf(QFile::encodeName(path).toStdString());
+    if (!format) {
+        show(calc::Severity::Refusal, messages::unknownImageFormat(QDir::toNativeSeparators(path).toStdString()));
+    } else if (*format == graphs::ImageFormat::Png) {
+        writePlotFile(graphs::pngBytes(image), path, show);
     } else if (stillDrawn(drawn, show)) {
-        bytes = graphs::pdfPage(drawn.arrays(), drawn.scalars());
-    } else {
-        return;
-    }
-    const std::string reason = bytes.isEmpty() ? graphs::NotDrawn
-                                               : graphs::writeWholeFile(QFile::encodeName(path).toStdString(),
-                                                                        {bytes.constData(), std::size_t(bytes.size())});
-    if (!reason.empty()) {
-        show(calc::Severity::Refusal, graphs::imageNotSaved(shown, reason));
+        writePlotFile(pdfOf(drawn), path, show);
     }
 }
 
@@ -89,7 +99,17 @@ void printPlot(const DrawnPlot& drawn, QWidget* parent, const calc::ShowMessage&
     printer.setPageMargins(QMarginsF(m, m, m, m), QPageLayout::Millimeter);
     printer.setDocName(QString::fromUtf8(graphs::PageTitle));
     QPrintDialog dialog(&printer, parent);
-    if (dialog.exec() != QDialog::Accepted) {
+    if (dialog.exec() == QDialog::Accepted) {
+        printOnto(printer, drawn, show);
+    }
+}
+
+void printOnto(QPrinter& printer, const DrawnPlot& drawn, const calc::ShowMessage& show)
+{
+    // Qt's printer writes its file as it goes: a failure would leave half a
+    // file, or none where there was one. The page is the saved PDF's.
+    if (printer.outputFormat() == QPrinter::PdfFormat) {
+        writePlotFile(pdfOf(drawn), printer.outputFileName(), show);
         return;
     }
     QPainter painter;
@@ -98,8 +118,10 @@ void printPlot(const DrawnPlot& drawn, QWidget* parent, const calc::ShowMessage&
         return;
     }
     const QRectF page(QPointF(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size());
-    graphs::drawPlotPage(drawn.arrays(), drawn.scalars(), painter, page);
-    painter.end();
+    graphs::drawPlotPage(drawn.arrays(), drawn.scalars(), painter, page, pageText());
+    if (!painter.end()) {
+        show(calc::Severity::Refusal, messages::PrinterNotAnswering);
+    }
 }
 
 } // namespace ui

@@ -9,6 +9,7 @@
 #include <cstdint>
 
 class QImage;
+class QPrinter;
 class QWidget;
 
 namespace ui {
@@ -45,8 +46,12 @@ QString askPlotPath(QWidget* parent);
 // reason for the failure.
 void savePlotFile(const DrawnPlot& drawn, const QImage& image, const QString& path, const calc::ShowMessage& show);
 
-// "Stampa…": Qt's print dialog, then the drawing's page in landscape, fitted
-// to the paper. What cannot be printed is told through show.
+// "Stampa…": Qt's print dialog, then printOnto.
 void printPlot(const DrawnPlot& drawn, QWidget* parent, const calc::ShowMessage& show);
+
+// The drawing's page onto a printer its dialog has set up: on paper in
+// landscape, fitted to it; printed to a file, as "Salva immagine…" writes the
+// PDF, whole or not at all. What cannot be printed is told through show.
+void printOnto(QPrinter& printer, const DrawnPlot& drawn, const calc::ShowMessage& show);
 
 } // namespace ui

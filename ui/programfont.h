@@ -5,8 +5,11 @@
 
 namespace ui {
 
+// The size of every text the windows show, but for a few larger captions.
+inline constexpr double ProgramPoints = 8.25;
+
 // "MS Sans Serif" bold where the machine has it; Liberation Sans (metrics of
 // Arial) or DejaVu Sans stand in for it elsewhere.
-QFont programFont(double pointSize = 8.25);
+QFont programFont(double pointSize = ProgramPoints);
 
 } // namespace ui

