@@ -151,6 +151,11 @@ TEST(Handout, OnePagePerComputedRow)
             }
         }
         EXPECT_EQ(marks.join(' '), "#ff0000 #0000ff #00ff00");
+        std::string inks; // the header in black but for the warning, in red
+        for (const Word& w : words) {
+            inks += w.text == "Vp" || w.text == "Ripple" || w.text == "Costante" ? inkOf(image, w, 150) : ' ';
+        }
+        EXPECT_EQ(QString::fromStdString(inks).simplified(), page == 1 ? "k k r" : "k k");
         // Each time label centred under its period's start, just below the plot.
         for (const Word& w : times) {
             const double x = plot.left() + plot.width() * QString(w.text).replace(',', '.').toDouble() * number(10) /

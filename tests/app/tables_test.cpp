@@ -97,12 +97,13 @@ TEST(Tables, SheetsAsSpreadsheetsWriteThem)
          "0.00E+00,1.00E+03,5.00E+02,,\n"},
         {semi + "x;1.000,5;50;100;2.000;1\n", 0,
          "\"Nome, cognome\";Vp;f;C [µF];R (Ω);N" + r + "x;1.000,5;50;100;2.000;1;0,00E+00;1,00E+03;5,00E+02;;\n"},
-        {"C (uF);Vp;f;R;N\n100;10;50;2.000,0,1;1\n.5;1;1;1;1\n1,5;1;1;1;0.500\n1;1;1;1;2.0000\n", 1,
+        {"C (uF);Vp;f;R;N\n100;10;50;2.000,0,1;1\n.5;1;1;1;1\n1,5;1;1;1;0.500\n1;1;1;1;2.0000\n1;1;1;1234.567;1\n", 1,
          "C (uF);Vp;f;R;N" + r +
              "100;10;50;2.000,0,1;1;0,00E+00;1,00E+01;5,00E+00;\"R: letto 2.000,0 da "
              "\"\"2.000,0,1\"\"\";\n.5;1;1;1;1;;;;;" +
              calc::messages::InvalidC + sheet + "1,5;1;1;1;0.500;;;;;" + calc::messages::InvalidN + sheet +
-             "1;1;1;1;2.0000;;;;;" + calc::messages::InvalidN + sheet},
+             "1;1;1;1;2.0000;;;;;" + calc::messages::InvalidN + sheet + "1;1;1;1234.567;1;;;;;" +
+             calc::messages::InvalidR + sheet},
         // A tab sheet may come from English settings, where 2.000 is 2: Avviso says how its points were read.
         {"\xEF\xBB\xBFVp\tf\tC\tR\tN\n2.000\t50\t100\t4.000,5\t1\n", 0,
          tsv + "2.000\t50\t100\t4.000,5\t1\t0,00E+00\t2,00E+03\t5,00E+02\t\"Vp: letto 2000 da \"\"2.000\"\"; "

@@ -53,14 +53,15 @@ TEST(Pdf, OneVectorPageInColourAndSmall)
 
 // "Stampa…" into a file: the page "Salva immagine…" writes, of the circuit the drawing was made from even after a
 // design press has changed the module, with the result boxes' separator; a folder in the file's place is refused.
+// A negative generator gives the load's full scale and the half-wave's apart, each in its curve's colour.
 TEST(Pdf, PrintedToAFileNamesTheDrawnCircuit)
 {
     QLocale::setDefault(QLocale(QLocale::Italian));
     std::vector<std::string> said;
     const auto show = [&said](calc::Severity, const std::string& text) { said.push_back(text); };
     calc::Module1 m, verified;
-    ASSERT_TRUE(graphs::Command2_Click(m, {.Vp = "12.5", .C = "22"}, "3", show));
-    const auto boxes = calc::Command1_Click(verified, {.Vp = "12.5", .C = "22"}, ',', show);
+    ASSERT_TRUE(graphs::Command2_Click(m, {.Vp = "-12.5", .C = "22"}, "3", show));
+    const auto boxes = calc::Command1_Click(verified, {.Vp = "-12.5", .C = "22"}, ',', show);
     const ui::DrawnPlot drawn(m);
     m.Vp = 99;
     m.Vomin = m.VoDC = 0;
@@ -72,11 +73,21 @@ TEST(Pdf, PrintedToAFileNamesTheDrawnCircuit)
         ui::printOnto(printer, drawn, show);
     }
     const std::string text = pageText(dir.filePath("stampa"), 1);
-    EXPECT_NE(text.find("Vp = 12,5 V f = 50 Hz C = 22 µF R = 2000 Ω N = 10000 Np = 3\nRipple = " + boxes->Ripple +
+    EXPECT_NE(text.find("Vp = -12,5 V f = 50 Hz C = 22 µF R = 2000 Ω N = 10000 Np = 3\nRipple = " + boxes->Ripple +
                         " mV VoDC = " + boxes->VoDC + " V Id picco = " + boxes->IdPicco + " mA\n\n"),
               std::string::npos)
         << text;
     EXPECT_EQ(said.back(), graphs::imageNotSaved(dir.path().toStdString(), std::strerror(EISDIR)));
+    QSizeF size;
+    const std::vector<Word> words = pageWords(dir.filePath("stampa"), 1, size);
+    const QImage page = renderPage(dir.filePath("stampa"), 1, 150);
+    std::string inks; // the header's -12,5, then the full scales under it
+    for (const Word& w : words) {
+        if (w.text == "12,5" || w.text == "-12,5") {
+            inks += inkOf(page, w, 150);
+        }
+    }
+    EXPECT_EQ(inks, "kbg");
     QLocale::setDefault(QLocale::c());
 }
 

@@ -7,6 +7,7 @@
 #include <QRectF>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <spawn.h>
 #include <string>
 #include <sys/wait.h>
@@ -79,4 +80,22 @@ inline QImage renderPage(const QString& pdf, int page, int dpi)
     const QString n = QString::number(page);
     return QImage::fromData(
         QByteArray::fromStdString(tool("pdftoppm", {"-f", n, "-l", n, "-r", QString::number(dpi), "-png", pdf})));
+}
+
+// The colour a word is printed in, on the page rendered at dpi: 'r', 'g' or 'b' where one channel rules its most
+// coloured pixel, 'k' where none is coloured.
+inline char inkOf(const QImage& page, const Word& w, int dpi)
+{
+    const QRect box = QRectF(w.box.topLeft() * dpi / 72, w.box.bottomRight() * dpi / 72).toAlignedRect();
+    QColor most(Qt::white);
+    int chroma = 0;
+    for (int y = box.top(); y <= box.bottom(); ++y) {
+        for (int x = box.left(); x <= box.right(); ++x) {
+            const QColor c = page.pixelColor(x, y);
+            const int spread = std::max({c.red(), c.green(), c.blue()}) - std::min({c.red(), c.green(), c.blue()});
+            std::tie(chroma, most) = spread > chroma ? std::pair(spread, c) : std::pair(chroma, most);
+        }
+    }
+    const int r = most.red(), g = most.green(), b = most.blue();
+    return chroma < 64 ? 'k' : r >= std::max(g, b) ? 'r' : g >= b ? 'g' : 'b';
 }

@@ -20,7 +20,10 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QPageLayout>
 #include <QPointer>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -133,6 +136,14 @@ protected:
         QObject::connect(&guard, &QTimer::timeout, &guard, [this] {
             if (QWidget* modal = QApplication::activeModalWidget()) {
                 const auto* box = qobject_cast<QMessageBox*>(modal);
+                if (auto* print = qobject_cast<QPrintDialog*>(modal)) { // the page's orientation, its margins in mm
+                    const QPageLayout page = print->printer()->pageLayout();
+                    seen << QString("Stampa %1 %2")
+                                .arg(page.orientation())
+                                .arg(page.margins(QPageLayout::Millimeter).top());
+                    print->reject();
+                    return;
+                }
                 const bool plain = box && box->windowModality() == Qt::ApplicationModal &&
                                    box->icon() == QMessageBox::NoIcon && box->buttons().size() == 1 &&
                                    box->standardButtons() == QMessageBox::Ok;
@@ -282,6 +293,7 @@ TEST_F(Windows, GraphWindowDrawsCopiesSavesComesBackClosesAndOutlivesTheMainWind
                               box + "Impossibile salvare l'immagine in\n" + path + "\n" + strerror(ENOENT) +
                                   ". Nessun file è stato creato o modificato."};
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList({"g.PDF", "g€.Png"}));
+    contextMenu(plot, 2);
     // A later "Calcola" replaces the arrays: the page can no longer be printed or saved, the pixels still can.
     act(*form1, "Command1");
     for (const char* name : {"h.pdf", "h.png"}) {
@@ -304,7 +316,7 @@ TEST_F(Windows, GraphWindowDrawsCopiesSavesComesBackClosesAndOutlivesTheMainWind
     const QString warning = box + msg::TimeConstant;
     const QString replaced = box + ui::messages::DrawingReplaced;
     EXPECT_EQ(seen, QStringList({box + msg::MissingNp, warning}) + refused +
-                        QStringList({warning, replaced, replaced, warning}));
+                        QStringList({"Stampa 1 10", warning, replaced, replaced, warning}));
     seen.clear();
 }
 
