@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Ten lines of fields (Vp, f, C, R, N, Np, VoDC, f, IoDC, Ripple), then bytes that press a button or move the pointer.
+// Ten lines of fields, then bytes that press a button or move the pointer.
 
 #include "calc/design.h"
 #include "calc/module1.h"
@@ -30,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     }
     f.resize(11);
-    // Few samples, so that an input runs in milliseconds; counts beyond the largest are refused as typed.
+    // Few samples, to run in milliseconds; counts beyond the largest are refused as typed.
     const auto N = calc::roundToLong(calc::Val(f[4]));
     calc::CircuitTexts circuit{f[0], f[1], f[2], f[3], N > 4096 && N <= calc::Module1::MaxN ? "4096" : f[4]};
     calc::Module1 m;

@@ -44,20 +44,19 @@ Table records(const std::string& csv, std::optional<batch::Dialect> dialect = st
 {
     Table t;
     std::istringstream in(csv);
-    const auto onRecord = [&t](const batch::Record& r, std::size_t /*line*/) {
+    const auto keep = [&t](const batch::Record& r, std::size_t) {
         t.rows.push_back(r);
         return true;
     };
-    const auto choose = [&dialect](std::string_view line) { return dialect ? *dialect : mostCells(line); };
-    t.readable = !batch::readCsv(in, t.dialect, onRecord, choose);
+    t.readable = !batch::readCsv(in, t.dialect, keep,
+                                 [&](std::string_view line) { return dialect ? *dialect : mostCells(line); });
     return t;
 }
 
 int runMode(int mode, const std::string& csv, std::string& output)
 {
     std::istringstream input(csv);
-    std::ostringstream out;
-    std::ostringstream err;
+    std::ostringstream out, err;
     const int status = mode == 0   ? batch::runVerification(input, out, err)
                        : mode == 1 ? batch::runDesign(input, out, err)
                                    : batch::runSamples(input, out, err);
@@ -66,8 +65,8 @@ int runMode(int mode, const std::string& csv, std::string& output)
     return status;
 }
 
-// A cell of a sheet with decimal commas as a comma sheet writes it, by a rule
-// of its own: points group thousands in threes; any other point has no twin.
+// A decimal-comma cell as a comma sheet writes it, by a rule of its own: points
+// group thousands in threes; any other point has no twin.
 std::optional<std::string> commaTwin(const std::string& cell)
 {
     static const std::regex grouped(R"(^([+-]?[1-9][0-9]{0,2}(\.[0-9]{3})+)([^0-9.][^.]*)?$)");
@@ -83,8 +82,8 @@ std::optional<std::string> commaTwin(const std::string& cell)
     return text;
 }
 
-// The twin's results must be the sheet's, written with a point; a refused
-// number's message is the window's, which the sheet follows with one sentence.
+// The twin's results are the sheet's, with a point; a refused number's message
+// is the window's, which the sheet follows with one sentence.
 void sameAsTwin(int mode, const Table& sheet, int status, const Table& out)
 {
     std::string twin;
@@ -120,7 +119,7 @@ void sameAsTwin(int mode, const Table& sheet, int status, const Table& out)
     }
 }
 
-// Any cell may be N: kept small, so that one input runs in milliseconds.
+// Any cell may be N: kept small, to run in milliseconds.
 bool small(std::string cell, char decimal)
 {
     std::replace(cell.begin(), cell.end(), decimal, '.');

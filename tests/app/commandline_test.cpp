@@ -25,7 +25,7 @@
 using namespace std::literals;
 using Ran = std::tuple<int, std::string, std::string>;
 
-// In the test, or as a shell starts the real program on a machine without a display.
+// In the test, or as a shell starts the real program without a display.
 Ran run(const QStringList& args, const std::string& in, void (*child)() = nullptr)
 {
     if (child == nullptr) {
@@ -71,48 +71,47 @@ Ran run(const QStringList& args, const std::string& in, void (*child)() = nullpt
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, text(1), text(2)};
 }
 
+const std::string graph = "Np,Vp,f,C,R,N\n3,10,50,10,2000,5\n", warn = calc::messages::TimeConstant + "\n"s,
+                  failed = warn + "Impossibile salvare l'immagine in\n",
+                  kept = ". Nessun file è stato creato o modificato.\n";
+
 TEST(CommandLine, GraphFilesAndFailedWrites)
 {
     QTemporaryDir dir;
     const QString older = dir.filePath("older.png"), fresh = dir.filePath("fresh.PNG"), lost = dir.filePath("no/g.png");
     std::ofstream(older.toStdString()) << "an older file";
     link(older.toLocal8Bit(), fresh.toLocal8Bit()); // one file under two names: a write in place would show in both
-    const std::string graph = "Np,Vp,f,C,R,N\n3,10,50,10,2000,500\n", warn = calc::messages::TimeConstant + "\n"s,
-                      noFile = warn + "Impossibile salvare l'immagine in\n";
-    const std::string kept = ". Nessun file è stato creato o modificato.\n";
-    const auto fullDisk = [] { dup2(open("/dev/full", O_WRONLY), STDOUT_FILENO); };
     const auto smallQuota = [] {
         signal(SIGXFSZ, SIG_IGN);
         const rlimit limit{4096, 4096};
         setrlimit(RLIMIT_FSIZE, &limit);
     };
     const auto [status, png, err] = run({"--grafico", "-"}, graph);
-    EXPECT_EQ(std::tuple(status, err, QImage::fromData(png).size()), std::tuple(0, warn, QSize(989, 581)));
+    EXPECT_EQ(std::tuple(status, err), std::tuple(0, warn));
     EXPECT_EQ(run({"--grafico", older}, "np,Vp,f,C,R\n,10,50,10,2000\n"),
               Ran(1, "", calc::messages::MissingNp + "\n"s));
     EXPECT_EQ(run({"--grafico", lost}, graph),
-              Ran(2, "", noFile + lost.toStdString() + "\n" + strerror(ENOENT) + kept));
-    const std::string noSpace = "Impossibile scrivere lo standard output: "s + strerror(ENOSPC) + ".\n";
-    EXPECT_EQ(run({"--verifica"}, "Vp,f,C,R,N\n2,50,10,4000,1\n", fullDisk), Ran(2, "", noSpace));
+              Ran(2, "", failed + lost.toStdString() + "\n" + strerror(ENOENT) + kept));
+    EXPECT_EQ(run({"--verifica"}, "Vp,f,C,R,N\n2,50,10,4000,1\n", [] { dup2(open("/dev/full", O_WRONLY), 1); }),
+              Ran(2, "", "Impossibile scrivere lo standard output: "s + strerror(ENOSPC) + ".\n"));
     const std::string noInput = "Impossibile leggere lo standard input: "s;
     EXPECT_EQ(run({"--verifica"}, "", [] { close(0); }), Ran(2, "", noInput + strerror(EBADF) + ".\n"));
     EXPECT_EQ(run({"--campioni"}, "", [] { dup2(open("/tmp", O_RDONLY), 0); }),
               Ran(2, "", noInput + strerror(EISDIR) + ".\n"));
     EXPECT_EQ(run({"--grafico", older}, graph, smallQuota),
-              Ran(2, "", noFile + older.toStdString() + "\n" + strerror(EFBIG) + kept));
+              Ran(2, "", failed + older.toStdString() + "\n" + strerror(EFBIG) + kept));
     EXPECT_EQ(run({"--grafico", fresh}, graph, [] {}), Ran(0, "", warn));
     EXPECT_EQ(QFileInfo(older).size(), 13) << "left as it was";
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), (QStringList{"fresh.PNG", "older.png"}));
     EXPECT_EQ(QImage(fresh), QImage::fromData(png));
 }
 
-// Through a relative link to a file of mode 640 in another folder, to /dev/full, into a folder, over a read-only file
-// of an ordinary user (as nobody, in Italian), and a new file under umask 027 whose name is not UTF-8.
+// Through a relative link to a file of mode 640, to /dev/full, into a folder, over a read-only file (as nobody, in
+// Italian), a new file under umask 027 named not in UTF-8.
 TEST(CommandLine, GraphFileReplacesTargetsKeepsModesAndRefusesWhatItMayNot)
 {
     QTemporaryDir dir;
-    const std::string at = dir.path().toStdString() + "/", graph = "Np,Vp,f,C,R,N\n3,10,50,10,2000,5\n";
-    const std::string failed = calc::messages::TimeConstant + "\nImpossibile salvare l'immagine in\n"s;
+    const std::string at = dir.path().toStdString() + "/";
     const auto mode = [&at](const std::string& name) {
         struct stat s {};
         return lstat((at + name).c_str(), &s) == 0 ? s.st_mode : 0;
@@ -127,7 +126,7 @@ TEST(CommandLine, GraphFileReplacesTargetsKeepsModesAndRefusesWhatItMayNot)
     symlink("/dev/full", (at + "full.PNG").c_str());
     for (const std::string& name : {at, at + "sub", at + "sub/r.png"})
         EXPECT_EQ(getuid() == 0 ? chown(name.c_str(), 65534, 65534) : 0, 0);
-    const auto nobody = [] { // who may not replace a device either, should the writer try
+    const auto nobody = [] { // who may not replace a device either
         if (getuid() == 0 && (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0))
             _exit(9);
     };
@@ -140,17 +139,17 @@ TEST(CommandLine, GraphFileReplacesTargetsKeepsModesAndRefusesWhatItMayNot)
     EXPECT_EQ(run({"--grafico", QString::fromStdString(at + "full.PNG")}, graph, nobody),
               Ran(2, "",
                   failed + at +
-                      "full.PNG\nNon è un file ordinario, e non si può sostituire per intero. "
-                      "Nessun file è stato creato o modificato.\n"));
+                      "full.PNG\nNon è un file ordinario, "
+                      "e non si può sostituire per intero" +
+                      kept));
     EXPECT_EQ(std::get<2>(run({"--grafico", QString::fromStdString(at + "folder.png")}, graph)),
-              failed + at + "folder.png\n" + strerror(EISDIR) + ". Nessun file è stato creato o modificato.\n");
+              failed + at + "folder.png\n" + strerror(EISDIR) + kept);
     qputenv("LC_ALL", "it_IT.UTF-8");
     EXPECT_EQ(run({"--grafico", QString::fromStdString(at + "sub/r.png")}, graph, nobody),
-              Ran(2, "", failed + at + "sub/r.png\nPermesso negato. Nessun file è stato creato o modificato.\n"));
+              Ran(2, "", failed + at + "sub/r.png\nPermesso negato" + kept));
     qunsetenv("LC_ALL");
     EXPECT_EQ(QDir(dir.path() + "/sub").entryList(QDir::Files | QDir::Hidden), QStringList({"r.png", "t.png"}));
-    std::ifstream kept(at + "sub/r.png");
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "old");
+    EXPECT_EQ(QFileInfo(QString::fromStdString(at + "sub/r.png")).size(), 3) << "left as it was";
     // Piped in by a shell under umask 027, in the folder; $2 is a cross build's emulator, or nothing. fork and exec, as
     // in run(): QEMU refuses QProcess's clone.
     const pid_t pid = fork();
@@ -170,7 +169,7 @@ TEST(CommandLine, GraphFileReplacesTargetsKeepsModesAndRefusesWhatItMayNot)
     unlink((at + "\xff.Pdf").c_str()); // a name QDir cannot remove
 }
 
-// The real program, as a shell starts it: its version, and without a display a failed start said in Italian.
+// The real program: its version, and without a display a failed start said in Italian.
 TEST(CommandLine, VersionAndAWindowWithoutADisplay)
 {
     EXPECT_EQ(run({"--version"}, "", [] {}), Ran(0, RADDRIZZATORE_VERSION "\n", ""));

@@ -9,8 +9,7 @@
 
 namespace {
 
-// Two sets of arrays at the largest N do not fit in 2.2 GB of address space, one does: a refused press lets the arrays
-// on show go for its trial.
+// Two sets of arrays at the largest N do not fit in 2.2 GB, one does: a refused press lets the shown ones go.
 TEST(Calc, LargestNUnderAnAddressLimit)
 {
     calc::Module1 m;
@@ -19,7 +18,7 @@ TEST(Calc, LargestNUnderAnAddressLimit)
         ASSERT_TRUE(calc::Command1_Click(m, {.N = "53687091"}, '.', quiet)) << press;
     }
     const double before = m.Vc[m.N / 2];
-    // A design press changes Vp, f, C and R but not the arrays, which a refusal must simulate again as they were.
+    // A design press changes Vp, f, C and R, not the arrays a refusal simulates again.
     ASSERT_TRUE(calc::Command3_Click(m, {}, '.', quiet));
     EXPECT_FALSE(calc::Command1_Click(m, {.Vp = "1E308", .C = "1", .R = "1E6", .N = "53687091"}, '.', quiet));
     EXPECT_EQ(m.Vc[m.N / 2], before);

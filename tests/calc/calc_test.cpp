@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Checked against the fields' grammar, values worked out by hand and the continuous circuit in closed form.
+// Against the fields' grammar, hand values and the continuous circuit in closed form.
 #include "calc/checknumber.h"
 #include "calc/design.h"
 #include "calc/format.h"
@@ -76,7 +76,7 @@ SteadyState continuous(double Vp, double f, double C, double R)
     }
     const double area =
         std::sin(w * t1) / w + std::cos(w * t1) * RC * (1 - std::exp(-(t2 - t1) / RC)) - std::sin(w * t2) / w;
-    // Vp*A*cos(wt + phi) peaks at wt = 2*pi - phi if the diode conducts there, else where it starts to.
+    // Vp*A*cos(wt + phi) peaks at wt = 2*pi - phi if the diode conducts there, else where it starts.
     const double A = std::hypot(1 / R, w * C), phi = std::atan(w * RC);
     const double current = T - phi / w >= t2 ? A : std::cos(w * t2) / R - w * C * std::sin(w * t2);
     return {t1, t2, std::abs(Vp) * (1 - held(t2)), Vp * area / T, std::abs(Vp) * current};
@@ -95,9 +95,8 @@ calc::Module1 simulated(double Vp, double f, double C, double R, int N)
 
 namespace {
 
-// Both instants on the grid point after the continuous one, 1/(40*N*f) apart. The sampled peak current lies within
-// what the current can change in one sample spacing, Vp*w*A*T/N, of the continuous one: at a large R*C the diode
-// conducts in a steep, short burst whose top a sample can miss.
+// Both instants on the grid point after the continuous one. The peak current within its change over a sample,
+// Vp*w*A*T/N: at a large R*C a short burst's top falls between samples.
 TEST(Calc, ResultsFollowTheContinuousCircuit)
 {
     int N = 5000;
@@ -114,8 +113,8 @@ TEST(Calc, ResultsFollowTheContinuousCircuit)
     }
 }
 
-// After an accepted press with C = 11 uF, a "W" for the warning, then the results (ripple [mV], Id picco [mA], VoDC
-// [V]: the continuous circuit's) or the refusal, which changes nothing.
+// After a press with C = 11 uF: "W" for a warning, then the continuous circuit's ripple, Id picco, VoDC, or the
+// refusal, which changes nothing.
 TEST(Calc, Verification)
 {
     for (const auto& [texts, expected] : std::initializer_list<std::pair<calc::CircuitTexts, std::string>>{
@@ -151,7 +150,7 @@ TEST(Calc, Verification)
 }
 
 // Vp = VoDC + Ripple/2, R = VoDC/IoDC, C = Vp/(Ripple*f*R): 12 V at 500 mA with 3600 mV at 50 Hz take 13.8 V, 24 ohm
-// and 3194 uF. The boxes R, Vp, C under a comma; the window's test reads the copies in the fields.
+// and 3194 uF. The boxes R, Vp, C under a comma.
 TEST(Calc, Design)
 {
     for (const auto& [texts, expected] : std::initializer_list<std::pair<calc::DesignTexts, const char*>>{

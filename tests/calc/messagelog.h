@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-// Stands in for the message boxes: records each text as if the user had read it and pressed OK.
+// Stands in for the message boxes: each text as if read and answered with OK.
 struct MessageLog {
     std::vector<std::string> shown;
     int refusals = 0;

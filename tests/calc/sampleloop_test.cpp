@@ -13,8 +13,8 @@ calc::Module1 simulated(double Vp, double f, double C, double R, int N);
 
 namespace {
 
-// The loop the program runs (vector lanes where the processor has them, in
-// stretches on threads) against the scalar one on libm.
+// The loop the program runs (vector lanes, stretches on threads) against the
+// scalar one that processors without the lanes run.
 TEST(SampleLoop, EachSampleWithinRoundingOfTheScalarLoop)
 {
     for (const auto& [Vp, C, R, N, stretches] :
@@ -35,12 +35,10 @@ TEST(SampleLoop, EachSampleWithinRoundingOfTheScalarLoop)
     }
 }
 
-// The program's loop against the circuit. Kirchhoff: the diode feeds C and R,
-// id = C dVc/dt + Vc/R, the derivative by central differences. While the diode
-// conducts the load is the generator; while it blocks no current flows. The
-// capacitor's voltage never jumps. At f = 40.1 the last sample, N/(N f), would
-// round past the period's end: it stands at t = T, where the diode conducts as
-// at t = 0.
+// Kirchhoff: id = C dVc/dt + Vc/R, by central differences. A conducting diode
+// puts the generator on the load; a blocking one passes nothing. Vc never
+// jumps. At f = 40.1 the last sample, N/(N f), would round past the period's
+// end: it stands at t = T.
 TEST(SampleLoop, SamplesFollowTheCircuit)
 {
     const double Vp = 10;

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The real program on a real X display, driven through xdotool: the keyboard, the message box, the window manager's
-// close and the end of the process, which no offscreen test shows.
+// The real program on an X display, through xdotool: the keyboard, the message box, the window manager's close and
+// the process's end.
 #include <gtest/gtest.h>
 
-// After the header above, whose names Xlib's macros (Bool, Status) would hit.
+// After gtest, whose names Xlib's macros would hit.
 #include <X11/Xlib.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -20,7 +20,6 @@ std::string xdotool(const std::string& arguments)
     return out;
 }
 
-// Polls every 50 ms, for ten seconds at most.
 bool waitUntil(const auto& condition)
 {
     for (int i = 0; i < 200; ++i) {
@@ -34,7 +33,7 @@ bool waitUntil(const auto& condition)
 
 TEST(RealWindow, KeyboardWarningGraphAndExit)
 {
-    // With no client left the X server resets and for a moment refuses new ones: the test holds a connection.
+    // With no client left the X server resets and briefly refuses new ones: the test holds a connection.
     Display* display = nullptr;
     if (std::getenv("DISPLAY") == nullptr || !waitUntil([&] { return (display = XOpenDisplay(nullptr)) != nullptr; })) {
         // CI provides a display: a test that skips there would pass unseen.
@@ -57,13 +56,13 @@ TEST(RealWindow, KeyboardWarningGraphAndExit)
                       graphTitle = "Corrente nel diodo e tensione sul carico";
     ASSERT_TRUE(waitUntil([&] { return !search(title).empty(); }));
     const std::string main = search(title);
-    // A box of the same title warns of the short time constant; once it has the keyboard, Return closes it.
+    // A box of the same title warns of the time constant; once it has the keyboard, Return closes it.
     const auto dismissWarning = [&] {
         ASSERT_TRUE(waitUntil([&] { return search(title).size() > main.size() && xdotool("getwindowfocus") != main; }));
         xdotool("key Return");
         ASSERT_TRUE(waitUntil([&] { return search(title) == main; }));
     };
-    // Without a window manager only a click gives the window the keyboard, in Text1; five Tabs lead to Command1.
+    // Without a window manager a click gives the keyboard, in Text1; five Tabs lead to Command1.
     xdotool("mousemove 200 470 click 1");
     ASSERT_TRUE(waitUntil([&] { return xdotool("getwindowfocus") == main; }));
     xdotool("key Tab Tab Tab Tab Tab space");
@@ -72,7 +71,7 @@ TEST(RealWindow, KeyboardWarningGraphAndExit)
     dismissWarning();
     const std::string graph = search(graphTitle);
     ASSERT_FALSE(graph.empty());
-    // What a window manager's close button sends; no command-line tool sends it.
+    // What a window manager's close button sends, as no command-line tool does.
     for (const std::string& id : {main, graph}) {
         XEvent event{
             .xclient = {

@@ -51,9 +51,8 @@ TEST(Pdf, OneVectorPageInColourAndSmall)
     }
 }
 
-// "Stampa…" into a file: the page "Salva immagine…" writes, of the circuit the drawing was made from even after a
-// design press has changed the module, with the result boxes' separator; a folder in the file's place is refused.
-// A negative generator gives the load's full scale and the half-wave's apart, each in its curve's colour.
+// "Stampa…" into a file: the drawn circuit's page, though a design press changed the module, under the boxes'
+// separator; a folder is refused. A negative generator parts the full scales.
 TEST(Pdf, PrintedToAFileNamesTheDrawnCircuit)
 {
     QLocale::setDefault(QLocale(QLocale::Italian));

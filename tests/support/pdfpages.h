@@ -47,10 +47,15 @@ inline std::string tool(const QString& program, const QStringList& args)
     return text;
 }
 
-inline std::string pageText(const QString& pdf, int page)
+inline QStringList onPage(int page)
 {
     const QString n = QString::number(page);
-    return tool("pdftotext", {"-f", n, "-l", n, pdf, "-"});
+    return {"-f", n, "-l", n};
+}
+
+inline std::string pageText(const QString& pdf, int page)
+{
+    return tool("pdftotext", onPage(page) << pdf << "-");
 }
 
 struct Word {
@@ -58,11 +63,10 @@ struct Word {
     QString text;
 };
 
-// Every word of the page, and the page's size.
+// Every word, and the page's size.
 inline std::vector<Word> pageWords(const QString& pdf, int page, QSizeF& size)
 {
-    const QString n = QString::number(page);
-    const QString html = QString::fromStdString(tool("pdftotext", {"-bbox", "-f", n, "-l", n, pdf, "-"}));
+    const QString html = QString::fromStdString(tool("pdftotext", onPage(page) << "-bbox" << pdf << "-"));
     const auto number = [](const QRegularExpressionMatch& m, int i) { return m.captured(i).toDouble(); };
     const auto sized = QRegularExpression(R"re(<page width="([\d.]+)" height="([\d.]+)")re").match(html);
     size = QSizeF(number(sized, 1), number(sized, 2));
@@ -77,13 +81,11 @@ inline std::vector<Word> pageWords(const QString& pdf, int page, QSizeF& size)
 
 inline QImage renderPage(const QString& pdf, int page, int dpi)
 {
-    const QString n = QString::number(page);
     return QImage::fromData(
-        QByteArray::fromStdString(tool("pdftoppm", {"-f", n, "-l", n, "-r", QString::number(dpi), "-png", pdf})));
+        QByteArray::fromStdString(tool("pdftoppm", onPage(page) << "-r" << QString::number(dpi) << "-png" << pdf)));
 }
 
-// The colour a word is printed in, on the page rendered at dpi: 'r', 'g' or 'b' where one channel rules its most
-// coloured pixel, 'k' where none is coloured.
+// A word's ink on the page rendered at dpi: 'r', 'g' or 'b', the channel ruling its most coloured pixel, or 'k'.
 inline char inkOf(const QImage& page, const Word& w, int dpi)
 {
     const QRect box = QRectF(w.box.topLeft() * dpi / 72, w.box.bottomRight() * dpi / 72).toAlignedRect();

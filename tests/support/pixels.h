@@ -4,8 +4,7 @@
 #include <QImage>
 #include <QRect>
 
-// Pixels of the given colour in the image, or in the part of it that area
-// covers.
+// Pixels of the colour in the image, or in area.
 inline int countPixels(const QImage& image, QRgb colour, QRect area = {})
 {
     area = area.isNull() ? image.rect() : area & image.rect();

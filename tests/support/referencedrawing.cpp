@@ -35,8 +35,7 @@ void PlotWaveformsSegmentBySegment(const calc::Module1& m, QImage& image)
     for (int k = 0; k <= 100; k += 25) {
         painter.drawLine(at(s, static_cast<float>(k), 0), at(s, static_cast<float>(k), 0.5F));
     }
-    // The geometry in its own numbers, so that a wrong constant in the shipped
-    // drawing shows: peaks 48 units above the baselines at 50 and 0.1.
+    // Its own numbers, so that a wrong constant in the shipped drawing shows.
     struct Curve {
         const calc::Samples& values;
         double peak;

@@ -7,8 +7,6 @@ namespace calc {
 struct Module1;
 }
 
-// The graph as the straightforward drawing makes it: every segment between
-// neighbouring samples with its own drawLine, over the ticks and under the
-// baselines. The yardstick for the shipped drawing in the tests and the
-// benchmarks.
+// The straightforward drawing: a drawLine for every segment between
+// neighbouring samples, over the ticks and under the baselines.
 void PlotWaveformsSegmentBySegment(const calc::Module1& m, QImage& image);

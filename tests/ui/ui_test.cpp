@@ -47,8 +47,7 @@ namespace msg = calc::messages;
 constexpr QRgb white = qRgb(255, 255, 255), red = qRgb(255, 0, 0), green = qRgb(0, 128, 0), blue = qRgb(0, 0, 255),
                navy = qRgb(0, 0, 128), grey = qRgb(128, 128, 128);
 
-// The texts of the named controls, or of every control with a text in the order they were made; a star after blue
-// text.
+// The texts of the named controls, or of all in the order made; a star after blue text.
 QString texts(const QWidget& window, const QString& names = {})
 {
     QList<QWidget*> controls = window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
@@ -67,7 +66,7 @@ QString texts(const QWidget& window, const QString& names = {})
     return shown.join(' ');
 }
 
-// Steps separated by spaces: "Text3=1,5" types into a field, "Command1" clicks a button.
+// Steps: "Text3=1,5" types into a field, "Command1" clicks a button.
 void act(QWidget& window, const QString& steps)
 {
     for (const QString& step : steps.split(' ')) {
@@ -80,7 +79,7 @@ void act(QWidget& window, const QString& steps)
     }
 }
 
-// Right-clicks the widget and reads its menu, a shortcut after a bar, brackets if disabled; clicks the entry chosen.
+// Reads the widget's menu, a shortcut after a bar, brackets if disabled; clicks the entry chosen.
 QStringList contextMenu(QWidget* widget, int choose = -1)
 {
     QContextMenuEvent event(QContextMenuEvent::Mouse, {}, widget->mapToGlobal(QPoint()));
@@ -97,8 +96,8 @@ QStringList contextMenu(QWidget* widget, int choose = -1)
     return entries;
 }
 
-// Pixels where a wrong colour or an element moved by one pixel shows: a wire, a lead, a plate, the arrow, labels;
-// then the icon's frame, a red hump's foot and top, its axis and the navy sag after it, at 32 and 16 pixels.
+// Where a wrong colour or a shift by one pixel shows: wires, leads, a plate, the arrow, labels; the icon's frame,
+// hump, axis and sag at 32 and 16 pixels.
 TEST(Pictures, CircuitDrawingAndBothIconSizes)
 {
     const QImage image = ui::circuitDrawing(), big = ui::appIcon().pixmap(32).toImage(),
@@ -124,8 +123,8 @@ TEST(Pictures, CircuitDrawingAndBothIconSizes)
     }
 }
 
-// The main window as it opens, under a point. Any modal window is closed and noted, its caption before a bar; a box
-// that is not modal to the whole application, has another button than OK or an icon is noted after a star.
+// The main window under a point. A modal window is closed and noted, its caption before a bar; after a star a box
+// not application-modal, or with an icon or another button than OK.
 class Windows : public testing::Test {
 protected:
     void SetUp() override
@@ -158,7 +157,7 @@ protected:
         delete graph();
         EXPECT_EQ(seen, QStringList());
     }
-    // The graph window, found among the top-level windows as a user finds it: never two.
+    // The graph window among the top-level ones: never two.
     static ui::Form2* graph()
     {
         QList<ui::Form2*> open;
@@ -178,8 +177,7 @@ protected:
     std::unique_ptr<ui::Form1> form1 = std::make_unique<ui::Form1>(module);
 };
 
-// Twips / 15, where a control stands out of line with its neighbours or a fault would hide it; its background fills
-// most of it. The notes take 9.75 points.
+// Twips / 15, where a control is out of line; its background fills most of it. The notes take 9.75 points.
 TEST_F(Windows, CaptionsAndPlaces)
 {
     ui::Form2 form2(module);
@@ -207,10 +205,9 @@ TEST_F(Windows, CaptionsAndPlaces)
               "sulle forme d'onda si leggono i valori corrente nel diodo tensione sul carico");
 }
 
-// Under a comma, by the continuous circuit: at C = 1000 uF, R = 100, N = 1000 the capacitor falls from 9.995 to
-// 8.345 V; the current peaks at 1.8145 A at switch-on, 18.1425 ms, and the sample at 18.16 ms takes 1.8003 A; VoDC
-// 9.177 V. The design: Vp = 10 V + 2 V / 2, R = 10 V / 1 A, C = Vp / (2 V * f * R). Blue (a star) stays on typed
-// values.
+// Under a comma, by the continuous circuit: at C = 1000 uF, R = 100, N = 1000 Vc falls from 9.995 to 8.345 V; the
+// sample at 18.16 ms takes 1.8003 A; VoDC 9.177 V. The design: Vp = 10 V + 2 V / 2, R = 10 V / 1 A,
+// C = Vp / (2 V * f * R). A star for blue, on typed values.
 TEST_F(Windows, PressesWriteTheResultsAndRefusalsKeepThem)
 {
     QLocale::setDefault(QLocale(QLocale::Italian));
@@ -226,7 +223,7 @@ TEST_F(Windows, PressesWriteTheResultsAndRefusalsKeepThem)
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "1,80E+03");
 }
 
-// From Text1 every control once and back; Return, Enter and Space held down press a button once; F1 explains.
+// From Text1 every control once and back; Return, Enter and Space held press once; F1 explains.
 TEST_F(Windows, KeyboardWalksEveryControlPressesAndExplains)
 {
     QStringList walked;
@@ -251,8 +248,8 @@ TEST_F(Windows, KeyboardWalksEveryControlPressesAndExplains)
     EXPECT_TRUE(seen.size() == 1 && seen.takeFirst().startsWith(box + "Informazioni\n\nIl diodo è"));
 }
 
-// Ctrl+S saves and Ctrl+C copies what is drawn; the menu saves by the extension in any case, refuses another and
-// gives the system's reason for a failed save, writing nothing.
+// Ctrl+S saves and Ctrl+C copies the drawing; the menu saves by the extension in any case, refuses another and says
+// why a save failed.
 TEST_F(Windows, GraphWindowDrawsCopiesSavesComesBackClosesAndOutlivesTheMainWindow)
 {
     act(*form1, "Text7= Command2");
@@ -260,7 +257,7 @@ TEST_F(Windows, GraphWindowDrawsCopiesSavesComesBackClosesAndOutlivesTheMainWind
     act(*form1, "Text7=4 Command2");
     QPointer<ui::Form2> window = graph();
     ASSERT_TRUE(window && window->isVisible());
-    // What is on show is the module's drawing, pixel for pixel, inside the sunken border.
+    // The module's drawing, pixel for pixel, inside the border.
     const auto drawing = [this] {
         QImage image = graphs::blankPlot({989, 581});
         graphs::PlotWaveforms(module, image);
@@ -292,16 +289,16 @@ TEST_F(Windows, GraphWindowDrawsCopiesSavesComesBackClosesAndOutlivesTheMainWind
                                   "/g.jpg: \"Salva immagine…\" scrive file .png e .pdf.",
                               box + "Impossibile salvare l'immagine in\n" + path + "\n" + strerror(ENOENT) +
                                   ". Nessun file è stato creato o modificato."};
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList({"g.PDF", "g€.Png"}));
     contextMenu(plot, 2);
-    // A later "Calcola" replaces the arrays: the page can no longer be printed or saved, the pixels still can.
+    // A later "Calcola" replaces the arrays: the page can no longer be printed or saved.
     act(*form1, "Command1");
     for (const char* name : {"h.pdf", "h.png"}) {
         path = dir.filePath(name);
         contextMenu(plot, 1);
     }
     contextMenu(plot, 2);
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"g.PDF", "g€.Png", "h.png"}));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+              QStringList({"g.PDF", "g€.Png", "h.png"}));
 
     window->showMinimized();
     act(*form1, "Text7=0 Command2");
@@ -320,8 +317,7 @@ TEST_F(Windows, GraphWindowDrawsCopiesSavesComesBackClosesAndOutlivesTheMainWind
     seen.clear();
 }
 
-// The inner area spans x 0 to 100 over 988 pixels, y 100 to 0 over 580, from (2, 2): the same at any scale of the
-// screen, which a CTest entry sets to 2. Below y = 0.1 the text stays.
+// x 0 to 100 over 988 pixels, y 100 to 0 over 580, from (2, 2), at any scale. Below y = 0.1 the text stays.
 TEST_F(Windows, ReadoutUnderThePointerAtAnyScale)
 {
     act(*form1, "Command2");
