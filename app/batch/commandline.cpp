@@ -97,10 +97,7 @@ int runCommandLine(const std::vector<std::string>& bytes, std::istream& in, std:
         return Unreadable;
     }
     if (parser.isSet(o.help) || parser.isSet(o.version)) {
-        if (!(out << (parser.isSet(o.help) ? usage() : RADDRIZZATORE_VERSION "\n")).flush()) {
-            return reportUnwritable(err, errno);
-        }
-        return Computed;
+        return writeOut(out, err, parser.isSet(o.help) ? usage() : RADDRIZZATORE_VERSION "\n");
     }
     if (parser.isSet(o.verifica)) {
         return runVerification(in, out, err);

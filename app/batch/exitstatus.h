@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstring>
 #include <ostream>
+#include <string_view>
 
 namespace batch {
 
@@ -22,6 +23,15 @@ inline int reportUnwritable(std::ostream& err, int error)
 {
     err << messages::unwritable(std::strerror(error != 0 ? error : EIO)) << '\n';
     return Unwritable;
+}
+
+// Writes `bytes` to `out` and flushes it: Computed, or Unwritable told on
+// `err` with the reason of this write, never one an earlier call left.
+inline int writeOut(std::ostream& out, std::ostream& err, std::string_view bytes)
+{
+    errno = 0;
+    return out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())).flush() ? Computed
+                                                                                       : reportUnwritable(err, errno);
 }
 
 } // namespace batch

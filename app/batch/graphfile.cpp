@@ -122,7 +122,7 @@ int runGraph(const std::string& file, std::istream& in, std::ostream& out, std::
     }
     const QByteArray bytes = picture(m);
     if (toOutput && !bytes.isEmpty()) {
-        return out.write(bytes.data(), bytes.size()).flush() ? Computed : reportUnwritable(err, errno);
+        return writeOut(out, err, {bytes.constData(), static_cast<std::size_t>(bytes.size())});
     }
     return writeGraph(file, bytes, err);
 }

@@ -66,6 +66,7 @@ int runSamples(std::istream& in, std::ostream& out, std::ostream& err)
     if (!afterNotices(pressed, readNotices(CircuitColumns, header, *record), err)) {
         return Refused;
     }
+    errno = 0; // the reason of a failed write is this one's
     writeSamples(out, m, header.dialect);
     if (!out.flush()) {
         return reportUnwritable(err, errno);
