@@ -19,9 +19,10 @@ namespace graphs {
 // - Anything but a regular file (a directory, a device such as /dev/full or
 //   /dev/stdout) is refused: it cannot be replaced whole by rename, and a
 //   write into it cannot be taken back.
-// Not QSaveFile: it writes straight into a target that is not a regular file,
-// where a failure cannot be taken back, and words its failures in its own
-// texts rather than with the system's reason.
+// Not QSaveFile: run as root it renames its temporary file over a device
+// such as /dev/null, which then is a regular file; it keeps neither a replaced
+// file's owner and group nor the directory's sync; and it words its failures
+// in its own texts rather than with the system's reason.
 // Returns why the file was not written, in the user's language (the system's
 // reason, as strerror words it), or nothing when it was.
 std::string writeWholeFile(const std::string& path, std::string_view bytes);
