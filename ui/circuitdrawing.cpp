@@ -61,6 +61,8 @@ QRect inkBounds(const QImage& image)
     return bounds;
 }
 
+constexpr int LabelPixels = 16;
+
 // Font metrics differ slightly between faces, so the label is rendered off
 // screen first and its actual ink is placed against the top of the box,
 // centred horizontally. Unantialiased glyphs keep the pixels pure blue.
@@ -68,16 +70,17 @@ void label(QPainter& p, const QString& text, const QRect& box)
 {
     QFont font(graphs::sansFaces().first());
     font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(16);
+    font.setPixelSize(LabelPixels);
     font.setStyleStrategy(QFont::NoAntialias);
 
-    QImage scratch(64, 48, QImage::Format_ARGB32_Premultiplied);
+    // Room for any label of a letter or two, its baseline well inside.
+    QImage scratch(QSize(4, 3) * LabelPixels, QImage::Format_ARGB32_Premultiplied);
     scratch.fill(Qt::transparent);
     {
         QPainter sp(&scratch);
         sp.setFont(font);
         sp.setPen(leadColour);
-        sp.drawText(8, 32, text);
+        sp.drawText(LabelPixels / 2, 2 * LabelPixels, text);
     }
     const QRect ink = inkBounds(scratch);
     if (ink.isEmpty()) {

@@ -48,6 +48,9 @@ void fill(QWidget* w, QColor colour)
     w->setAutoFillBackground(true);
 }
 
+// The notes under the circuit drawing stand out a little larger.
+constexpr double NotePoints = 9.75;
+
 struct Caption {
     const char* name;
     int left, top, width, height;
@@ -89,10 +92,10 @@ constexpr Caption captions[] = {
     {"Label15", 12360, 6360, 495, 255, "[V]"},
     {"Label24", 6240, 6960, 735, 255, "Id picco"},
     {"Label16", 9120, 6960, 495, 255, "[mA]"},
-    {"Label11", 720, 4680, 3255, 255, "Ripple = Vomax - Vomin ", 9.75},
-    {"Label38", 720, 5040, 3855, 255, "Id picco = corrente di picco nel diodo", 9.75},
-    {"Label39", 720, 5400, 5295, 375, "Vp = tensione di picco del generatore sinusoidale", 9.75},
-    {"Label42", 720, 5880, 5775, 375, "Diodo ideale: tensione nulla ai suoi capi quando è ON", 9.75},
+    {"Label11", 720, 4680, 3255, 255, "Ripple = Vomax - Vomin ", NotePoints},
+    {"Label38", 720, 5040, 3855, 255, "Id picco = corrente di picco nel diodo", NotePoints},
+    {"Label39", 720, 5400, 5295, 375, "Vp = tensione di picco del generatore sinusoidale", NotePoints},
+    {"Label42", 720, 5880, 5775, 375, "Diodo ideale: tensione nulla ai suoi capi quando è ON", NotePoints},
 };
 
 QLineEdit* field(QWidget* form, const char* name, QRect r, const std::string& text, QColor colour, const char* unit)
