@@ -38,6 +38,12 @@ std::optional<ImageFormat> imageFormatOf(std::string_view path)
     return std::nullopt;
 }
 
+std::string_view extensionOf(ImageFormat format)
+{
+    return std::find_if(Extensions.begin(), Extensions.end(), [format](const auto& e) { return e.second == format; })
+        ->first;
+}
+
 std::string imageFormatNames()
 {
     std::string names;

@@ -15,6 +15,9 @@ enum class ImageFormat { Png, Pdf };
 
 std::optional<ImageFormat> imageFormatOf(std::string_view path);
 
+// The extension of the format's files, without the point: "png".
+std::string_view extensionOf(ImageFormat format);
+
 // The extensions as a message names them: ".png e .pdf".
 std::string imageFormatNames();
 

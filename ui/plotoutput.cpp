@@ -20,12 +20,20 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
+#include <algorithm>
+#include <iterator>
+
 namespace ui {
 
 namespace {
 
-const QString pngFilter = QString::fromUtf8(messages::PngFilter);
-const QString pdfFilter = QString::fromUtf8(messages::PdfFilter);
+// The save dialog's types, the first chosen at first.
+struct SaveType {
+    graphs::ImageFormat format;
+    const char* filter;
+};
+constexpr SaveType SaveTypes[] = {{graphs::ImageFormat::Png, messages::PngFilter},
+                                  {graphs::ImageFormat::Pdf, messages::PdfFilter}};
 
 bool stillDrawn(const DrawnPlot& drawn, const calc::ShowMessage& show)
 {
@@ -61,17 +69,24 @@ QByteArray pdfOf(const DrawnPlot& drawn)
 
 QString askPlotPath(QWidget* parent)
 {
-    QFileDialog dialog(parent, QString::fromUtf8(messages::SaveDialogTitle), QString(),
-                       pngFilter + QStringLiteral(";;") + pdfFilter);
+    QStringList filters;
+    for (const SaveType& type : SaveTypes) {
+        filters << QString::fromUtf8(type.filter);
+    }
+    QFileDialog dialog(parent, QString::fromUtf8(messages::SaveDialogTitle), QString(), filters.join(";;"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("png"));
-    dialog.selectFile(QString::fromUtf8(messages::DefaultImageName) + QStringLiteral(".png"));
-    // Choosing the other type renames the file to match.
+    const QString suffix = QString::fromUtf8(graphs::extensionOf(SaveTypes[0].format));
+    dialog.setDefaultSuffix(suffix);
+    dialog.selectFile(QString::fromUtf8(messages::DefaultImageName) + '.' + suffix);
+    // Choosing another type renames the file to match.
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
-        const QString suffix = filter == pdfFilter ? QStringLiteral("pdf") : QStringLiteral("png");
-        dialog.setDefaultSuffix(suffix);
+        const auto* type = std::find_if(std::begin(SaveTypes), std::end(SaveTypes),
+                                        [&filter](const SaveType& t) { return filter == t.filter; });
+        const QString chosen =
+            QString::fromUtf8(graphs::extensionOf(type == std::end(SaveTypes) ? SaveTypes[0].format : type->format));
+        dialog.setDefaultSuffix(chosen);
         const QString name = QFileInfo(dialog.selectedFiles().value(0)).completeBaseName();
-        dialog.selectFile((name.isEmpty() ? QString::fromUtf8(messages::DefaultImageName) : name) + '.' + suffix);
+        dialog.selectFile((name.isEmpty() ? QString::fromUtf8(messages::DefaultImageName) : name) + '.' + chosen);
     });
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
