@@ -8,42 +8,24 @@
 #include <QRegularExpression>
 
 #include <algorithm>
-#include <spawn.h>
+#include <cstdio>
 #include <string>
-#include <sys/wait.h>
-#include <unistd.h>
 #include <vector>
 
-// What a tool writes on its standard output. posix_spawnp, not QProcess: under QEMU (the arm64 tests) QProcess's
-// clone is refused.
+// What a tool writes on its standard output, started by a shell: under QEMU (the arm64 tests) QProcess's clone is
+// refused.
 inline std::string tool(const QString& program, const QStringList& args)
 {
-    std::vector<std::string> words{program.toStdString()};
+    QString command = program;
     for (const QString& a : args)
-        words.push_back(a.toStdString());
-    std::vector<char*> argv;
-    for (std::string& w : words)
-        argv.push_back(w.data());
-    argv.push_back(nullptr);
-    int out[2];
-    if (pipe(out) != 0)
-        return {};
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
-    posix_spawn_file_actions_addclose(&actions, out[0]);
-    posix_spawn_file_actions_addclose(&actions, out[1]);
-    pid_t pid = 0;
-    const bool started = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0;
-    posix_spawn_file_actions_destroy(&actions);
-    close(out[1]);
+        command += " '" + QString(a).replace("'", R"('\'')") + "'";
     std::string text;
+    FILE* out = popen(command.toLocal8Bit().constData(), "r");
     char chunk[1 << 16];
-    for (ssize_t n; started && (n = read(out[0], chunk, sizeof chunk)) > 0;)
-        text.append(chunk, static_cast<std::size_t>(n));
-    close(out[0]);
-    if (started)
-        waitpid(pid, nullptr, 0);
+    for (std::size_t n; out != nullptr && (n = std::fread(chunk, 1, sizeof chunk, out)) > 0;)
+        text.append(chunk, n);
+    if (out != nullptr)
+        pclose(out);
     return text;
 }
 
