@@ -25,25 +25,21 @@
 using namespace std::literals;
 using Ran = std::tuple<int, std::string, std::string>;
 
-// In the test, or as a shell starts the real program without a display.
+// In the test, or as a shell starts the real program without a display: through the emulator that runs a cross
+// build's tests, fork and exec as a shell does (QEMU refuses QProcess's clone).
 Ran run(const QStringList& args, const std::string& in, void (*child)() = nullptr)
 {
+    std::vector<std::string> words{RADDRIZZATORE_EMULATOR, RADDRIZZATORE_PROGRAM};
+    for (const QString& a : args)
+        words.push_back(a.toStdString());
     if (child == nullptr) {
         std::istringstream input(in);
         std::ostringstream out, err;
-        std::vector<std::string> bytes{"x"};
-        for (const QString& arg : args)
-            bytes.push_back(arg.toStdString());
-        const int status = batch::runCommandLine(bytes, input, out, err);
+        const int status = batch::runCommandLine({words.begin() + 1, words.end()}, input, out, err);
         return {status, out.str(), err.str()};
     }
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         qunsetenv(name);
-    // A cross build's program runs through the emulator that runs this test; a native one needs none. fork and exec,
-    // as a shell does: QProcess's clone with a pidfd is refused by QEMU.
-    std::vector<std::string> words{RADDRIZZATORE_EMULATOR, RADDRIZZATORE_PROGRAM};
-    for (const QString& a : args)
-        words.push_back(a.toStdString());
     std::vector<char*> argv;
     for (std::string& w : words)
         argv.push_back(w.data());
@@ -150,19 +146,11 @@ TEST(CommandLine, GraphFileReplacesTargetsKeepsModesAndRefusesWhatItMayNot)
     qunsetenv("LC_ALL");
     EXPECT_EQ(QDir(dir.path() + "/sub").entryList(QDir::Files | QDir::Hidden), QStringList({"r.png", "t.png"}));
     EXPECT_EQ(QFileInfo(QString::fromStdString(at + "sub/r.png")).size(), 3) << "left as it was";
-    // Piped in by a shell under umask 027, in the folder; $2 is a cross build's emulator, or nothing. fork and exec, as
-    // in run(): QEMU refuses QProcess's clone.
-    const pid_t pid = fork();
-    if (pid == 0) {
-        umask(027);
-        if (chdir(at.c_str()) == 0)
-            execl("/bin/sh", "sh", "-c", R"sh(printf %s "$1" | exec $2 "$0" --grafico="$(printf '\377.Pdf')")sh",
-                  RADDRIZZATORE_PROGRAM, graph.c_str(), RADDRIZZATORE_EMULATOR, nullptr);
-        _exit(127);
-    }
-    int status = -1;
-    waitpid(pid, &status, 0);
-    EXPECT_EQ(status, 0);
+    // Piped in by a shell under umask 027, in the folder, through a cross build's emulator if any.
+    const std::string shell = "cd " + at + " && umask 027 && printf %s '" + graph +
+                              "' | exec " RADDRIZZATORE_EMULATOR " " RADDRIZZATORE_PROGRAM
+                              " --grafico=\"$(printf '\\377.Pdf')\"";
+    EXPECT_EQ(std::system(shell.c_str()), 0);
     std::ifstream pdf(at + "\xff.Pdf");
     EXPECT_EQ(std::tuple(mode("\xff.Pdf"), std::string(std::istreambuf_iterator<char>(pdf), {}).substr(0, 5)),
               std::tuple(S_IFREG | 0640, "%PDF-"s));

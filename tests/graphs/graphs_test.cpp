@@ -59,7 +59,6 @@ TEST(Graphs, ReadoutReadsTheModuleAsItIsNow)
     EXPECT_EQ(at({.f = "1E-305"}, 75, 60) + at({.Vp = "1E302", .R = "1E-3"}, 25, 98), "nonenone");
     EXPECT_TRUE(
         std::regex_match(at({.f = "1E-60"}, 25, 98), std::regex("t= [0-9]{66,67},00usec ; id\\(t\\) = 5,00mA")));
-    EXPECT_EQ(at({.f = "100"}, 100, 48.1F), "t= 40000,00usec ; Vc(t) = 10,00V");
 }
 
 // Smooth, noisy and stepped curves, from one sample a period to many a column, at scale 1 and 2; a negative
