@@ -57,7 +57,7 @@ int rowOf(const Curve& c, double value, const PlotScale& s)
 
 // Pixel column of sample k in slot p.
 struct SlotColumns {
-    const calc::Module1& m;
+    const calc::Module1Scalars& m;
     const PlotScale& s;
     int p;
     int operator()(std::int32_t k) const
@@ -194,10 +194,11 @@ private:
     const PlotScale& s_;
 };
 
-void drawCurves(const calc::Module1& m, const PlotScale& s, QImage& image, QPainter& painter)
+void drawCurves(const calc::SampleArrays& arrays, const calc::Module1Scalars& m, const PlotScale& s, QImage& image,
+                QPainter& painter)
 {
     const Spans spans(image);
-    const auto curves = curvesOf(m, m);
+    const auto curves = curvesOf(arrays, m);
     std::vector<RangeExtremes<double>> extremes;
     std::vector<SlotCurve> slotCurves;
     extremes.reserve(curves.size());
@@ -225,6 +226,11 @@ PlotScale scaleOf(const QImage& image)
 
 void PlotWaveforms(const calc::Module1& m, QImage& image)
 {
+    PlotWaveforms(m, m, image);
+}
+
+void PlotWaveforms(const calc::SampleArrays& arrays, const calc::Module1Scalars& m, QImage& image)
+{
     // The stretches are written as 32-bit pixels.
     Q_ASSERT(image.depth() == 32);
     const PlotScale s = scaleOf(image);
@@ -232,7 +238,7 @@ void PlotWaveforms(const calc::Module1& m, QImage& image)
     painter.setRenderHint(QPainter::Antialiasing, false);
     drawTicks(painter, s);
     if (m.Np >= 1 && m.N >= 1) {
-        drawCurves(m, s, image, painter);
+        drawCurves(arrays, m, s, image, painter);
     }
     drawBaselines(painter, s);
 }

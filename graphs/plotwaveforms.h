@@ -6,7 +6,9 @@ class QSize;
 
 namespace calc {
 struct Module1;
-}
+struct Module1Scalars;
+struct SampleArrays;
+} // namespace calc
 
 namespace graphs {
 
@@ -20,6 +22,9 @@ struct PlotScale;
 // drawn as one batch of lines between them, which covers exactly the pixels
 // of its segments drawn one by one.
 void PlotWaveforms(const calc::Module1& m, QImage& image);
+// The same from arrays and the scalars they were simulated with, which a
+// later design press may have changed in the module.
+void PlotWaveforms(const calc::SampleArrays& arrays, const calc::Module1Scalars& m, QImage& image);
 
 // The bare background of the plot area, of the given device pixels.
 QImage blankPlot(const QSize& devicePixels);

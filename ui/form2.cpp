@@ -121,7 +121,7 @@ void Form2::addPlotCommands()
     QAction* const print = windowCommand(this, messages::Print, Qt::CTRL | Qt::Key_P);
     connect(copy, &QAction::triggered, this, &Form2::copyPlot);
     connect(save, &QAction::triggered, this, &Form2::savePlot);
-    connect(print, &QAction::triggered, this, [this] { printPlot(drawn_, this, show_); });
+    connect(print, &QAction::triggered, this, [this] { printPlot(Picture1->drawn(), this, show_); });
     Picture1->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(Picture1, &QWidget::customContextMenuRequested, this, [this, copy, save, print](QPoint at) {
         popUpMenu(Picture1, at, {copy, save, print});
@@ -138,7 +138,6 @@ void Form2::showWaveforms()
     raise();
     activateWindow();
     Picture1->draw(module_);
-    drawn_ = DrawnPlot(module_);
 }
 
 void Form2::Picture1_MouseMove(float X, float Y, QPoint globalPosition)
@@ -161,7 +160,7 @@ void Form2::savePlot()
 {
     const QString path = askSavePath_(this);
     if (!path.isEmpty()) {
-        savePlotFile(drawn_, Picture1->image(), path, show_);
+        savePlotFile(Picture1->drawn(), Picture1->image(), path, show_);
     }
 }
 

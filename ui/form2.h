@@ -2,7 +2,6 @@
 #pragma once
 
 #include "calc/showmessage.h"
-#include "ui/plotoutput.h"
 
 #include <QPoint>
 #include <QString>
@@ -53,7 +52,6 @@ private:
     const calc::Module1& module_;
     calc::ShowMessage show_;
     AskSavePath askSavePath_;
-    DrawnPlot drawn_;
     PlotArea* Picture1 = nullptr;
 };
 

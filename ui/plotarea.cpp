@@ -7,6 +7,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWindow>
 #include <qdrawutil.h>
 
 namespace ui {
@@ -36,8 +37,35 @@ void PlotArea::blank()
 
 void PlotArea::draw(const calc::Module1& m)
 {
+    drawn_ = DrawnPlot(m);
+    render();
+}
+
+void PlotArea::render()
+{
     blank();
-    graphs::PlotWaveforms(m, image_);
+    if (drawn_.current()) {
+        graphs::PlotWaveforms(drawn_.arrays(), drawn_.scalars(), image_);
+    }
+}
+
+// A drawing whose arrays a later press replaced is kept as it is, scaled by
+// paintEvent: the window shows a new drawing only when asked for one.
+void PlotArea::followScreen()
+{
+    const QSize wanted = (QSizeF(inner().size()) * devicePixelRatioF()).toSize();
+    if (image_.size() != wanted && !drawn_.replaced()) {
+        render();
+    }
+}
+
+// The window's native handle exists from its first show on.
+void PlotArea::showEvent(QShowEvent* /*event*/)
+{
+    if (QWindow* handle = window()->windowHandle()) {
+        connect(handle, &QWindow::screenChanged, this, &PlotArea::followScreen, Qt::UniqueConnection);
+    }
+    followScreen();
 }
 
 // In logical pixels, so that a pointer position reads the same on a screen of any scale.

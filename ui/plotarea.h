@@ -1,18 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "ui/drawnplot.h"
+
 #include <QImage>
 #include <QWidget>
-
-namespace calc {
-struct Module1;
-}
 
 namespace ui {
 
 // The graph window's plot area. What is drawn lives in a persistent image of
 // device pixels that paintEvent only copies, so covering, moving or restoring
-// the window recomputes nothing. Mouse motion is reported in the user scale.
+// the window recomputes nothing. On a screen of another pixel ratio the image
+// is drawn again at that screen's pixels, from the same arrays while the
+// module still holds them. Mouse motion is reported in the user scale.
 class PlotArea : public QWidget {
     Q_OBJECT
 public:
@@ -20,8 +20,9 @@ public:
 
     // Blanks, then draws the module's waveforms.
     void draw(const calc::Module1& m);
-    // What is on show, for copying and saving.
+    // What is on show, for copying and saving, and what it was drawn from.
     const QImage& image() const { return image_; }
+    const DrawnPlot& drawn() const { return drawn_; }
 
 signals:
     // The pointer's position in the user scale, and on the screen for the
@@ -29,6 +30,7 @@ signals:
     void mouseMoved(float X, float Y, QPoint globalPosition);
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 
@@ -36,9 +38,12 @@ private:
     QRect inner() const;
     // Back to the bare background, sized for the current screen.
     void blank();
+    void render();
+    void followScreen();
     QPointF userPosition(QPointF widgetPosition) const;
 
     QImage image_;
+    DrawnPlot drawn_;
 };
 
 } // namespace ui

@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "calc/design.h"
+#include "calc/module1.h"
+#include "graphs/graphpress.h"
+#include "graphs/plotwaveforms.h"
+#include "ui/form2.h"
+#include "ui/plotarea.h"
+
+#include <QApplication>
+#include <QScreen>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+void moveTo(QWidget& window, qreal ratio)
+{
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        if (screen->devicePixelRatio() == ratio) {
+            window.move(screen->geometry().topLeft() + QPoint(50, 50));
+        }
+    }
+    QApplication::processEvents();
+    ASSERT_EQ(window.devicePixelRatioF(), ratio);
+}
+
+// Run on two screens, of one and two device pixels to a logical one. A design press changes the scalars, not the
+// arrays: the drawing keeps its own.
+TEST(TwoScreens, TheDrawingFollowsThePixelRatioUntilALaterPressReplacesItsArrays)
+{
+    calc::Module1 module;
+    const auto ignore = [](calc::Severity, const std::string&) {};
+    ASSERT_TRUE(graphs::Command2_Click(module, {}, "4", ignore));
+    ui::Form2 window(module);
+    moveTo(window, 1);
+    window.showWaveforms();
+    const auto* plot = window.findChild<ui::PlotArea*>("Picture1");
+    EXPECT_EQ(plot->image().size(), QSize(989, 581));
+
+    QImage sharp = graphs::blankPlot({2 * 989, 2 * 581});
+    graphs::PlotWaveforms(module, sharp);
+    ASSERT_TRUE(calc::Command3_Click(module, {.VoDC = "30"}, '.', ignore)) << "new scalars, the same arrays";
+    moveTo(window, 2);
+    EXPECT_EQ(plot->image(), sharp);
+
+    ASSERT_TRUE(graphs::Command2_Click(module, {.Vp = "5"}, "4", ignore));
+    moveTo(window, 1);
+    EXPECT_EQ(plot->image(), sharp) << "the drawing on show stays as it was drawn";
+}
+
+} // namespace
