@@ -28,7 +28,10 @@ class Form1 : public QWidget {
 public:
     explicit Form1(calc::Module1& module, QWidget* parent = nullptr);
 
-    // The buttons' handlers.
+    // The buttons' handlers. Each runs to its end before the window takes
+    // further input, under the hourglass: the readout and the other presses
+    // never see a module half-way through a calculation, and the sample loop
+    // inside already spreads over the cores.
     void Command1_Click();
     void Command2_Click();
     void Command3_Click();
