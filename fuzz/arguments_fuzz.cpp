@@ -25,12 +25,11 @@ std::optional<std::string> qtGraphFile(const std::vector<std::string>& arguments
         }
         list << QString::fromStdString(a);
     }
+    // The program names a format only when --grafico is its one option.
     const QCommandLineOption grafico(QStringLiteral("grafico"), QString(), QStringLiteral("FILE"));
     QCommandLineParser parser;
-    parser.addOptions({QCommandLineOption(QStringLiteral("verifica")), grafico});
-    parser.addOptions({QCommandLineOption(QStringLiteral("progetto")), QCommandLineOption(QStringLiteral("campioni"))});
-    parser.addOptions({QCommandLineOption(QStringList{"h", "help"}), QCommandLineOption(QStringLiteral("version"))});
-    if (!parser.parse(list) || !parser.isSet(grafico)) {
+    parser.addOption(grafico);
+    if (!parser.parse(list)) {
         return std::nullopt;
     }
     return parser.value(grafico).toStdString();
