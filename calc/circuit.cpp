@@ -98,8 +98,10 @@ bool pressCircuit(Module1& m, const CircuitTexts& texts, const ShowMessage& show
 {
     Module1 trial = m.trial();
     if (const char* refusal = runSteps(m, trial, texts, show, prepare, measure)) {
-        show(Severity::Refusal, refusal);
+        // The module is whole again before the box opens: whatever repaints
+        // meanwhile reads the arrays on show.
         m.discard(std::move(trial));
+        show(Severity::Refusal, refusal);
         return false;
     }
     m.commit(std::move(trial));

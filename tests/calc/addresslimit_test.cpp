@@ -9,7 +9,8 @@
 
 namespace {
 
-// Two sets of arrays at the largest N do not fit in 2.2 GB, one does: a refused press lets the shown ones go.
+// Two sets of arrays at the largest N do not fit in 2.2 GB, one does: a refused press lets the shown ones go, and
+// has them back before it says so.
 TEST(Calc, LargestNUnderAnAddressLimit)
 {
     calc::Module1 m;
@@ -20,9 +21,12 @@ TEST(Calc, LargestNUnderAnAddressLimit)
     const double before = m.Vc[m.N / 2];
     // A design press changes Vp, f, C and R, not the arrays a refusal simulates again.
     ASSERT_TRUE(calc::Command3_Click(m, {}, '.', quiet));
-    EXPECT_FALSE(calc::Command1_Click(m, {.Vp = "1E308", .C = "1", .R = "1E6", .N = "53687091"}, '.', quiet));
+    std::size_t atTheBox = 0;
+    const auto box = [&](calc::Severity, const std::string&) { atTheBox = m.Vc.size(); };
+    EXPECT_FALSE(calc::Command1_Click(m, {.Vp = "1E308", .C = "1", .R = "1E6", .N = "53687091"}, '.', box));
     EXPECT_EQ(m.Vc[m.N / 2], before);
     EXPECT_EQ(m.Vc.size(), 53687093U);
+    EXPECT_EQ(atTheBox, 53687093U) << "the arrays on show are back before the refusal is shown";
 }
 
 } // namespace
