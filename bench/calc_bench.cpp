@@ -39,10 +39,7 @@ void press(calc::Module1& m)
     if (!m.simulate(trial)) {
         throw std::bad_alloc();
     }
-    trial.CalcIdPicco();
-    trial.CalcVomin();
-    trial.CalcVomax();
-    trial.CalcVoDC();
+    trial.CalcMeasurements();
     benchmark::DoNotOptimize(trial.VoDC);
     m.commit(std::move(trial));
 }

@@ -62,7 +62,7 @@ void warnTimeConstant(const Module1Scalars& m, const ShowMessage& show)
 
 // The message of the first step that refuses the trial, or null.
 const char* runSteps(Module1& m, Module1& trial, const CircuitTexts& texts, const ShowMessage& show,
-                     const PressStep& prepare, const PressStep& measure)
+                     const PressStep& prepare, const PressStep& check)
 {
     if (const char* refusal = convert(trial, texts)) {
         return refusal;
@@ -74,7 +74,8 @@ const char* runSteps(Module1& m, Module1& trial, const CircuitTexts& texts, cons
     if (!m.simulate(trial)) {
         return messages::OutOfMemory;
     }
-    return measure(trial);
+    trial.CalcMeasurements();
+    return check(trial);
 }
 
 } // namespace
@@ -94,10 +95,10 @@ bool checkCircuitFields(const CircuitTexts& texts, const ShowMessage& show)
 }
 
 bool pressCircuit(Module1& m, const CircuitTexts& texts, const ShowMessage& show, const PressStep& prepare,
-                  const PressStep& measure)
+                  const PressStep& check)
 {
     Module1 trial = m.trial();
-    if (const char* refusal = runSteps(m, trial, texts, show, prepare, measure)) {
+    if (const char* refusal = runSteps(m, trial, texts, show, prepare, check)) {
         // The module is whole again before the box opens: whatever repaints
         // meanwhile reads the arrays on show.
         m.discard(std::move(trial));

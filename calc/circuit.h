@@ -46,11 +46,12 @@ using PressStep = std::function<const char*(Module1& trial)>;
 // into Vp, f, C (farads), R, N, omega and dt, then `prepare`, the
 // time-constant warning ("Costante di tempo RC troppo piccola, aumenta C!"
 // when the period is longer than R*C; the press goes on), the simulation of
-// one period, and `measure`. The trial replaces m only when no step refused;
-// a refusal shows its one message and leaves m as it was. Conversion refuses
-// what cannot be simulated: a value beyond a double, f, C or R not above zero,
-// N outside 1 .. Module1::MaxN, and arrays that cannot be had.
+// one period, its four measurements, and `check` of what the press shows of
+// them. The trial replaces m only when no step refused; a refusal shows its
+// one message and leaves m as it was. Conversion refuses what cannot be
+// simulated: a value beyond a double, f, C or R not above zero, N outside
+// 1 .. Module1::MaxN, and arrays that cannot be had.
 bool pressCircuit(Module1& m, const CircuitTexts& texts, const ShowMessage& show, const PressStep& prepare,
-                  const PressStep& measure);
+                  const PressStep& check);
 
 } // namespace calc

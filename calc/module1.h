@@ -88,6 +88,8 @@ struct Module1 : Module1Scalars, SampleArrays {
     void CalcVomax();
     void CalcVomin();
     void CalcVoDC();
+    // The four above, in the order every press runs them.
+    void CalcMeasurements();
 
     // A press simulates on a trial and keeps it only when nothing was
     // refused. The trial reuses the buffers of the run before last: touching

@@ -73,6 +73,14 @@ void Module1::CalcVoDC()
     VoDC = f * SumVc;
 }
 
+void Module1::CalcMeasurements()
+{
+    CalcIdPicco();
+    CalcVomin();
+    CalcVomax();
+    CalcVoDC();
+}
+
 // By the loop's own rule, so that a time read off the arrays is the one the
 // sample was computed at.
 double Module1::sampleTime(std::int32_t k) const

@@ -34,16 +34,12 @@ bool Command2_Click(calc::Module1& m, const calc::CircuitTexts& texts, const std
     };
     // The curves are scaled by FullScale/IdPicco, FullScale/Vp and FullScale/Vomax;
     // the printed page also states the ripple and VoDC.
-    const auto measure = [](calc::Module1& trial) -> const char* {
-        trial.CalcIdPicco();
-        trial.CalcVomin();
-        trial.CalcVomax();
-        trial.CalcVoDC();
+    const auto check = [](const calc::Module1& trial) -> const char* {
         const bool finite = std::isfinite(trial.IdPicco * FullScale) && std::isfinite(trial.Vomax * FullScale) &&
                             std::isfinite(trial.Vp * FullScale);
         return finite ? nullptr : msg::NotFinite;
     };
-    return calc::pressCircuit(m, texts, show, prepare, measure);
+    return calc::pressCircuit(m, texts, show, prepare, check);
 }
 
 } // namespace graphs
