@@ -29,6 +29,8 @@ struct CircuitParameters {
     std::int32_t N = 0; // samples per period
     double omega = 0;   // rad/s
     double dt = 0;      // s, sample spacing
+
+    bool operator==(const CircuitParameters&) const = default;
 };
 
 // Scalars of the state, kept apart from the sample arrays so that a press can
@@ -43,6 +45,8 @@ struct Module1Scalars : CircuitParameters {
     double Vomin = 0;   // V
     double SumVc = 0;   // V*s
     double VoDC = 0;    // V, mean load voltage (wanted output in the design)
+
+    bool operator==(const Module1Scalars&) const = default;
 };
 
 using Samples = std::vector<double, SampleAllocator<double>>;
@@ -51,6 +55,8 @@ struct SampleArrays {
     Samples Vc;    // V, load voltage
     Samples id;    // A, diode current
     Samples VoNoC; // V, half-wave without capacitor
+
+    bool operator==(const SampleArrays&) const = default;
 };
 
 // What the sample loop measures while it writes the arrays. It runs in

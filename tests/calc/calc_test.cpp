@@ -8,6 +8,8 @@
 #include "calc/val.h"
 #include "calc/verification.h"
 #include "tests/calc/messagelog.h"
+#include "tests/calc/simulated.h"
+#include "tests/support/modulestate.h"
 
 #include <gtest/gtest.h>
 
@@ -82,19 +84,6 @@ SteadyState continuous(double Vp, double f, double C, double R)
     return {t1, t2, std::abs(Vp) * (1 - held(t2)), Vp * area / T, std::abs(Vp) * current};
 }
 
-} // namespace
-
-calc::Module1 simulated(double Vp, double f, double C, double R, int N)
-{
-    calc::Module1 m;
-    using std::to_string;
-    EXPECT_TRUE(calc::Command1_Click(m, {to_string(Vp), to_string(f), to_string(C * 1e6), to_string(R), to_string(N)},
-                                     '.', [](calc::Severity, const std::string&) {}));
-    return m;
-}
-
-namespace {
-
 // Both instants on the grid point after the continuous one. The peak current within its change over a sample,
 // Vp*w*A*T/N: at a large R*C a short burst's top falls between samples.
 TEST(Calc, ResultsFollowTheContinuousCircuit)
@@ -144,8 +133,7 @@ TEST(Calc, Verification)
         const std::string warned = log.shown.size() > static_cast<std::size_t>(log.refusals) ? "W" : "";
         EXPECT_EQ(warned + (r ? ' ' + r->Ripple + ' ' + r->IdPicco + ' ' + r->VoDC : log.shown.back()), expected);
         EXPECT_EQ(log.refusals, r ? 0 : 1);
-        EXPECT_TRUE(r || std::tie(m.f, m.Vp, m.C, m.dt, m.VoDC, m.Vc) ==
-                             std::tie(old.f, old.Vp, old.C, old.dt, old.VoDC, old.Vc));
+        EXPECT_TRUE(r || sameState(m, old));
     }
 }
 

@@ -2,14 +2,12 @@
 #include "calc/circuit.h"
 #include "calc/module1.h"
 #include "calc/sampleloop.h"
+#include "tests/calc/simulated.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
-
-// A verification press (calc_test.cpp).
-calc::Module1 simulated(double Vp, double f, double C, double R, int N);
 
 namespace {
 
