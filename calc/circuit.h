@@ -50,7 +50,7 @@ using PressStep = std::function<const char*(Module1& trial)>;
 // them. The trial replaces m only when no step refused; a refusal shows its
 // one message and leaves m as it was. Conversion refuses what cannot be
 // simulated: a value beyond a double, f, C or R not above zero, N outside
-// 1 .. Module1::MaxN, and arrays that cannot be had.
+// 1 .. Module1::MaxN, and arrays that cannot be allocated.
 bool pressCircuit(Module1& m, const CircuitTexts& texts, const ShowMessage& show, const PressStep& prepare,
                   const PressStep& check);
 

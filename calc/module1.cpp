@@ -17,7 +17,7 @@ bool tryCalcWaveforms(Module1& m)
     } catch (const std::bad_alloc&) {
     } catch (const std::length_error&) {
     }
-    // Whatever part of the arrays was had goes back before the next try.
+    // Free whatever part of the arrays was allocated before the next try.
     static_cast<SampleArrays&>(m) = {};
     return false;
 }
@@ -73,7 +73,7 @@ void Module1::discard(Module1&& trial)
 }
 
 // The simulation is deterministic, so the same parameters give the same bits.
-// The memory is the trial's, just given back, so it is there to be had.
+// The memory is the trial's, just freed, so it can be allocated again.
 void Module1::restoreArrays(SampleArrays&& buffers)
 {
     Module1 again;

@@ -80,7 +80,7 @@ struct Module1 : Module1Scalars, SampleArrays {
     void CalcT1();
     void CalcT2();
     // Index k of each array holds t = k/(N*f), k = 0 .. N; index N+1 is 0.
-    // Throws std::bad_alloc when the arrays cannot be had.
+    // Throws std::bad_alloc when the arrays cannot be allocated.
     void CalcWaveforms();
     // The time of sample k, as the sample loop has it: the last sample stands
     // at the end of the period, whatever k/(N*f) rounds to.
@@ -101,12 +101,12 @@ struct Module1 : Module1Scalars, SampleArrays {
     // refused. The trial reuses the buffers of the run before last: touching
     // fresh memory costs more than the whole sample loop.
     Module1 trial();
-    // CalcWaveforms on the trial. When its arrays cannot be had, the spare
-    // set and then the arrays on show are let go, and it tries again; false
+    // CalcWaveforms on the trial. When its arrays cannot be allocated, the
+    // spare set and then the arrays on show are freed, and it tries again; false
     // when even that fails.
     bool simulate(Module1& trial);
     void commit(Module1&& trial);
-    // Arrays let go for the trial are simulated again from what they were
+    // Arrays freed for the trial are simulated again from what they were
     // simulated from, so a refused press leaves the module as it was.
     void discard(Module1&& trial);
 
@@ -119,7 +119,7 @@ private:
     // the module's parameters without simulating.
     CircuitParameters simulatedFrom_;
     SampleArrays spare_;
-    bool released_ = false; // the arrays on show were let go for a trial
+    bool released_ = false; // the arrays on show were freed for a trial
 };
 
 } // namespace calc

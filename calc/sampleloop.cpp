@@ -24,6 +24,11 @@ constexpr std::int32_t MinThreadSamples = 50'000;
 
 } // namespace
 
+SampleLoop sampleLoopOf(Module1& m)
+{
+    return {m.Vp, m.f, m.C, m.R, m.N, m.omega, m.dt, m.t1, m.t2, m.Vc.data(), m.id.data(), m.VoNoC.data()};
+}
+
 SampleStretch bestSampleStretch()
 {
 #if defined(__x86_64__)
@@ -72,7 +77,7 @@ Measured runSampleLoop(const SampleLoop& loop, SampleStretch stretch, int stretc
             try {
                 helpers[thread] = std::jthread(run, thread);
             } catch (const std::system_error&) {
-                // No thread to be had: this one does that share too.
+                // No thread could be started: this one does that share too.
                 run(thread);
             }
         }

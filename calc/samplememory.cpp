@@ -7,14 +7,8 @@ namespace calc {
 
 namespace {
 
-constexpr std::size_t Page = 4096;
 // Below this a mapping of its own would waste more than it saves.
 constexpr std::size_t Mapped = std::size_t{4} << 20;
-
-std::size_t roundUp(std::size_t bytes)
-{
-    return (bytes + Page - 1) / Page * Page;
-}
 
 } // namespace
 
@@ -23,11 +17,9 @@ void* allocateSampleMemory(std::size_t bytes)
     if (bytes < Mapped) {
         return ::operator new(bytes);
     }
-    const std::size_t size = roundUp(bytes);
-    if (size < bytes) {
-        throw std::bad_alloc();
-    }
-    void* p = mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    // The kernel maps and unmaps whole pages, whatever their size on this
+    // machine (4 KiB, or 16 or 64 KiB on some arm64 kernels).
+    void* p = mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
     if (p == MAP_FAILED) {
         throw std::bad_alloc();
     }
@@ -40,7 +32,7 @@ void releaseSampleMemory(void* p, std::size_t bytes) noexcept
         ::operator delete(p);
         return;
     }
-    munmap(p, roundUp(bytes));
+    munmap(p, bytes);
 }
 
 } // namespace calc

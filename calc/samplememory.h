@@ -2,7 +2,7 @@
 #pragma once
 
 // Memory for the sample arrays. A large array is a mapping of its own, given
-// back whole when it is let go. It does not ask for transparent huge pages:
+// back whole when it is freed. It does not ask for transparent huge pages:
 // with them a first press at the largest N stalls for seconds while the
 // kernel compacts memory, and a typical press gains nothing (README,
 // "Performance"). Elements are left unwritten, since the sample loop writes
@@ -14,7 +14,7 @@
 
 namespace calc {
 
-// Throws std::bad_alloc when the memory cannot be had.
+// Throws std::bad_alloc when the memory cannot be allocated.
 void* allocateSampleMemory(std::size_t bytes);
 void releaseSampleMemory(void* p, std::size_t bytes) noexcept;
 

@@ -44,11 +44,6 @@ void Module1::CalcSamples()
     measured_ = runSampleLoop(sampleLoopOf(*this), bestSampleStretch(), stretchesFor(N), threadsFor(N));
 }
 
-SampleLoop sampleLoopOf(Module1& m)
-{
-    return {m.Vp, m.f, m.C, m.R, m.N, m.omega, m.dt, m.t1, m.t2, m.Vc.data(), m.id.data(), m.VoNoC.data()};
-}
-
 void Module1::CalcIdPicco()
 {
     IdPicco = measured_.IdPicco;
