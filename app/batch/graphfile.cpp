@@ -49,19 +49,15 @@ int writeGraph(const std::string& file, const QByteArray& bytes, std::ostream& e
 // "Grafico" on one row; a row an earlier stage refused stays refused. Each
 // message goes to `err` after the row's `place`, what was read of the cells
 // after the press's own.
-bool pressRow(calc::Module1& m, const Header& header, const Record& record, const std::string& place, std::ostream& err)
+bool drawRow(calc::Module1& m, const Header& header, const Record& record, const std::string& place, std::ostream& err)
 {
-    if (const std::string refusal = earlierWord(header, record).refusal; !refusal.empty()) {
-        err << place << refusal << '\n';
+    if (refusedEarlier(header, record, err, place)) {
         return false;
     }
     const calc::ShowMessage show = [&](calc::Severity, const std::string& text) { err << place << text << '\n'; };
     const CircuitRow texts = textsOf(GraphColumns, header, record);
     const bool pressed = graphs::Command2_Click(m, texts, texts.Np, inSheet(header.dialect.decimal, show));
-    for (const std::string& notice : readNotices(GraphColumns, header, record)) {
-        err << place << notice << '\n';
-    }
-    return pressed;
+    return afterNotices(pressed, readNotices(GraphColumns, header, record), err, place);
 }
 
 // A page for each row in the order read. A refused row gets none: its message
@@ -76,7 +72,7 @@ int runPages(const std::string& file, std::istream& in, std::ostream& err)
     bool refused = false;
     bool drawn = true;
     const auto onRow = [&](const Record& record, std::size_t line) {
-        if (!pressRow(m, header, record, messages::row(line), err)) {
+        if (!drawRow(m, header, record, messages::row(line), err)) {
             refused = true;
             return true;
         }
@@ -117,7 +113,7 @@ int runGraph(const std::string& file, std::istream& in, std::ostream& out, std::
         return Unreadable;
     }
     calc::Module1 m;
-    if (!pressRow(m, header, *record, "", err)) {
+    if (!drawRow(m, header, *record, "", err)) {
         return Refused;
     }
     const QByteArray bytes = picture(m);

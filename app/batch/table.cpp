@@ -90,24 +90,24 @@ Reported earlierWord(const Header& header, const Record& record)
     return word;
 }
 
-bool refusedEarlier(const Header& header, const Record& record, std::ostream& err)
+bool refusedEarlier(const Header& header, const Record& record, std::ostream& err, std::string_view place)
 {
     const std::string refusal = earlierWord(header, record).refusal;
     if (!refusal.empty()) {
-        err << refusal << '\n';
+        err << place << refusal << '\n';
     }
     return !refusal.empty();
 }
 
-bool afterNotices(bool pressed, const std::vector<std::string>& notices, std::ostream& err)
+bool afterNotices(bool pressed, const std::vector<std::string>& notices, std::ostream& err, std::string_view place)
 {
     for (const std::string& notice : notices) {
-        err << notice << '\n';
+        err << place << notice << '\n';
     }
     return pressed;
 }
 
-calc::ShowMessage Reported::show()
+calc::ShowMessage Reported::show() &
 {
     return [this](calc::Severity severity, const std::string& text) {
         if (severity == calc::Severity::Warning) {
@@ -118,9 +118,8 @@ calc::ShowMessage Reported::show()
     };
 }
 
-TableWriter::TableWriter(std::ostream& output, std::ostream& errors, const Header& header,
-                         std::vector<ColumnName> names)
-    : out(output), err(errors), head(header), results(std::move(names))
+TableWriter::TableWriter(std::ostream& out, std::ostream& err, const Header& header, std::vector<ColumnName> results)
+    : out_(out), err_(err), header_(header), results_(std::move(results))
 {
 }
 
@@ -128,35 +127,35 @@ bool TableWriter::write(const Record& record, Record appended, std::string_view 
 {
     Record cells;
     for (std::size_t i = 0; i < record.size(); ++i) {
-        if (head.kept[i]) {
+        if (header_.kept[i]) {
             cells.push_back(record[i]);
         }
     }
     cells.insert(cells.end(), appended.begin(), appended.end());
-    writeCsv(out, cells, head.dialect.separator, alsoQuoted);
-    if (!out.good() && error == 0) {
-        error = errno;
+    writeCsv(out_, cells, header_.dialect.separator, alsoQuoted);
+    if (!out_.good() && error_ == 0) {
+        error_ = errno;
     }
-    return out.good();
+    return out_.good();
 }
 
 bool TableWriter::header()
 {
-    started = true;
-    if (head.dialect.byteOrderMark) {
-        out << ByteOrderMark;
+    started_ = true;
+    if (header_.dialect.byteOrderMark) {
+        out_ << ByteOrderMark;
     }
-    Record cells = head.cells;
+    Record cells = header_.cells;
     for (std::size_t i = 0; i < cells.size(); ++i) {
-        cells[i] = head.renamed[i].empty() ? cells[i] : head.renamed[i];
+        cells[i] = header_.renamed[i].empty() ? cells[i] : header_.renamed[i];
     }
     // Another separator in the header line, quoted, splits no cell when it is read back.
-    return write(cells, headerTexts(results), ",;\t");
+    return write(cells, headerTexts(results_), ",;\t");
 }
 
 bool TableWriter::row(const Record& record, Record appended, const Reported& reported)
 {
-    refused = refused || !reported.refusal.empty();
+    refused_ = refused_ || !reported.refusal.empty();
     appended.push_back(joined(reported.warnings));
     appended.push_back(reported.refusal);
     return write(record, std::move(appended));
@@ -164,13 +163,13 @@ bool TableWriter::row(const Record& record, Record appended, const Reported& rep
 
 int TableWriter::finish(bool readable)
 {
-    if (started && !out.flush()) {
-        return reportUnwritable(err, error != 0 ? error : errno);
+    if (started_ && !out_.flush()) {
+        return reportUnwritable(err_, error_ != 0 ? error_ : errno);
     }
     if (!readable) {
         return Unreadable;
     }
-    return refused ? Refused : Computed;
+    return refused_ ? Refused : Computed;
 }
 
 } // namespace batch

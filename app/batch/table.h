@@ -78,7 +78,8 @@ std::vector<std::string> readNotices(std::span<const InputColumn<Texts>> columns
 struct Reported {
     std::vector<std::string> warnings;
     std::string refusal;
-    calc::ShowMessage show();
+    // Records into this object, which must outlive the press it is given to.
+    calc::ShowMessage show() &;
 };
 
 // What an earlier stage said of a row: its Avviso as the first warning, its
@@ -86,19 +87,21 @@ struct Reported {
 Reported earlierWord(const Header& header, const Record& record);
 
 // For --campioni and --grafico: true when an earlier stage refused the row,
-// whose Errore then goes to `err`.
-bool refusedEarlier(const Header& header, const Record& record, std::ostream& err);
+// whose Errore then goes to `err` after the row's `place`.
+bool refusedEarlier(const Header& header, const Record& record, std::ostream& err, std::string_view place = {});
 
 // For --campioni and --grafico: what was read of the cells, after the press's
-// messages on `err`, on a refused row too; returns `pressed`.
-bool afterNotices(bool pressed, const std::vector<std::string>& notices, std::ostream& err);
+// messages on `err`, each after the row's `place`, on a refused row too;
+// returns `pressed`.
+bool afterNotices(bool pressed, const std::vector<std::string>& notices, std::ostream& err,
+                  std::string_view place = {});
 
 // The output of --verifica and --progetto, one row at a time: the header,
 // then each row as read without the cells the results replace, followed by
 // the results, Avviso and Errore.
 class TableWriter {
 public:
-    TableWriter(std::ostream& output, std::ostream& errors, const Header& header, std::vector<ColumnName> names);
+    TableWriter(std::ostream& out, std::ostream& err, const Header& header, std::vector<ColumnName> results);
     bool header();
     bool row(const Record& record, Record appended, const Reported& reported);
     // The exit status once the input has been read.
@@ -106,13 +109,13 @@ public:
 
 private:
     bool write(const Record& record, Record appended, std::string_view alsoQuoted = {});
-    std::ostream& out;
-    std::ostream& err;
-    const Header& head;
-    std::vector<ColumnName> results;
-    bool started = false;
-    int error = 0; // errno of the first write that failed
-    bool refused = false;
+    std::ostream& out_;
+    std::ostream& err_;
+    const Header& header_;
+    std::vector<ColumnName> results_;
+    bool started_ = false;
+    int error_ = 0; // errno of the first write that failed
+    bool refused_ = false;
 };
 
 template <class Texts, class Results>
