@@ -17,9 +17,9 @@ namespace graphs {
 
 namespace {
 
-constexpr double Tick = 150;                // twips, outside the plot's edge
-constexpr double Gap = 60;                  // between a tick and its label
-constexpr unsigned HalfWaveText = 0x008000; // the green curve's colour, legible as text
+constexpr double Tick = 150;                      // twips, outside the plot's edge
+constexpr double Gap = 60;                        // between a tick and its label
+constexpr unsigned HalfWaveTextColour = 0x008000; // the green curve's colour, legible as text
 
 QString text(const std::string& s)
 {
@@ -63,7 +63,7 @@ void heightScales(const calc::Module1Scalars& m, QPainter& painter, char separat
     } else {
         // Two full scales: each in its curve's colour.
         heightLabel(painter, VoltageBaseline + FullScale, true, text(load), LoadColour);
-        heightLabel(painter, VoltageBaseline + FullScale, true, "\n" + text(halfWave), HalfWaveText);
+        heightLabel(painter, VoltageBaseline + FullScale, true, "\n" + text(halfWave), HalfWaveTextColour);
     }
     heightLabel(painter, VoltageBaseline, false, QStringLiteral("0"));
     bandTitle(painter, VoltageBaseline, VoltageAxis);
