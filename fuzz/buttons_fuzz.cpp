@@ -16,20 +16,34 @@ namespace {
 
 const std::regex readout(R"(t= -?\d+[.,]\d\dusec ; (id\(t\) = -?\d+[.,]\d\dmA|Vc\(t\) = -?\d+[.,]\d\dV))");
 
+// The fields; i stops past them.
+std::vector<std::string> fields(const std::uint8_t* data, std::size_t size, std::size_t& i)
+{
+    std::vector<std::string> f(1);
+    for (; i < size && f.size() <= 10; ++i) {
+        data[i] == '\n' ? f.emplace_back() : f.back() += static_cast<char>(data[i]);
+    }
+    f.resize(11);
+    return f;
+}
+
+// The pointer where the next two bytes say.
+void move(const calc::Module1& m, const std::uint8_t* to, char separator)
+{
+    const float X = static_cast<float>(static_cast<std::int8_t>(to[0])) * 1.7F + 50;
+    const float Y = static_cast<float>(static_cast<std::int8_t>(to[1])) * 0.9F + 50;
+    const auto text = graphs::Picture1_MouseMove(m, X, Y, separator);
+    require(!text || (Y >= 0.1F && std::regex_match(*text, readout) &&
+                      text->find(separator == '.' ? ',' : '.') == std::string::npos),
+            "the readout keeps its pattern, above 0.1 only");
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    std::vector<std::string> f(1);
     std::size_t i = 0;
-    for (; i < size && f.size() <= 10; ++i) {
-        if (data[i] == '\n') {
-            f.emplace_back();
-        } else {
-            f.back().push_back(static_cast<char>(data[i]));
-        }
-    }
-    f.resize(11);
+    const std::vector<std::string> f = fields(data, size, i);
     // Few samples, to run in milliseconds; counts beyond the largest are refused as typed.
     const auto N = calc::roundToLong(calc::Val(f[4]));
     calc::CircuitTexts circuit{f[0], f[1], f[2], f[3], N > 4096 && N <= calc::Module1::MaxN ? "4096" : f[4]};
@@ -54,12 +68,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         } else if (action == 2) {
             accepted = graphs::Command2_Click(m, circuit, f[5], show);
         } else if (i + 2 < size) {
-            const float X = static_cast<float>(static_cast<std::int8_t>(data[++i])) * 1.7F + 50;
-            const float Y = static_cast<float>(static_cast<std::int8_t>(data[++i])) * 0.9F + 50;
-            const auto text = graphs::Picture1_MouseMove(m, X, Y, separator);
-            require(!text || (Y >= 0.1F && std::regex_match(*text, readout) &&
-                              text->find(separator == '.' ? ',' : '.') == std::string::npos),
-                    "the readout keeps its pattern, above 0.1 only");
+            move(m, data + i + 1, separator);
+            i += 2;
         }
         const bool warned = !shown.empty() && shown[0] == calc::Severity::Warning;
         require(shown.size() == (accepted ? 0U : 1U) + warned, "one refusal, perhaps after one warning");
