@@ -19,8 +19,8 @@ Ran run(const QStringList& args, const std::string& in, void (*child)() = nullpt
 namespace {
 
 const std::string warn = calc::messages::TimeConstant + "\n"s, h = "Vp,f,C,R,N\n",
-                  r = "Ripple [mV],VoDC [V],Id picco [mA],Avviso,Errore\n", top = "Vp,f,C,R,N," + r,
-                  x = "x,Vp,f,C,R,N," + r;
+                  results = "Ripple [mV],VoDC [V],Id picco [mA],Avviso,Errore\n", top = "Vp,f,C,R,N," + results,
+                  x = "x,Vp,f,C,R,N," + results;
 
 // An input, the status, standard output, and standard error or how it begins, through an option.
 struct Case {
@@ -47,7 +47,7 @@ TEST(Tables, RowsComputedNotedOrRefused)
                       cell = "\"a,\"\"\r\nb\n\né\",2,50,10,4000,1";
     expectRuns({
         {" n ,R [ohm],Vp [V],F,C [uF]\n1,4000,2,50,10\n", 0,
-         " n ,R [ohm],Vp [V],F,C [uF]," + r + "1,4000,2,50,10" + v + ",\n", ""},
+         " n ,R [ohm],Vp [V],F,C [uF]," + results + "1,4000,2,50,10" + v + ",\n", ""},
         {h + "1.2.3,50,10e,4000,1.4\n.,50,10,4000,1\n", 0,
          top + "1.2.3,50,10e,4000,1.4,0.00E+00,1.20E+00,3.00E-01,\"Vp: letto 1.2 da \"\"1.2.3\"\"; C: letto 10 da " +
              "\"\"10e\"\"; N: letto 1 da \"\"1.4\"\"\",\n.,50,10,4000,1,0.00E+00,0.00E+00,0.00E+00,\"Vp: letto 0 da "
@@ -109,7 +109,7 @@ TEST(Tables, SheetsAsSpreadsheetsWriteThem)
 {
     const std::string
         semi = "Nome, cognome;Vp;f;C [µF];R (Ω);N\n",
-        results = ";Ripple [mV];VoDC [V];Id picco [mA];Avviso;Errore\n",
+        r = ";Ripple [mV];VoDC [V];Id picco [mA];Avviso;Errore\n",
         sheet = ". In questo foglio la virgola separa i decimali e il punto soltanto le migliaia, a gruppi di "
                 "tre cifre: ad es. 1,23 , 2.000 , 1.000,5\n",
         tsv = "\xEF\xBB\xBFVp\tf\tC\tR\tN\tRipple [mV]\tVoDC [V]\tId picco [mA]\tAvviso\tErrore\n";
@@ -118,9 +118,9 @@ TEST(Tables, SheetsAsSpreadsheetsWriteThem)
          "Nome,Vp,f,C [μF],R [ohm],N,Ripple [mV],VoDC [V],Id picco [mA],Avviso,Errore\nx,1000.5,50,100,2000,1,"
          "0.00E+00,1.00E+03,5.00E+02,,\n"},
         {semi + "x;1.000,5;50;100;2.000;1\n", 0,
-         "\"Nome, cognome\";Vp;f;C [µF];R (Ω);N" + results + "x;1.000,5;50;100;2.000;1;0,00E+00;1,00E+03;5,00E+02;;\n"},
+         "\"Nome, cognome\";Vp;f;C [µF];R (Ω);N" + r + "x;1.000,5;50;100;2.000;1;0,00E+00;1,00E+03;5,00E+02;;\n"},
         {"C (uF);Vp;f;R;N\n100;10;50;2.000,0,1;1\n.5;1;1;1;1\n1,5;1;1;1;0.500\n1;1;1;1;2.0000\n1;1;1;1234.567;1\n", 1,
-         "C (uF);Vp;f;R;N" + results +
+         "C (uF);Vp;f;R;N" + r +
              "100;10;50;2.000,0,1;1;0,00E+00;1,00E+01;5,00E+00;\"R: letto 2.000,0 da "
              "\"\"2.000,0,1\"\"\";\n.5;1;1;1;1;;;;;" +
              calc::messages::InvalidC + sheet + "1,5;1;1;1;0.500;;;;;" + calc::messages::InvalidN + sheet +
