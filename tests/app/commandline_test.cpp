@@ -102,51 +102,77 @@ TEST(CommandLine, GraphFilesAndFailedWrites)
     EXPECT_EQ(QImage(fresh), QImage::fromData(png));
 }
 
-// Through a relative link to a file of mode 640, to /dev/full, into a folder, over a read-only file (as nobody, in
-// Italian), a new file under umask 027 named not in UTF-8.
-TEST(CommandLine, GraphFileReplacesTargetsKeepsModesAndRefusesWhatItMayNot)
+namespace {
+
+// Who may not replace a device either.
+void asNobody()
 {
-    QTemporaryDir dir;
-    const std::string at = dir.path().toStdString() + "/";
-    const auto mode = [&at](const std::string& name) {
+    if (getuid() == 0 && (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0))
+        _exit(9);
+}
+
+// A relative link to a file of mode 640, a link to /dev/full, a folder, a read-only file (root gives the folder and
+// that file to nobody); the target's folder never keeps a temporary file.
+class GraphFile : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        mkdir((at + "sub").c_str(), 0755);
+        mkdir((at + "folder.png").c_str(), 0755);
+        std::ofstream(at + "sub/t.png") << "old";
+        std::ofstream(at + "sub/r.png") << "old";
+        chmod((at + "sub/t.png").c_str(), 0640);
+        chmod((at + "sub/r.png").c_str(), 0444);
+        symlink("sub/t.png", (at + "l.png").c_str());
+        symlink("/dev/full", (at + "full.PNG").c_str());
+        for (const std::string& name : {at, at + "sub", at + "sub/r.png"})
+            EXPECT_EQ(getuid() == 0 ? chown(name.c_str(), 65534, 65534) : 0, 0);
+    }
+    void TearDown() override
+    {
+        EXPECT_EQ(QDir(dir.path() + "/sub").entryList(QDir::Files | QDir::Hidden), QStringList({"r.png", "t.png"}));
+    }
+    mode_t mode(const std::string& name) const
+    {
         struct stat s {};
         return lstat((at + name).c_str(), &s) == 0 ? s.st_mode : 0;
-    };
-    mkdir((at + "sub").c_str(), 0755);
-    mkdir((at + "folder.png").c_str(), 0755);
-    std::ofstream(at + "sub/t.png") << "old";
-    std::ofstream(at + "sub/r.png") << "old";
-    chmod((at + "sub/t.png").c_str(), 0640);
-    chmod((at + "sub/r.png").c_str(), 0444);
-    symlink("sub/t.png", (at + "l.png").c_str());
-    symlink("/dev/full", (at + "full.PNG").c_str());
-    for (const std::string& name : {at, at + "sub", at + "sub/r.png"})
-        EXPECT_EQ(getuid() == 0 ? chown(name.c_str(), 65534, 65534) : 0, 0);
-    const auto nobody = [] { // who may not replace a device either
-        if (getuid() == 0 && (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0))
-            _exit(9);
-    };
+    }
+
+    QTemporaryDir dir;
+    const std::string at = dir.path().toStdString() + "/";
+};
+
+TEST_F(GraphFile, ReplacesTheTargetOfARelativeLinkKeepingItsMode)
+{
     const QString cwd = QDir::currentPath();
     QDir::setCurrent(dir.path()); // a link relative to the folder of a name without one
     EXPECT_EQ(std::get<0>(run({"--grafico", "l.png"}, graph)), 0);
     QDir::setCurrent(cwd);
     EXPECT_EQ(std::tuple(mode("l.png"), mode("sub/t.png")), std::tuple(S_IFLNK | 0777, S_IFREG | 0640));
-    EXPECT_EQ(QImage(QString::fromStdString(at + "sub/t.png"), "png").size(), QSize(989, 581));
-    EXPECT_EQ(run({"--grafico", QString::fromStdString(at + "full.PNG")}, graph, nobody),
+    EXPECT_EQ(QImage(dir.filePath("sub/t.png"), "png").size(), QSize(989, 581));
+}
+
+// As nobody, in Italian where the system's reason is said.
+TEST_F(GraphFile, RefusesADeviceAFolderAndAReadOnlyFile)
+{
+    EXPECT_EQ(run({"--grafico", dir.filePath("full.PNG")}, graph, asNobody),
               Ran(2, "",
                   failed + at +
                       "full.PNG\nNon è un file ordinario, "
                       "e non si può sostituire per intero" +
                       kept));
-    EXPECT_EQ(std::get<2>(run({"--grafico", QString::fromStdString(at + "folder.png")}, graph)),
+    EXPECT_EQ(std::get<2>(run({"--grafico", dir.filePath("folder.png")}, graph)),
               failed + at + "folder.png\n" + strerror(EISDIR) + kept);
     qputenv("LC_ALL", "it_IT.UTF-8");
-    EXPECT_EQ(run({"--grafico", QString::fromStdString(at + "sub/r.png")}, graph, nobody),
+    EXPECT_EQ(run({"--grafico", dir.filePath("sub/r.png")}, graph, asNobody),
               Ran(2, "", failed + at + "sub/r.png\nPermesso negato" + kept));
     qunsetenv("LC_ALL");
-    EXPECT_EQ(QDir(dir.path() + "/sub").entryList(QDir::Files | QDir::Hidden), QStringList({"r.png", "t.png"}));
-    EXPECT_EQ(QFileInfo(QString::fromStdString(at + "sub/r.png")).size(), 3) << "left as it was";
-    // Piped in by a shell under umask 027, in the folder, through a cross build's emulator if any.
+    EXPECT_EQ(QFileInfo(dir.filePath("sub/r.png")).size(), 3) << "left as it was";
+}
+
+// Piped in by a shell under umask 027, in the folder, through a cross build's emulator if any.
+TEST_F(GraphFile, NewFileUnderTheUmaskNamedNotInUtf8)
+{
     const std::string shell = "cd " + at + " && umask 027 && printf %s '" + graph +
                               "' | exec " RADDRIZZATORE_EMULATOR " " RADDRIZZATORE_PROGRAM
                               " --grafico=\"$(printf '\\377.Pdf')\"";
@@ -156,6 +182,8 @@ TEST(CommandLine, GraphFileReplacesTargetsKeepsModesAndRefusesWhatItMayNot)
               std::tuple(S_IFREG | 0640, "%PDF-"s));
     unlink((at + "\xff.Pdf").c_str()); // a name QDir cannot remove
 }
+
+} // namespace
 
 // The real program: its version, and without a display a failed start said in Italian.
 TEST(CommandLine, VersionAndAWindowWithoutADisplay)
