@@ -111,45 +111,46 @@ void asNobody()
         _exit(9);
 }
 
-// A relative link to a file of mode 640, a link to /dev/full, a folder, a read-only file (root gives the folder and
-// that file to nobody); the target's folder never keeps a temporary file.
+// In a folder of its own: a relative link to a file of mode 640, a link to /dev/full, a folder, a read-only file (root
+// gives the folder and that file to nobody). The target's folder never keeps a temporary file.
 class GraphFile : public testing::Test {
 protected:
     void SetUp() override
     {
-        mkdir((at + "sub").c_str(), 0755);
-        mkdir((at + "folder.png").c_str(), 0755);
-        std::ofstream(at + "sub/t.png") << "old";
-        std::ofstream(at + "sub/r.png") << "old";
-        chmod((at + "sub/t.png").c_str(), 0640);
-        chmod((at + "sub/r.png").c_str(), 0444);
-        symlink("sub/t.png", (at + "l.png").c_str());
-        symlink("/dev/full", (at + "full.PNG").c_str());
-        for (const std::string& name : {at, at + "sub", at + "sub/r.png"})
-            EXPECT_EQ(getuid() == 0 ? chown(name.c_str(), 65534, 65534) : 0, 0);
+        QDir::setCurrent(dir.path());
+        mkdir("sub", 0755);
+        mkdir("folder.png", 0755);
+        std::ofstream("sub/t.png") << "old";
+        std::ofstream("sub/r.png") << "old";
+        chmod("sub/t.png", 0640);
+        chmod("sub/r.png", 0444);
+        symlink("sub/t.png", "l.png");
+        symlink("/dev/full", "full.PNG");
+        for (const char* name : {".", "sub", "sub/r.png"})
+            EXPECT_EQ(getuid() == 0 ? chown(name, 65534, 65534) : 0, 0);
     }
     void TearDown() override
     {
-        EXPECT_EQ(QDir(dir.path() + "/sub").entryList(QDir::Files | QDir::Hidden), QStringList({"r.png", "t.png"}));
+        EXPECT_EQ(QDir("sub").entryList(QDir::Files | QDir::Hidden), QStringList({"r.png", "t.png"}));
+        QDir::setCurrent(cwd);
     }
-    mode_t mode(const std::string& name) const
+    static mode_t mode(const char* name)
     {
         struct stat s {};
-        return lstat((at + name).c_str(), &s) == 0 ? s.st_mode : 0;
+        return lstat(name, &s) == 0 ? s.st_mode : 0;
     }
 
+    const QString cwd = QDir::currentPath();
     QTemporaryDir dir;
     const std::string at = dir.path().toStdString() + "/";
 };
 
+// A link relative to the folder of a name without one.
 TEST_F(GraphFile, ReplacesTheTargetOfARelativeLinkKeepingItsMode)
 {
-    const QString cwd = QDir::currentPath();
-    QDir::setCurrent(dir.path()); // a link relative to the folder of a name without one
     EXPECT_EQ(std::get<0>(run({"--grafico", "l.png"}, graph)), 0);
-    QDir::setCurrent(cwd);
     EXPECT_EQ(std::tuple(mode("l.png"), mode("sub/t.png")), std::tuple(S_IFLNK | 0777, S_IFREG | 0640));
-    EXPECT_EQ(QImage(dir.filePath("sub/t.png"), "png").size(), QSize(989, 581));
+    EXPECT_EQ(QImage("sub/t.png", "png").size(), QSize(989, 581));
 }
 
 // As nobody, in Italian where the system's reason is said.
@@ -167,20 +168,20 @@ TEST_F(GraphFile, RefusesADeviceAFolderAndAReadOnlyFile)
     EXPECT_EQ(run({"--grafico", dir.filePath("sub/r.png")}, graph, asNobody),
               Ran(2, "", failed + at + "sub/r.png\nPermesso negato" + kept));
     qunsetenv("LC_ALL");
-    EXPECT_EQ(QFileInfo(dir.filePath("sub/r.png")).size(), 3) << "left as it was";
+    EXPECT_EQ(QFileInfo("sub/r.png").size(), 3) << "left as it was";
 }
 
-// Piped in by a shell under umask 027, in the folder, through a cross build's emulator if any.
+// Piped in by a shell under umask 027, through a cross build's emulator if any.
 TEST_F(GraphFile, NewFileUnderTheUmaskNamedNotInUtf8)
 {
-    const std::string shell = "cd " + at + " && umask 027 && printf %s '" + graph +
+    const std::string shell = "umask 027 && printf %s '" + graph +
                               "' | exec " RADDRIZZATORE_EMULATOR " " RADDRIZZATORE_PROGRAM
                               " --grafico=\"$(printf '\\377.Pdf')\"";
     EXPECT_EQ(std::system(shell.c_str()), 0);
-    std::ifstream pdf(at + "\xff.Pdf");
+    std::ifstream pdf("\xff.Pdf");
     EXPECT_EQ(std::tuple(mode("\xff.Pdf"), std::string(std::istreambuf_iterator<char>(pdf), {}).substr(0, 5)),
               std::tuple(S_IFREG | 0640, "%PDF-"s));
-    unlink((at + "\xff.Pdf").c_str()); // a name QDir cannot remove
+    unlink("\xff.Pdf"); // a name QDir cannot remove
 }
 
 } // namespace
