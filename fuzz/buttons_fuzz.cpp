@@ -22,36 +22,23 @@ auto state(const calc::Module1& m)
     return std::tuple(m.Vp, m.f, m.C, m.R, m.N, m.dt, m.Np, m.t2, m.IdPicco, m.Vomax, m.VoDC, m.Vc);
 }
 
-// The pointer where the next two bytes say.
-void move(const calc::Module1& m, const std::uint8_t* to, char separator)
-{
-    const float X = static_cast<float>(static_cast<std::int8_t>(to[0])) * 1.7F + 50;
-    const float Y = static_cast<float>(static_cast<std::int8_t>(to[1])) * 0.9F + 50;
-    const auto text = graphs::Picture1_MouseMove(m, X, Y, separator);
-    require(!text || (Y >= 0.1F && std::regex_match(*text, readout) &&
-                      text->find(separator == '.' ? ',' : '.') == std::string::npos),
-            "the readout keeps its pattern, above 0.1 only");
-}
-
 } // namespace
 
+// Few samples, to run in milliseconds: N over 4096 becomes 4096, but beyond the largest it is refused as typed.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     std::vector<std::string> f(1);
     std::size_t i = 0;
-    for (; i < size && f.size() <= 10; ++i) {
+    for (; i < size && f.size() <= 10; ++i)
         data[i] == '\n' ? f.emplace_back() : f.back() += static_cast<char>(data[i]);
-    }
     f.resize(11);
-    // Few samples, to run in milliseconds; counts beyond the largest are refused as typed.
     const auto N = calc::roundToLong(calc::Val(f[4]));
     calc::CircuitTexts circuit{f[0], f[1], f[2], f[3], N > 4096 && N <= calc::Module1::MaxN ? "4096" : f[4]};
     calc::Module1 m;
     std::vector<calc::Severity> shown;
     const auto show = [&shown](calc::Severity s, const std::string&) { shown.push_back(s); };
     for (; i < size; ++i) {
-        const int action = data[i] % 4;
-        const char separator = data[i] >= 0x80 ? ',' : '.';
+        const auto [action, separator] = std::pair(data[i] % 4, data[i] >= 0x80 ? ',' : '.');
         const auto before = state(m);
         shown.clear();
         bool accepted = true;
@@ -64,8 +51,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         } else if (action == 2) {
             accepted = graphs::Command2_Click(m, circuit, f[5], show);
         } else if (i + 2 < size) {
-            move(m, data + i + 1, separator);
-            i += 2;
+            const float X = static_cast<float>(static_cast<std::int8_t>(data[++i])) * 1.7F + 50;
+            const float Y = static_cast<float>(static_cast<std::int8_t>(data[++i])) * 0.9F + 50;
+            const auto text = graphs::Picture1_MouseMove(m, X, Y, separator);
+            require(!text || (Y >= 0.1F && std::regex_match(*text, readout) &&
+                              text->find(separator == '.' ? ',' : '.') == std::string::npos),
+                    "the readout keeps its pattern, above 0.1 only");
         }
         const bool warned = !shown.empty() && shown[0] == calc::Severity::Warning;
         require(shown.size() == (accepted ? 0U : 1U) + warned, "one refusal, perhaps after one warning");
