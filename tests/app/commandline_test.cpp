@@ -46,13 +46,12 @@ Ran run(const QStringList& args, const std::string& in, void (*child)() = nullpt
     argv.push_back(nullptr);
     char** command = words[0].empty() ? argv.data() + 1 : argv.data();
     const QTemporaryDir dir;
-    const std::string files[] = {dir.filePath("0").toStdString(), dir.filePath("1").toStdString(),
-                                 dir.filePath("2").toStdString()};
-    std::ofstream(files[0]) << in;
+    const auto file = [&dir](int fd) { return dir.filePath(QString::number(fd)).toStdString(); };
+    std::ofstream(file(0)) << in;
     const pid_t pid = fork();
     if (pid == 0) {
         for (int fd : {0, 1, 2})
-            dup2(open(files[fd].c_str(), fd == 0 ? O_RDONLY : O_WRONLY | O_CREAT, 0600), fd);
+            dup2(open(file(fd).c_str(), fd == 0 ? O_RDONLY : O_WRONLY | O_CREAT, 0600), fd);
         child();
         execv(command[0], command);
         _exit(127);
@@ -61,7 +60,7 @@ Ran run(const QStringList& args, const std::string& in, void (*child)() = nullpt
     waitpid(pid, &status, 0);
     const auto text = [&](int fd) {
         std::ostringstream s;
-        s << std::ifstream(files[fd]).rdbuf();
+        s << std::ifstream(file(fd)).rdbuf();
         return s.str();
     };
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, text(1), text(2)};
@@ -111,8 +110,7 @@ void asNobody()
         _exit(9);
 }
 
-// In a folder of its own: a relative link to a file of mode 640, a link to /dev/full, a folder, a read-only file (root
-// gives the folder and that file to nobody). The target's folder never keeps a temporary file.
+// Inside a folder of its own, which root gives to nobody with the read-only file. No temporary file stays beside them.
 class GraphFile : public testing::Test {
 protected:
     void SetUp() override

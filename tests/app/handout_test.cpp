@@ -9,7 +9,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <map>
 
 using namespace std::literals;
 using Ran = std::tuple<int, std::string, std::string>;
@@ -31,9 +30,7 @@ QString joined(std::vector<Word> words, bool column)
 // The time labels (above "tempo [ms]") and the height labels (right-aligned with "[mA]").
 std::pair<QString, QString> scales(const std::vector<Word>& words, std::vector<Word>& times)
 {
-    const auto find = [&words](const char* text) {
-        return *std::find_if(words.begin(), words.end(), [text](const Word& w) { return w.text == text; });
-    };
+    const auto find = [&words](const char* text) { return *std::ranges::find(words, text, &Word::text); };
     const QRectF title = find("[ms]").box, unit = find("[mA]").box;
     std::vector<Word> heights;
     for (const Word& w : words) {
@@ -94,7 +91,6 @@ void expectPlot(const QImage& image, const std::vector<Word>& times, const QStri
     EXPECT_NEAR(lowest, at(0.1 + 48 * (1 - number(5) / 1000 / number(11))), 2);
 }
 
-// want: the header's first lines, the time labels, the height labels. The last page's curves cover its plot.
 void expectPage(const QString& pdf, int page, const std::array<std::string, 3>& want, const QStringList& row)
 {
     const auto cell = [&row](int fromEnd) { return row[row.size() - fromEnd].toStdString(); };
@@ -117,7 +113,7 @@ void expectPage(const QString& pdf, int page, const std::array<std::string, 3>& 
     }
     EXPECT_EQ(clash, "");
     if (page == 3) {
-        return;
+        return; // the curves cover the plot
     }
     const QImage image = renderPage(pdf, page, 150);
     QStringList marks; // the legend: each curve's colour left of its name, the current first
@@ -154,17 +150,16 @@ TEST(Handout, OnePagePerComputedRow)
     for (int ms = 40000; ms <= 640000; ms += 40000) {
         often += " " + std::to_string(ms); // 20 ms a period, every 2000th: 1000 would leave under 6 digits' room
     }
-    const std::map<int, std::array<std::string, 3>> expected{
-        {1,
-         {"prima\nVp = 10 V f = 50 Hz C = 10 µF R = 2000 Ω "
-          "N = 10000 Np = 4",
-          "0 20 40 60 80", "30,4 [mA] 0 10 [V] 0"}},
-        {2,
-         {"terza; grande\nVp = 12,5 V f = 60 Hz C = 100 µF R = 470 Ω N = 1000 Np = 3", "0 16,7 33,3 50",
-          "340 [mA] 0 12,5 [V] 0"}},
-        {3, {"lunga\nVp = 10 V f = 50 Hz C = 10 µF R = 2000 Ω N = 10000 Np = 32767", often, "30,4 [mA] 0 10 [V] 0"}}};
-    for (const auto& [page, want] : expected) {
-        expectPage(pdf, page, want, verified[page == 1 ? 1 : page + 1].split(';'));
+    const std::string circuit = "\nVp = 10 V f = 50 Hz C = 10 µF R = 2000 Ω N = 10000 Np = ",
+                      heights = "30,4 [mA] 0 10 [V] 0";
+    // The header's first lines, the time labels, the height labels.
+    const std::array<std::string, 3> expected[] = {
+        {"prima" + circuit + "4", "0 20 40 60 80", heights},
+        {"terza; grande\nVp = 12,5 V f = 60 Hz C = 100 µF R = 470 Ω N = 1000 Np = 3", "0 16,7 33,3 50",
+         "340 [mA] 0 12,5 [V] 0"},
+        {"lunga" + circuit + "32767", often, heights}};
+    for (int page = 1; page <= 3; ++page) {
+        expectPage(pdf, page, expected[page - 1], verified[page == 1 ? 1 : page + 1].split(';'));
     }
     // No page, or a row that ends the run: the file stays as it was.
     const auto read = [&pdf] {

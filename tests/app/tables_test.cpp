@@ -22,8 +22,7 @@ const std::string warn = calc::messages::TimeConstant + "\n"s, h = "Vp,f,C,R,N\n
                   results = "Ripple [mV],VoDC [V],Id picco [mA],Avviso,Errore\n", top = "Vp,f,C,R,N," + results,
                   x = "x,Vp,f,C,R,N," + results;
 
-// An input, the status, standard output, and standard error or how it begins, through an option. What --verifica
-// writes without a refusal reads back as written.
+// Standard error as it begins; what --verifica writes without a refusal reads back as written.
 struct Case {
     std::string in;
     int status;
