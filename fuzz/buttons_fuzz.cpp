@@ -16,7 +16,6 @@ namespace {
 
 const std::regex readout(R"(t= -?\d+[.,]\d\dusec ; (id\(t\) = -?\d+[.,]\d\dmA|Vc\(t\) = -?\d+[.,]\d\dV))");
 
-// What a refused press leaves as it was.
 auto state(const calc::Module1& m)
 {
     return std::tuple(m.Vp, m.f, m.C, m.R, m.N, m.dt, m.Np, m.t2, m.IdPicco, m.Vomax, m.VoDC, m.Vc);
@@ -24,7 +23,7 @@ auto state(const calc::Module1& m)
 
 } // namespace
 
-// Few samples, to run in milliseconds: N over 4096 becomes 4096, but beyond the largest it is refused as typed.
+// Few samples, to run in milliseconds; counts beyond the largest are refused as typed.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     std::vector<std::string> f(1);

@@ -76,7 +76,7 @@ TEST(Tables, RowsComputedNotedOrRefused)
     });
 }
 
-// What cannot be read, or asks for what an option does not do, is refused with its reason and line.
+// Refused with the reason, and the line where there is one.
 TEST(Tables, UnreadableInputsAndMisusedOptionsRefused)
 {
     const std::string miss = "Manca la colonna ", tried = " (separatori provati: punto e virgola";

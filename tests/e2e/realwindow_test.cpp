@@ -31,8 +31,7 @@ bool waitUntil(const auto& condition)
     return false;
 }
 
-// The program started on a display the test holds: with no client left the X server resets and briefly refuses new
-// ones.
+// With no client left the X server resets and briefly refuses new ones: the test holds a connection.
 class RealWindow : public testing::Test {
 protected:
     void SetUp() override
@@ -51,12 +50,6 @@ protected:
         char* argv[] = {emulator, const_cast<char*>(RADDRIZZATORE_PROGRAM), nullptr};
         char** command = emulator[0] == '\0' ? argv + 1 : argv;
         ASSERT_EQ(posix_spawn(&pid, command[0], nullptr, nullptr, command, environ), 0);
-    }
-    void TearDown() override
-    {
-        if (pid != 0) {
-            kill(pid, SIGKILL);
-        }
     }
 
     Display* display = nullptr;
@@ -101,6 +94,7 @@ TEST_F(RealWindow, KeyboardWarningGraphAndExit)
     int status = -1;
     EXPECT_TRUE(waitUntil([&] { return waitpid(pid, &status, WNOHANG) == pid; })) << "still running with no window";
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    kill(pid, SIGKILL);
 }
 
 } // namespace

@@ -21,7 +21,6 @@ QPoint at(const graphs::PlotScale& s, double x, double y)
     return {s.column(static_cast<float>(x)), s.row(static_cast<float>(y))};
 }
 
-// Every 5 units up the left edge, every 25 along the bottom.
 void drawTicks(QPainter& painter, const graphs::PlotScale& s)
 {
     painter.setPen(QPen(Qt::black, 0));

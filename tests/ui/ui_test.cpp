@@ -157,7 +157,6 @@ protected:
         delete graph();
         EXPECT_EQ(seen, QStringList());
     }
-    // The module's drawing as the graph window shows it.
     QImage drawing() const
     {
         QImage image = graphs::blankPlot({989, 581});
@@ -255,8 +254,8 @@ TEST_F(Windows, KeyboardWalksEveryControlPressesAndExplains)
     EXPECT_TRUE(seen.size() == 1 && seen.takeFirst().startsWith(box + "Informazioni\n\nIl diodo è"));
 }
 
-// A refused first press opens nothing; an accepted one shows the module's drawing, pixel for pixel, inside the
-// border. A second press reuses the window, restored, with no curve left at Np 0; Esc closes and destroys it.
+// A refused first press opens nothing; a second press reuses the window, restored, with no curve left at Np 0. Esc
+// closes and destroys it.
 TEST_F(Windows, GraphWindowOpensComesBackAndClosesOnEsc)
 {
     act(*form1, "Text7= Command2");
