@@ -144,8 +144,8 @@ TEST(Handout, OnePagePerComputedRow)
                   "Riga 2: "s + calc::messages::TimeConstant + "\nRiga 3: " + calc::messages::BadF +
                       "\nRiga 5: " + calc::messages::TimeConstant + "\n"));
     const QStringList verified = QString::fromStdString(std::get<1>(run({"--verifica"}, sheet))).split('\n');
-    const std::string info = tool("pdfinfo", {"-f", "1", "-l", "9", pdf});
-    ASSERT_EQ(QString::fromStdString(info).count("size:  842 x 595 pts (A4)"), 3) << "three pages, A4 landscape";
+    const QString info = QString::fromStdString(tool("pdfinfo", {"-f", "1", "-l", "9", pdf}));
+    ASSERT_EQ(info.count("size:  842 x 595 pts (A4)"), 3) << "three pages, A4 landscape";
     std::string often = "0";
     for (int ms = 40000; ms <= 640000; ms += 40000) {
         often += " " + std::to_string(ms); // 20 ms a period, every 2000th: 1000 would leave under 6 digits' room
