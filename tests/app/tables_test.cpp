@@ -118,8 +118,7 @@ TEST(Tables, SheetsAsSpreadsheetsWriteThem)
         tsv = "\xEF\xBB\xBFVp\tf\tC\tR\tN\tRipple [mV]\tVoDC [V]\tId picco [mA]\tAvviso\tErrore\n";
     expectRuns({
         {"Nome,Vp,f,C [μF],R [ohm],N\nx,1000.5,50,100,2000,1\n", 0,
-         "Nome,Vp,f,C [μF],R [ohm],N,Ripple [mV],VoDC [V],Id picco [mA],Avviso,Errore\nx,1000.5,50,100,2000,1,"
-         "0.00E+00,1.00E+03,5.00E+02,,\n"},
+         "Nome,Vp,f,C [μF],R [ohm],N," + results + "x,1000.5,50,100,2000,1,0.00E+00,1.00E+03,5.00E+02,,\n"},
         {semi + "x;1.000,5;50;100;2.000;1\n", 0,
          "\"Nome, cognome\";Vp;f;C [µF];R (Ω);N" + r + "x;1.000,5;50;100;2.000;1;0,00E+00;1,00E+03;5,00E+02;;\n"},
         {"C (uF);Vp;f;R;N\n100;10;50;2.000,0,1;1\n.5;1;1;1;1\n1,5;1;1;1;0.500\n1;1;1;1;2.0000\n1;1;1;1234.567;1\n", 1,
@@ -158,7 +157,8 @@ TEST(Tables, DesignPipedIntoVerification)
         run({"--verifica"},
             std::get<1>(run({"--progetto"}, "VoDC,f,IoDC,Ripple\n12,50,500,100\n6,5,2,1\n5.5.5,60,20,50\n5,60,,50\n")));
     ASSERT_EQ(std::tuple(status, err), std::tuple(1, ""s));
-    EXPECT_TRUE(out.starts_with("VoDC richiesto [V],f,IoDC,Ripple richiesto [mV],R [ohm],Vp [V],C [uF],Ripple [mV]"));
+    const std::string wanted = "VoDC richiesto [V],f,IoDC,Ripple richiesto [mV],";
+    EXPECT_TRUE(out.starts_with(wanted + "R [ohm],Vp [V],C [uF],Ripple [mV]"));
     std::istringstream rows(out);
     std::string line;
     for (std::getline(rows, line); std::getline(rows, line) && line[0] != '5';) {
@@ -177,9 +177,8 @@ TEST(Tables, DesignPipedIntoVerification)
     EXPECT_EQ(run({"--verifica"}, out), Ran(1, out, ""));
     const auto [again, designed, said] = run({"--progetto"}, out);
     EXPECT_TRUE(again == 1 && said.empty() && designed.find(",2.40E+01,") != std::string::npos &&
-                designed.starts_with("VoDC richiesto [V],f,IoDC,Ripple richiesto [mV],"
-                                     "Ripple [mV],VoDC [V],Id picco [mA],R [ohm],Vp [V],C [uF],Avviso,Errore\n"
-                                     "12,50,500,100,"))
+                designed.starts_with(wanted + "Ripple [mV],VoDC [V],Id picco [mA],R [ohm],Vp [V],C [uF],Avviso,Errore\n"
+                                              "12,50,500,100,"))
         << designed;
 }
 
