@@ -110,7 +110,7 @@ void asNobody()
         _exit(9);
 }
 
-// Inside a folder of its own, which root gives to nobody with the read-only file. No temporary file stays beside them.
+// In a folder of its own, which root gives to nobody with the read-only file; no temporary file stays in sub.
 class GraphFile : public testing::Test {
 protected:
     void SetUp() override

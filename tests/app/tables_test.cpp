@@ -22,7 +22,6 @@ const std::string warn = calc::messages::TimeConstant + "\n"s, h = "Vp,f,C,R,N\n
                   results = "Ripple [mV],VoDC [V],Id picco [mA],Avviso,Errore\n", top = "Vp,f,C,R,N," + results,
                   x = "x,Vp,f,C,R,N," + results;
 
-// Standard error as it begins; what --verifica writes without a refusal reads back as written.
 struct Case {
     std::string in;
     int status;
@@ -30,6 +29,7 @@ struct Case {
     QString option = "--verifica";
 };
 
+// Standard error as it begins; what --verifica writes without a refusal reads back as written.
 void expectRuns(const std::vector<Case>& cases)
 {
     for (const auto& [in, status, out, err, option] : cases) {

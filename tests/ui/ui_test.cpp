@@ -254,8 +254,8 @@ TEST_F(Windows, KeyboardWalksEveryControlPressesAndExplains)
     EXPECT_TRUE(seen.size() == 1 && seen.takeFirst().startsWith(box + "Informazioni\n\nIl diodo è"));
 }
 
-// A refused first press opens nothing; a second press reuses the window, restored, with no curve left at Np 0. Esc
-// closes and destroys it.
+// A refused first press opens nothing, an accepted one the drawing inside a border; a second press reuses the window,
+// restored, with no curve left at Np 0. Esc closes and destroys it.
 TEST_F(Windows, GraphWindowOpensComesBackAndClosesOnEsc)
 {
     act(*form1, "Text7= Command2");
