@@ -16,33 +16,29 @@ namespace {
 
 const std::regex readout(R"(t= -?\d+[.,]\d\dusec ; (id\(t\) = -?\d+[.,]\d\dmA|Vc\(t\) = -?\d+[.,]\d\dV))");
 
+auto state(const calc::Module1& m)
+{
+    return std::tuple(m.Vp, m.f, m.C, m.R, m.N, m.dt, m.Np, m.t2, m.IdPicco, m.Vomax, m.VoDC, m.Vc);
+}
+
 } // namespace
 
+// Few samples, to run in milliseconds; counts beyond the largest are refused as typed.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     std::vector<std::string> f(1);
     std::size_t i = 0;
-    for (; i < size && f.size() <= 10; ++i) {
-        if (data[i] == '\n') {
-            f.emplace_back();
-        } else {
-            f.back().push_back(static_cast<char>(data[i]));
-        }
-    }
+    for (; i < size && f.size() <= 10; ++i)
+        data[i] == '\n' ? f.emplace_back() : f.back() += static_cast<char>(data[i]);
     f.resize(11);
-    // Few samples, to run in milliseconds; counts beyond the largest are refused as typed.
     const auto N = calc::roundToLong(calc::Val(f[4]));
     calc::CircuitTexts circuit{f[0], f[1], f[2], f[3], N > 4096 && N <= calc::Module1::MaxN ? "4096" : f[4]};
     calc::Module1 m;
     std::vector<calc::Severity> shown;
     const auto show = [&shown](calc::Severity s, const std::string&) { shown.push_back(s); };
-    const auto state = [&m] {
-        return std::tuple(m.Vp, m.f, m.C, m.R, m.N, m.dt, m.Np, m.t2, m.IdPicco, m.Vomax, m.VoDC, m.Vc);
-    };
     for (; i < size; ++i) {
-        const int action = data[i] % 4;
-        const char separator = data[i] >= 0x80 ? ',' : '.';
-        const auto before = state();
+        const auto [action, separator] = std::pair(data[i] % 4, data[i] >= 0x80 ? ',' : '.');
+        const auto before = state(m);
         shown.clear();
         bool accepted = true;
         if (action == 0) {
@@ -63,7 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         const bool warned = !shown.empty() && shown[0] == calc::Severity::Warning;
         require(shown.size() == (accepted ? 0U : 1U) + warned, "one refusal, perhaps after one warning");
-        require(accepted || before == state(), "a refused press changes nothing");
+        require(accepted || before == state(m), "a refused press changes nothing");
         require(!accepted || action % 2 == 1 || warned == (1 / m.f > m.R * m.C), "the warning when T > R*C");
     }
     return 0;

@@ -135,8 +135,9 @@ bool small(std::string cell, char decimal)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const std::string csv(reinterpret_cast<const char*>(data), size);
-    const Table in = records(csv.substr(std::min<std::size_t>(size, 1)));
+    const std::string csv =
+        std::string(reinterpret_cast<const char*>(data), size).substr(std::min<std::size_t>(size, 1));
+    const Table in = records(csv);
     for (const auto& row : in.rows) {
         for (const auto& cell : row) {
             if (!small(cell, in.dialect.decimal)) {
@@ -146,12 +147,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const int mode = size == 0 ? 0 : data[0] % 3;
     std::string output;
-    const int status = runMode(mode, csv.substr(std::min<std::size_t>(size, 1)), output);
+    const int status = runMode(mode, csv, output);
     const Table out = records(output);
     if (status == 2 || out.rows.empty()) {
         return 0;
     }
-    const Table sheet = records(csv.substr(1), out.dialect);
+    const Table sheet = records(csv, out.dialect);
     require(sheet.readable && out.readable, "readable");
     for (const auto& row : out.rows) {
         require(row.size() == out.rows[0].size() && (mode == 2 || out.rows.size() == sheet.rows.size()), "rows");

@@ -46,13 +46,12 @@ Ran run(const QStringList& args, const std::string& in, void (*child)() = nullpt
     argv.push_back(nullptr);
     char** command = words[0].empty() ? argv.data() + 1 : argv.data();
     const QTemporaryDir dir;
-    const std::string files[] = {dir.filePath("0").toStdString(), dir.filePath("1").toStdString(),
-                                 dir.filePath("2").toStdString()};
-    std::ofstream(files[0]) << in;
+    const auto file = [&dir](int fd) { return dir.filePath(QString::number(fd)).toStdString(); };
+    std::ofstream(file(0)) << in;
     const pid_t pid = fork();
     if (pid == 0) {
         for (int fd : {0, 1, 2})
-            dup2(open(files[fd].c_str(), fd == 0 ? O_RDONLY : O_WRONLY | O_CREAT, 0600), fd);
+            dup2(open(file(fd).c_str(), fd == 0 ? O_RDONLY : O_WRONLY | O_CREAT, 0600), fd);
         child();
         execv(command[0], command);
         _exit(127);
@@ -61,7 +60,7 @@ Ran run(const QStringList& args, const std::string& in, void (*child)() = nullpt
     waitpid(pid, &status, 0);
     const auto text = [&](int fd) {
         std::ostringstream s;
-        s << std::ifstream(files[fd]).rdbuf();
+        s << std::ifstream(file(fd)).rdbuf();
         return s.str();
     };
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, text(1), text(2)};
@@ -102,60 +101,82 @@ TEST(CommandLine, GraphFilesAndFailedWrites)
     EXPECT_EQ(QImage(fresh), QImage::fromData(png));
 }
 
-// Through a relative link to a file of mode 640, to /dev/full, into a folder, over a read-only file (as nobody, in
-// Italian), a new file under umask 027 named not in UTF-8.
-TEST(CommandLine, GraphFileReplacesTargetsKeepsModesAndRefusesWhatItMayNot)
+namespace {
+
+// Who may not replace a device either.
+void asNobody()
 {
-    QTemporaryDir dir;
-    const std::string at = dir.path().toStdString() + "/";
-    const auto mode = [&at](const std::string& name) {
+    if (getuid() == 0 && (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0))
+        _exit(9);
+}
+
+// In a folder of its own, which root gives to nobody with the read-only file; no temporary file stays in sub.
+class GraphFile : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        QDir::setCurrent(dir.path());
+        mkdir("sub", 0755);
+        mkdir("folder.png", 0755);
+        std::ofstream("sub/t.png") << "old";
+        std::ofstream("sub/r.png") << "old";
+        chmod("sub/t.png", 0640);
+        chmod("sub/r.png", 0444);
+        symlink("sub/t.png", "l.png");
+        symlink("/dev/full", "full.PNG");
+        for (const char* name : {".", "sub", "sub/r.png"})
+            EXPECT_EQ(getuid() == 0 ? chown(name, 65534, 65534) : 0, 0);
+    }
+    void TearDown() override
+    {
+        EXPECT_EQ(QDir("sub").entryList(QDir::Files | QDir::Hidden), QStringList({"r.png", "t.png"}));
+        QDir::setCurrent(cwd);
+    }
+    static mode_t mode(const char* name)
+    {
         struct stat s {};
-        return lstat((at + name).c_str(), &s) == 0 ? s.st_mode : 0;
-    };
-    mkdir((at + "sub").c_str(), 0755);
-    mkdir((at + "folder.png").c_str(), 0755);
-    std::ofstream(at + "sub/t.png") << "old";
-    std::ofstream(at + "sub/r.png") << "old";
-    chmod((at + "sub/t.png").c_str(), 0640);
-    chmod((at + "sub/r.png").c_str(), 0444);
-    symlink("sub/t.png", (at + "l.png").c_str());
-    symlink("/dev/full", (at + "full.PNG").c_str());
-    for (const std::string& name : {at, at + "sub", at + "sub/r.png"})
-        EXPECT_EQ(getuid() == 0 ? chown(name.c_str(), 65534, 65534) : 0, 0);
-    const auto nobody = [] { // who may not replace a device either
-        if (getuid() == 0 && (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0))
-            _exit(9);
-    };
+        return lstat(name, &s) == 0 ? s.st_mode : 0;
+    }
+
     const QString cwd = QDir::currentPath();
-    QDir::setCurrent(dir.path()); // a link relative to the folder of a name without one
+    QTemporaryDir dir;
+};
+
+// A link relative to the folder of a name without one.
+TEST_F(GraphFile, ReplacesTheTargetOfARelativeLinkKeepingItsMode)
+{
     EXPECT_EQ(std::get<0>(run({"--grafico", "l.png"}, graph)), 0);
-    QDir::setCurrent(cwd);
     EXPECT_EQ(std::tuple(mode("l.png"), mode("sub/t.png")), std::tuple(S_IFLNK | 0777, S_IFREG | 0640));
-    EXPECT_EQ(QImage(QString::fromStdString(at + "sub/t.png"), "png").size(), QSize(989, 581));
-    EXPECT_EQ(run({"--grafico", QString::fromStdString(at + "full.PNG")}, graph, nobody),
-              Ran(2, "",
-                  failed + at +
-                      "full.PNG\nNon è un file ordinario, "
-                      "e non si può sostituire per intero" +
-                      kept));
-    EXPECT_EQ(std::get<2>(run({"--grafico", QString::fromStdString(at + "folder.png")}, graph)),
-              failed + at + "folder.png\n" + strerror(EISDIR) + kept);
+    EXPECT_EQ(QImage("sub/t.png", "png").size(), QSize(989, 581));
+}
+
+// As nobody, in Italian where the system's reason is said.
+TEST_F(GraphFile, RefusesADeviceAFolderAndAReadOnlyFile)
+{
+    EXPECT_EQ(run({"--grafico", "full.PNG"}, graph, asNobody),
+              Ran(2, "", failed + "full.PNG\nNon è un file ordinario, e non si può sostituire per intero" + kept));
+    EXPECT_EQ(std::get<2>(run({"--grafico", "folder.png"}, graph)), failed + "folder.png\n" + strerror(EISDIR) + kept);
     qputenv("LC_ALL", "it_IT.UTF-8");
-    EXPECT_EQ(run({"--grafico", QString::fromStdString(at + "sub/r.png")}, graph, nobody),
-              Ran(2, "", failed + at + "sub/r.png\nPermesso negato" + kept));
+    EXPECT_EQ(run({"--grafico", "sub/r.png"}, graph, asNobody),
+              Ran(2, "", failed + "sub/r.png\nPermesso negato" + kept));
     qunsetenv("LC_ALL");
-    EXPECT_EQ(QDir(dir.path() + "/sub").entryList(QDir::Files | QDir::Hidden), QStringList({"r.png", "t.png"}));
-    EXPECT_EQ(QFileInfo(QString::fromStdString(at + "sub/r.png")).size(), 3) << "left as it was";
-    // Piped in by a shell under umask 027, in the folder, through a cross build's emulator if any.
-    const std::string shell = "cd " + at + " && umask 027 && printf %s '" + graph +
+    EXPECT_EQ(QFileInfo("sub/r.png").size(), 3) << "left as it was";
+}
+
+// Piped in by a shell under umask 027, through a cross build's emulator if any.
+TEST_F(GraphFile, NewFileUnderTheUmaskNamedNotInUtf8)
+{
+    const std::string shell = "umask 027 && printf %s '" + graph +
                               "' | exec " RADDRIZZATORE_EMULATOR " " RADDRIZZATORE_PROGRAM
                               " --grafico=\"$(printf '\\377.Pdf')\"";
     EXPECT_EQ(std::system(shell.c_str()), 0);
-    std::ifstream pdf(at + "\xff.Pdf");
+    std::ifstream pdf("\xff.Pdf");
     EXPECT_EQ(std::tuple(mode("\xff.Pdf"), std::string(std::istreambuf_iterator<char>(pdf), {}).substr(0, 5)),
               std::tuple(S_IFREG | 0640, "%PDF-"s));
-    unlink((at + "\xff.Pdf").c_str()); // a name QDir cannot remove
+    unlink("\xff.Pdf"); // a name QDir cannot remove
 }
+
+} // namespace
 
 // The real program: its version, and without a display a failed start said in Italian.
 TEST(CommandLine, VersionAndAWindowWithoutADisplay)

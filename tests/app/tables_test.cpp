@@ -14,66 +14,95 @@
 
 using namespace std::literals;
 using Ran = std::tuple<int, std::string, std::string>;
-static const std::string warn = calc::messages::TimeConstant + "\n"s;
-
 Ran run(const QStringList& args, const std::string& in, void (*child)() = nullptr);
 
-// At N = 1 the samples are the two peaks: no ripple, VoDC = Vp, Id = Vp/R. Standard error begins so.
-TEST(Tables, Rows)
+namespace {
+
+const std::string warn = calc::messages::TimeConstant + "\n"s, h = "Vp,f,C,R,N\n",
+                  results = "Ripple [mV],VoDC [V],Id picco [mA],Avviso,Errore\n", top = "Vp,f,C,R,N," + results,
+                  x = "x,Vp,f,C,R,N," + results;
+
+struct Case {
+    std::string in;
+    int status;
+    std::string out, err{};
+    QString option = "--verifica";
+};
+
+// Standard error as it begins; what --verifica writes without a refusal reads back as written.
+void expectRuns(const std::vector<Case>& cases)
 {
-    const std::string h = "Vp,f,C,R,N\n", r = "Ripple [mV],VoDC [V],Id picco [mA],Avviso,Errore\n",
-                      top = "Vp,f,C,R,N," + r, v = ",0.00E+00,2.00E+00,5.00E-01,", x = "x,Vp,f,C,R,N," + r,
-                      miss = "Manca la colonna ", w = '"' + warn.substr(0, 47) + "\",",
-                      cell = "\"a,\"\"\r\nb\n\né\",2,50,10,4000,1", tried = " (separatori provati: punto e virgola";
-    std::vector<std::tuple<QString, std::string, int, std::string, std::string>> cases = {
-        {"--verifica", " n ,R [ohm],Vp [V],F,C [uF]\n1,4000,2,50,10\n", 0,
-         " n ,R [ohm],Vp [V],F,C [uF]," + r + "1,4000,2,50,10" + v + ",\n", ""},
-        {"--verifica", h + "1.2.3,50,10e,4000,1.4\n.,50,10,4000,1\n", 0,
+    for (const auto& [in, status, out, err, option] : cases) {
+        const auto [ranStatus, ranOut, ranErr] = run({option}, in);
+        EXPECT_EQ(Ran(ranStatus, ranOut, ranErr.substr(0, err.empty() ? -1 : err.size())), Ran(status, out, err)) << in;
+        if (status == 0 && option == "--verifica") {
+            EXPECT_EQ(run({option}, ranOut), Ran(0, ranOut, "")) << "read back as written";
+        }
+    }
+}
+
+} // namespace
+
+// At N = 1 the samples are the two peaks: no ripple, VoDC = Vp, Id = Vp/R.
+TEST(Tables, RowsComputedNotedOrRefused)
+{
+    const std::string v = ",0.00E+00,2.00E+00,5.00E-01,", w = '"' + warn.substr(0, 47) + "\",",
+                      cell = "\"a,\"\"\r\nb\n\né\",2,50,10,4000,1";
+    expectRuns({
+        {" n ,R [ohm],Vp [V],F,C [uF]\n1,4000,2,50,10\n", 0,
+         " n ,R [ohm],Vp [V],F,C [uF]," + results + "1,4000,2,50,10" + v + ",\n", ""},
+        {h + "1.2.3,50,10e,4000,1.4\n.,50,10,4000,1\n", 0,
          top + "1.2.3,50,10e,4000,1.4,0.00E+00,1.20E+00,3.00E-01,\"Vp: letto 1.2 da \"\"1.2.3\"\"; C: letto 10 da " +
              "\"\"10e\"\"; N: letto 1 da \"\"1.4\"\"\",\n.,50,10,4000,1,0.00E+00,0.00E+00,0.00E+00,\"Vp: letto 0 da "
              "\"\".\"\"\",\n",
          ""},
         // A refusal before a computed row decides the status; an earlier warning stays before a new one.
-        {"--verifica", "Vp,f,C,R,N,Avviso\n2,50,1,,1,\n1e308,50,1,1,1,\n2,50,1,4000,1,prima\n", 1,
+        {"Vp,f,C,R,N,Avviso\n2,50,1,,1,\n1e308,50,1,1,1,\n2,50,1,4000,1,prima\n", 1,
          top + "2,50,1,,1,,,,," + calc::messages::MissingR + "\n1e308,50,1,1,1,,,," + w + calc::messages::NotFinite +
              "\n2,50,1,4000,1" + v + "\"prima; " + w.substr(1) + "\n",
          ""},
         // A CR, a blank line and a quote in a cell: rows are named by the line an editor shows.
-        {"--verifica", "x," + h + cell + "\n\n\"2\n\"\n", 2, x + cell + v + ",\n",
+        {"x," + h + cell + "\n\n\"2\n\"\n", 2, x + cell + v + ",\n",
          "Riga 7: 1 cella, ma l'intestazione ha 6 colonne.\n"},
         // The byte order mark comes back; a second is a cell's, quoted so that no reader drops it.
-        {"--verifica", "\xEF\xBB\xBF\xEF\xBB\xBFx," + h + "y,2,50,10,4000,1\n", 0,
+        {"\xEF\xBB\xBF\xEF\xBB\xBFx," + h + "y,2,50,10,4000,1\n", 0,
          "\xEF\xBB\xBF\"\xEF\xBB\xBFx\"," + top + "y,2,50,10,4000,1" + v + ",\n", ""},
-        {"--verifica", h + "\n2,\"5\n", 2, top, "Riga 3: l'ingresso"},
-        {"--verifica", h + "\"\n\"x\n", 2, top, "Riga 2: l'ingresso"},
-        {"--verifica", "Vp;f\tC,R\n", 2, "", miss + "f nella riga di intestazione" + tried}, // ";" on a tie
-        {"--progetto", "VoDC,f,IoDC\n", 2, "", miss + "Ripple nella riga di intestazione" + tried},
-        {"--verifica", "vp,Vp [V]\n", 2, "", "La colonna Vp compare"},
-        {"--verifica", "Vp,f,C (mF),R\n", 2, "", "L'unità della colonna C (mF) non è quella del campo"},
-        {"--verifica", "\r\n", 2, "", "L'ingresso è vuoto"},
-        {"--campioni", h + "2,50,1,4000,1\n2,50,1,4000,1\n", 2, "", "--campioni legge una sola riga di dati.\n"},
-        {"--campioni", h, 2, "", "Manca la riga di dati"},
-        {"--grafico=x.png", "Vp,f,C,R,Np\n2,50,1,4000,1\n2,50,1,4000,1\n", 2, "",
-         "--grafico legge una sola riga di dati. Per più righe scrivi un file .pdf, una pagina per riga.\n"},
-        {"--grafico=x.pdf", "Nome;Vp;f;C;R\n", 2, "",
-         "Manca la riga di dati: --grafico con un file .pdf ne legge almeno una, sotto l'intestazione.\n"},
-        {"--grafico=x.jpg", "", 2, "", "Formato non previsto per il file x.jpg: --grafico scrive file .png e .pdf.\n"},
-        {"--verfica", "", 2, "", "Opzione sconosciuta: --verfica\nPer l'uso: raddrizzatore --help\n"},
         // A spreadsheet's empty rows, separators alone, count as lines, never as rows.
-        {"--verifica", ";;;\r\nx;Vp;f;C;R;N;\r\n;;;;;;\r\ny;2;50;10;4000;1;\r\n;;\r\n;2\r\n", 2,
+        {";;;\r\nx;Vp;f;C;R;N;\r\n;;;;;;\r\ny;2;50;10;4000;1;\r\n;;\r\n;2\r\n", 2,
          "x;Vp;f;C;R;N;;Ripple [mV];VoDC [V];Id picco [mA];Avviso;Errore\n"
          "y;2;50;10;4000;1;;0,00E+00;2,00E+00;5,00E-01;;\n",
          "Riga 6: 2 celle, ma l'intestazione ha 7 colonne.\n"},
-        {"--campioni", h + "2,50,1,4000,0\n,,,,\n", 1, "", calc::messages::BadN},
+        {h + "2,50,1,4000,0\n,,,,\n", 1, "", calc::messages::BadN, "--campioni"},
+    });
+}
+
+// Refused with the reason, and the line where there is one.
+TEST(Tables, UnreadableInputsAndMisusedOptionsRefused)
+{
+    const std::string miss = "Manca la colonna ", tried = " (separatori provati: punto e virgola";
+    std::vector<Case> cases = {
+        {h + "\n2,\"5\n", 2, top, "Riga 3: l'ingresso"},
+        {h + "\"\n\"x\n", 2, top, "Riga 2: l'ingresso"},
+        {"Vp;f\tC,R\n", 2, "", miss + "f nella riga di intestazione" + tried}, // ";" on a tie
+        {"VoDC,f,IoDC\n", 2, "", miss + "Ripple nella riga di intestazione" + tried, "--progetto"},
+        {"vp,Vp [V]\n", 2, "", "La colonna Vp compare"},
+        {"Vp,f,C (mF),R\n", 2, "", "L'unità della colonna C (mF) non è quella del campo"},
+        {"\r\n", 2, "", "L'ingresso è vuoto"},
+        {h + "2,50,1,4000,1\n2,50,1,4000,1\n", 2, "", "--campioni legge una sola riga di dati.\n", "--campioni"},
+        {h, 2, "", "Manca la riga di dati", "--campioni"},
+        {"Vp,f,C,R,Np\n2,50,1,4000,1\n2,50,1,4000,1\n", 2, "",
+         "--grafico legge una sola riga di dati. Per più righe scrivi un file .pdf, una pagina per riga.\n",
+         "--grafico=x.png"},
+        {"Nome;Vp;f;C;R\n", 2, "",
+         "Manca la riga di dati: --grafico con un file .pdf ne legge almeno una, sotto l'intestazione.\n",
+         "--grafico=x.pdf"},
+        {"", 2, "", "Formato non previsto per il file x.jpg: --grafico scrive file .png e .pdf.\n", "--grafico=x.jpg"},
+        {"", 2, "", "Opzione sconosciuta: --verfica\nPer l'uso: raddrizzatore --help\n", "--verfica"},
     };
     for (const char* utf8 :
          {"\xF4\x90\x80\x80", "\xE0\x80\xAF", "\xED\xA0\x80", "\xC3("}) // too high, too long, surrogate, cut
-        cases.push_back(
-            {"--verifica", "x," + h + utf8 + ",2,50,10,4000,1\n", 2, x, "Riga 2: il testo non è UTF-8 valido."});
-    for (const auto& [option, in, status, out, err] : cases) {
-        const auto [ranStatus, ranOut, ranErr] = run({option}, in);
-        EXPECT_EQ(Ran(ranStatus, ranOut, ranErr.substr(0, err.empty() ? -1 : err.size())), Ran(status, out, err)) << in;
-    }
+        cases.push_back({"x," + h + utf8 + ",2,50,10,4000,1\n", 2, x, "Riga 2: il testo non è UTF-8 valido."});
+    expectRuns(cases);
     EXPECT_EQ(run({"--grafico=a.png", "--grafico", "b.png"}, ""),
               Ran(2, "", "L'opzione --grafico compare più di una volta.\nPer l'uso: raddrizzatore --help\n"));
 }
@@ -86,11 +115,10 @@ TEST(Tables, SheetsAsSpreadsheetsWriteThem)
         r = ";Ripple [mV];VoDC [V];Id picco [mA];Avviso;Errore\n",
         sheet = ". In questo foglio la virgola separa i decimali e il punto soltanto le migliaia, a gruppi di "
                 "tre cifre: ad es. 1,23 , 2.000 , 1.000,5\n",
-        tsv = "\xEF\xBB\xBFVp\tf\tC\tR\tN\tRipple [mV]\tVoDC [V]\tId picco [mA]\tAvviso\tErrore\n";
-    const std::vector<std::tuple<std::string, int, std::string>> cases = {
+        tsv = "\xEF\xBB\xBFVp\tf\tC\tR\tN";
+    expectRuns({
         {"Nome,Vp,f,C [μF],R [ohm],N\nx,1000.5,50,100,2000,1\n", 0,
-         "Nome,Vp,f,C [μF],R [ohm],N,Ripple [mV],VoDC [V],Id picco [mA],Avviso,Errore\nx,1000.5,50,100,2000,1,"
-         "0.00E+00,1.00E+03,5.00E+02,,\n"},
+         "Nome,Vp,f,C [μF],R [ohm],N," + results + "x,1000.5,50,100,2000,1,0.00E+00,1.00E+03,5.00E+02,,\n"},
         {semi + "x;1.000,5;50;100;2.000;1\n", 0,
          "\"Nome, cognome\";Vp;f;C [µF];R (Ω);N" + r + "x;1.000,5;50;100;2.000;1;0,00E+00;1,00E+03;5,00E+02;;\n"},
         {"C (uF);Vp;f;R;N\n100;10;50;2.000,0,1;1\n.5;1;1;1;1\n1,5;1;1;1;0.500\n1;1;1;1;2.0000\n1;1;1;1234.567;1\n", 1,
@@ -101,20 +129,19 @@ TEST(Tables, SheetsAsSpreadsheetsWriteThem)
              "1;1;1;1;2.0000;;;;;" + calc::messages::InvalidN + sheet + "1;1;1;1234.567;1;;;;;" +
              calc::messages::InvalidR + sheet},
         // A tab sheet may be English, where 2.000 is 2: Avviso says how it was read.
-        {"\xEF\xBB\xBFVp\tf\tC\tR\tN\n2.000\t50\t100\t4.000,5\t1\n", 0,
-         tsv + "2.000\t50\t100\t4.000,5\t1\t0,00E+00\t2,00E+03\t5,00E+02\t\"Vp: letto 2000 da \"\"2.000\"\"; "
+        {tsv + "\n2.000\t50\t100\t4.000,5\t1\n", 0,
+         tsv + "\tRipple [mV]\tVoDC [V]\tId picco [mA]\tAvviso\tErrore\n"
+               "2.000\t50\t100\t4.000,5\t1\t0,00E+00\t2,00E+03\t5,00E+02\t\"Vp: letto 2000 da \"\"2.000\"\"; "
                "R: letto 4000,5 da \"\"4.000,5\"\"\"\t\n"},
-    };
-    for (const auto& [in, status, out] : cases) {
-        const auto [ranStatus, ranOut, ranErr] = run({"--verifica"}, in);
-        EXPECT_EQ(Ran(ranStatus, ranOut, ranErr), Ran(status, out, "")) << in;
-        if (status == 0)
-            EXPECT_EQ(run({"--verifica"}, ranOut), Ran(0, ranOut, "")) << "read back as written";
-    }
+    });
     EXPECT_EQ(std::get<2>(run({"--campioni"}, "Vp\tf\tC\tR\tN\n2\t50\t1.000\t4000\t1.000\n")),
               "C: letto 1000 da \"1.000\"\nN: letto 1000 da \"1.000\"\n");
-    // The graph file is the window's drawing: columns in another order, a negative generator, R*C over the period
-    // (no warning); Np 4 when missing.
+}
+
+// The graph file is the window's drawing: columns in another order, a negative generator, R*C over the period (no
+// warning); Np 4 when missing.
+TEST(Tables, GraphFileIsTheWindowsDrawing)
+{
     calc::Module1 m;
     graphs::Command2_Click(m, {.Vp = "-5", .f = "60", .C = "22", .R = "1500", .N = "500"}, "4", [](auto, auto&) {});
     QImage drawn = graphs::blankPlot({989, 581});
@@ -131,7 +158,8 @@ TEST(Tables, DesignPipedIntoVerification)
         run({"--verifica"},
             std::get<1>(run({"--progetto"}, "VoDC,f,IoDC,Ripple\n12,50,500,100\n6,5,2,1\n5.5.5,60,20,50\n5,60,,50\n")));
     ASSERT_EQ(std::tuple(status, err), std::tuple(1, ""s));
-    EXPECT_TRUE(out.starts_with("VoDC richiesto [V],f,IoDC,Ripple richiesto [mV],R [ohm],Vp [V],C [uF],Ripple [mV]"));
+    const std::string wanted = "VoDC richiesto [V],f,IoDC,Ripple richiesto [mV],";
+    EXPECT_TRUE(out.starts_with(wanted + "R [ohm],Vp [V],C [uF],Ripple [mV]"));
     std::istringstream rows(out);
     std::string line;
     for (std::getline(rows, line); std::getline(rows, line) && line[0] != '5';) {
@@ -150,9 +178,8 @@ TEST(Tables, DesignPipedIntoVerification)
     EXPECT_EQ(run({"--verifica"}, out), Ran(1, out, ""));
     const auto [again, designed, said] = run({"--progetto"}, out);
     EXPECT_TRUE(again == 1 && said.empty() && designed.find(",2.40E+01,") != std::string::npos &&
-                designed.starts_with("VoDC richiesto [V],f,IoDC,Ripple richiesto [mV],"
-                                     "Ripple [mV],VoDC [V],Id picco [mA],R [ohm],Vp [V],C [uF],Avviso,Errore\n"
-                                     "12,50,500,100,"))
+                designed.starts_with(wanted + "Ripple [mV],VoDC [V],Id picco [mA],R [ohm],Vp [V],C [uF],Avviso,Errore\n"
+                                              "12,50,500,100,"))
         << designed;
 }
 

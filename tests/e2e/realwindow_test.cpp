@@ -31,25 +31,34 @@ bool waitUntil(const auto& condition)
     return false;
 }
 
-TEST(RealWindow, KeyboardWarningGraphAndExit)
-{
-    // With no client left the X server resets and briefly refuses new ones: the test holds a connection.
-    Display* display = nullptr;
-    if (std::getenv("DISPLAY") == nullptr || !waitUntil([&] { return (display = XOpenDisplay(nullptr)) != nullptr; })) {
-        // CI provides a display: a test that skips there would pass unseen.
-        if (const char* ci = std::getenv("CI"); ci != nullptr && std::string(ci) == "true") {
-            FAIL() << "no X display to open windows on, in CI";
+// With no client left the X server resets and briefly refuses new ones: the test holds a connection.
+class RealWindow : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (std::getenv("DISPLAY") == nullptr ||
+            !waitUntil([&] { return (display = XOpenDisplay(nullptr)) != nullptr; })) {
+            // CI provides a display: a test that skips there would pass unseen.
+            if (const char* ci = std::getenv("CI"); ci != nullptr && std::string(ci) == "true") {
+                FAIL() << "no X display to open windows on, in CI";
+            }
+            GTEST_SKIP() << "no X display to open windows on";
         }
-        GTEST_SKIP() << "no X display to open windows on";
+        unsetenv("QT_QPA_PLATFORM");
+        // A cross build's program runs through the emulator that runs this test, in the same process.
+        char emulator[] = RADDRIZZATORE_EMULATOR;
+        char* argv[] = {emulator, const_cast<char*>(RADDRIZZATORE_PROGRAM), nullptr};
+        char** command = emulator[0] == '\0' ? argv + 1 : argv;
+        ASSERT_EQ(posix_spawn(&pid, command[0], nullptr, nullptr, command, environ), 0);
     }
-    unsetenv("QT_QPA_PLATFORM");
-    // A cross build's program runs through the emulator that runs this test, in the same process.
-    char emulator[] = RADDRIZZATORE_EMULATOR;
-    char* argv[] = {emulator, const_cast<char*>(RADDRIZZATORE_PROGRAM), nullptr};
-    char** command = emulator[0] == '\0' ? argv + 1 : argv;
+
+    Display* display = nullptr;
     pid_t pid = 0;
-    ASSERT_EQ(posix_spawn(&pid, command[0], nullptr, nullptr, command, environ), 0);
-    const auto search = [pid](const std::string& title) {
+};
+
+TEST_F(RealWindow, KeyboardWarningGraphAndExit)
+{
+    const auto search = [this](const std::string& title) {
         return xdotool("search --all --onlyvisible --pid " + std::to_string(pid) + " --name '^" + title + "$'");
     };
     const std::string title = "Raddrizzatore a singola semionda",

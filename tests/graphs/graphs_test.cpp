@@ -51,7 +51,7 @@ TEST(Graphs, ReadoutReadsTheModuleAsItIsNow)
 {
     calc::Module1 m;
     const auto at = [&m](const calc::CircuitTexts& texts, float X, float Y) {
-        graphs::Command2_Click(m, texts, "4", [](calc::Severity, const std::string&) {});
+        graphs::Command2_Click(m, texts, "4", [](auto, auto&) {});
         return graphs::Picture1_MouseMove(m, X, Y, ',').value_or("none");
     };
     EXPECT_EQ(at({}, 25, 98), "t= 20000,00usec ; id(t) = 30,36mA");
@@ -95,7 +95,7 @@ TEST(Graphs, DefaultGraphPeaksAndSlots)
 {
     for (const bool negative : {false, true}) {
         calc::Module1 m;
-        ASSERT_TRUE(graphs::Command2_Click(m, {.Vp = negative ? "-10" : "10"}, "4", [](auto, const std::string&) {}));
+        ASSERT_TRUE(graphs::Command2_Click(m, {.Vp = negative ? "-10" : "10"}, "4", [](auto, auto&) {}));
         QImage image = graphs::blankPlot({989, 581});
         graphs::PlotWaveforms(m, image);
         const graphs::PlotScale s = graphs::scaleOf(image);

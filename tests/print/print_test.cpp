@@ -65,21 +65,22 @@ TEST(Pdf, PrintedToAFileNamesTheDrawnCircuit)
     m.Vp = 99;
     m.Vomin = m.VoDC = 0;
     const QTemporaryDir dir;
+    const QString file = dir.filePath("stampa");
     QPrinter printer;
     printer.setOutputFormat(QPrinter::PdfFormat);
-    for (const QString& name : {dir.filePath("stampa"), dir.path()}) {
+    for (const QString& name : {file, dir.path()}) {
         printer.setOutputFileName(name);
         ui::printOnto(printer, drawn, show);
     }
-    const std::string text = pageText(dir.filePath("stampa"), 1);
+    const std::string text = pageText(file, 1);
     EXPECT_NE(text.find("Vp = -12,5 V f = 50 Hz C = 22 µF R = 2000 Ω N = 10000 Np = 3\nRipple = " + boxes->Ripple +
                         " mV VoDC = " + boxes->VoDC + " V Id picco = " + boxes->IdPicco + " mA\n\n"),
               std::string::npos)
         << text;
     EXPECT_EQ(said.back(), graphs::imageNotSaved(dir.path().toStdString(), std::strerror(EISDIR)));
     QSizeF size;
-    const std::vector<Word> words = pageWords(dir.filePath("stampa"), 1, size);
-    const QImage page = renderPage(dir.filePath("stampa"), 1, 150);
+    const std::vector<Word> words = pageWords(file, 1, size);
+    const QImage page = renderPage(file, 1, 150);
     std::string inks; // the header's -12,5, then the full scales under it
     for (const Word& w : words) {
         if (w.text == "12,5" || w.text == "-12,5") {

@@ -16,9 +16,20 @@
 
 namespace {
 
-QPoint at(const graphs::PlotScale& s, float x, float y)
+QPoint at(const graphs::PlotScale& s, double x, double y)
 {
-    return {s.column(x), s.row(y)};
+    return {s.column(static_cast<float>(x)), s.row(static_cast<float>(y))};
+}
+
+void drawTicks(QPainter& painter, const graphs::PlotScale& s)
+{
+    painter.setPen(QPen(Qt::black, 0));
+    for (int k = 5; k <= 100; k += 5) {
+        painter.drawLine(at(s, 0, k), at(s, 0.2, k));
+    }
+    for (int k = 0; k <= 100; k += 25) {
+        painter.drawLine(at(s, k, 0), at(s, k, 0.5));
+    }
 }
 
 } // namespace
@@ -28,13 +39,7 @@ void PlotWaveformsSegmentBySegment(const calc::Module1& m, QImage& image)
     const graphs::PlotScale s{image.width(), image.height()};
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(QPen(Qt::black, 0));
-    for (int k = 5; k <= 100; k += 5) {
-        painter.drawLine(at(s, 0, static_cast<float>(k)), at(s, 0.2F, static_cast<float>(k)));
-    }
-    for (int k = 0; k <= 100; k += 25) {
-        painter.drawLine(at(s, static_cast<float>(k), 0), at(s, static_cast<float>(k), 0.5F));
-    }
+    drawTicks(painter, s);
     // Its own numbers, so that a wrong constant in the shipped drawing shows.
     struct Curve {
         const calc::Samples& values;
@@ -52,7 +57,7 @@ void PlotWaveformsSegmentBySegment(const calc::Module1& m, QImage& image)
             for (std::int32_t k = 0; k <= m.N; ++k) {
                 const double x = slot * p + slot * k / m.N;
                 const double y = c.values[k] * 48 / c.peak + c.baseline;
-                points[k] = at(s, static_cast<float>(x), static_cast<float>(y));
+                points[k] = at(s, x, y);
             }
             painter.setPen(QPen(c.colour, 0));
             for (std::int32_t k = 0; k < m.N; ++k) {

@@ -157,6 +157,12 @@ protected:
         delete graph();
         EXPECT_EQ(seen, QStringList());
     }
+    QImage drawing() const
+    {
+        QImage image = graphs::blankPlot({989, 581});
+        graphs::PlotWaveforms(module, image);
+        return image;
+    }
     // The graph window among the top-level ones: never two.
     static ui::Form2* graph()
     {
@@ -170,7 +176,7 @@ protected:
         return open.value(0);
     }
 
-    const QString box = "Raddrizzatore a singola semionda|";
+    const QString box = "Raddrizzatore a singola semionda|", warning = box + msg::TimeConstant;
     QTimer guard;
     QStringList seen;
     calc::Module1 module;
@@ -248,25 +254,39 @@ TEST_F(Windows, KeyboardWalksEveryControlPressesAndExplains)
     EXPECT_TRUE(seen.size() == 1 && seen.takeFirst().startsWith(box + "Informazioni\n\nIl diodo è"));
 }
 
-// Ctrl+S saves and Ctrl+C copies the drawing; the menu saves by the extension in any case, refuses another and says
-// why a save failed.
-TEST_F(Windows, GraphWindowDrawsCopiesSavesComesBackClosesAndOutlivesTheMainWindow)
+// A refused first press opens nothing, an accepted one the drawing inside a border; a second press reuses the window,
+// restored, with no curve left at Np 0. Esc closes and destroys it.
+TEST_F(Windows, GraphWindowOpensComesBackAndClosesOnEsc)
 {
     act(*form1, "Text7= Command2");
-    EXPECT_EQ(graph(), nullptr) << "a refused first press opens nothing";
+    EXPECT_EQ(graph(), nullptr);
     act(*form1, "Text7=4 Command2");
     QPointer<ui::Form2> window = graph();
     ASSERT_TRUE(window && window->isVisible());
-    // The module's drawing, pixel for pixel, inside the border.
-    const auto drawing = [this] {
-        QImage image = graphs::blankPlot({989, 581});
-        graphs::PlotWaveforms(module, image);
-        return image;
-    };
     const QImage drawn = drawing();
     auto* plot = window->findChild<ui::PlotArea*>("Picture1");
     EXPECT_EQ(plot->grab().toImage().copy(2, 2, 989, 581).convertToFormat(QImage::Format_RGB32), drawn);
+    window->showMinimized();
+    act(*form1, "Text7=0 Command2");
+    EXPECT_EQ(graph(), window);
+    EXPECT_FALSE(window->isMinimized());
+    EXPECT_TRUE(plot->image() == drawing() && drawing() != drawn);
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    QTest::keyClick(window, Qt::Key_Escape);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(window.isNull());
+    EXPECT_EQ(seen, QStringList({box + msg::MissingNp, warning, warning}));
+    seen.clear();
+}
 
+// Ctrl+S saves and Ctrl+C copies the drawing; the menu saves by the extension in any case, refuses another and says
+// why a save failed. A later "Calcola" replaces the arrays: the page can no longer be printed or saved.
+TEST_F(Windows, GraphWindowCopiesSavesAndPrintsWhileItsDrawingLasts)
+{
+    act(*form1, "Command2");
+    ui::Form2* window = graph();
+    auto* plot = window->findChild<ui::PlotArea*>("Picture1");
     QString path;
     window->setAskSavePath([&](QWidget*) { return path; });
     window->activateWindow();
@@ -277,43 +297,29 @@ TEST_F(Windows, GraphWindowDrawsCopiesSavesComesBackClosesAndOutlivesTheMainWind
     path = dir.filePath("g€.Png"); // not Latin-1
     QTest::keyClick(window, Qt::Key_S, Qt::ControlModifier);
     QTest::keyClick(window, Qt::Key_C, Qt::ControlModifier);
-    EXPECT_TRUE(QImage(path, "png").convertToFormat(QImage::Format_RGB32) == drawn &&
+    EXPECT_TRUE(QImage(path, "png").convertToFormat(QImage::Format_RGB32) == drawing() &&
                 QImage(path) == QGuiApplication::clipboard()->image());
-    for (const char* name : {"g.PDF", "g.jpg", "no/g.png"}) {
-        path = dir.filePath(name);
-        contextMenu(plot, 1);
-    }
+    const auto saveAndPrint = [&](std::initializer_list<const char*> names) {
+        for (const char* name : names) {
+            path = dir.filePath(name);
+            contextMenu(plot, 1);
+        }
+        contextMenu(plot, 2);
+    };
+    saveAndPrint({"g.PDF", "g.jpg", "no/g.png"});
     QFile pdf(dir.filePath("g.PDF"));
     EXPECT_TRUE(pdf.open(QIODevice::ReadOnly) && pdf.read(5) == "%PDF-");
-    const QStringList refused{box + "Formato non previsto per il file " + dir.path() +
-                                  "/g.jpg: \"Salva immagine…\" scrive file .png e .pdf.",
-                              box + "Impossibile salvare l'immagine in\n" + path + "\n" + strerror(ENOENT) +
-                                  ". Nessun file è stato creato o modificato."};
-    contextMenu(plot, 2);
-    // A later "Calcola" replaces the arrays: the page can no longer be printed or saved.
     act(*form1, "Command1");
-    for (const char* name : {"h.pdf", "h.png"}) {
-        path = dir.filePath(name);
-        contextMenu(plot, 1);
-    }
-    contextMenu(plot, 2);
+    saveAndPrint({"h.pdf", "h.png"});
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
               QStringList({"g.PDF", "g€.Png", "h.png"}));
-
-    window->showMinimized();
-    act(*form1, "Text7=0 Command2");
-    EXPECT_EQ(graph(), window) << "a second press reuses the window";
-    EXPECT_FALSE(window->isMinimized()) << "restored";
-    EXPECT_TRUE(plot->image() == drawing() && drawing() != drawn) << "no curve is left";
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-    QTest::keyClick(window, Qt::Key_Escape);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(window.isNull()) << "Esc closes and destroys the window";
-    const QString warning = box + msg::TimeConstant;
     const QString replaced = box + ui::messages::DrawingReplaced;
-    EXPECT_EQ(seen, QStringList({box + msg::MissingNp, warning}) + refused +
-                        QStringList({"Stampa 1 10", warning, replaced, replaced, warning}));
+    EXPECT_EQ(seen, QStringList({warning,
+                                 box + "Formato non previsto per il file " + dir.filePath("g.jpg") +
+                                     ": \"Salva immagine…\" scrive file .png e .pdf.",
+                                 box + "Impossibile salvare l'immagine in\n" + dir.filePath("no/g.png") + "\n" +
+                                     strerror(ENOENT) + ". Nessun file è stato creato o modificato.",
+                                 "Stampa 1 10", warning, replaced, replaced}));
     seen.clear();
 }
 
@@ -321,7 +327,7 @@ TEST_F(Windows, GraphWindowDrawsCopiesSavesComesBackClosesAndOutlivesTheMainWind
 TEST_F(Windows, ReadoutUnderThePointerAtAnyScale)
 {
     act(*form1, "Command2");
-    EXPECT_EQ(seen.takeFirst(), box + msg::TimeConstant);
+    EXPECT_EQ(seen.takeFirst(), warning);
     auto* plot = graph()->findChild<QWidget*>("Picture1");
     EXPECT_EQ(plot->devicePixelRatioF(), qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble());
     for (const auto& [at, expected] : {std::pair{QPoint(249, 292), "t= 20000.00usec ; id(t) = 0.00mA"},
