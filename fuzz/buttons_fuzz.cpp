@@ -9,17 +9,13 @@
 #include "fuzz/require.h"
 #include "graphs/graphpress.h"
 #include "graphs/readout.h"
+#include "tests/support/modulestate.h"
 
 #include <regex>
 
 namespace {
 
 const std::regex readout(R"(t= -?\d+[.,]\d\dusec ; (id\(t\) = -?\d+[.,]\d\dmA|Vc\(t\) = -?\d+[.,]\d\dV))");
-
-auto state(const calc::Module1& m)
-{
-    return std::tuple(m.Vp, m.f, m.C, m.R, m.N, m.dt, m.Np, m.t2, m.IdPicco, m.Vomax, m.VoDC, m.Vc);
-}
 
 } // namespace
 
@@ -38,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto show = [&shown](calc::Severity s, const std::string&) { shown.push_back(s); };
     for (; i < size; ++i) {
         const auto [action, separator] = std::pair(data[i] % 4, data[i] >= 0x80 ? ',' : '.');
-        const auto before = state(m);
+        const calc::Module1 before = m;
         shown.clear();
         bool accepted = true;
         if (action == 0) {
@@ -59,7 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         const bool warned = !shown.empty() && shown[0] == calc::Severity::Warning;
         require(shown.size() == (accepted ? 0U : 1U) + warned, "one refusal, perhaps after one warning");
-        require(accepted || before == state(m), "a refused press changes nothing");
+        require(accepted || sameState(before, m), "a refused press changes nothing");
         require(!accepted || action % 2 == 1 || warned == (1 / m.f > m.R * m.C), "the warning when T > R*C");
     }
     return 0;

@@ -167,7 +167,9 @@ TEST(Handout, OnePagePerComputedRow)
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     };
     const QByteArray before = read();
-    EXPECT_EQ(std::get<0>(run({"--grafico", pdf}, "Vp;f;C;R;Np\n10;0;10;2000;4\n")), 1);
+    // Each message after its row's line, a piped row's refusal too.
+    EXPECT_EQ(run({"--grafico", pdf}, "Vp;f;C;R;Np;Errore\n10;0;10e;2000;4;\n10;50;10;2000;4;rotta\n"),
+              Ran(1, "", "Riga 2: "s + calc::messages::BadF + "\nRiga 2: C: letto 10 da \"10e\"\nRiga 3: rotta\n"));
     EXPECT_EQ(std::get<0>(run({"--grafico", pdf}, "Vp;f;C;R;Np\n10;50;10;2000;4\n10;50\n")), 2);
     EXPECT_EQ(read(), before);
 }
