@@ -55,7 +55,8 @@ TEST(SampleLoop, SamplesFollowTheCircuit)
         }
     }
     EXPECT_EQ(m.sampleTime(m.N), 1 / m.f);
-    EXPECT_TRUE(m.Vc[m.N] == Vp && m.VoNoC[m.N] == Vp);
+    EXPECT_EQ(m.Vc[m.N], Vp);
+    EXPECT_EQ(m.VoNoC[m.N], Vp);
     EXPECT_NEAR(m.id[m.N], Vp / m.R, 1e-12);
 }
 

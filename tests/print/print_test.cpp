@@ -39,7 +39,8 @@ TEST(Pdf, OneVectorPageInColourAndSmall)
         const calc::Module1 m = jagged(N, Np);
         const QByteArray pdf = graphs::pdfPage(m, m, {});
         EXPECT_LT(pdf.size(), 1000000);
-        EXPECT_TRUE(pdf.count("/Type /Page\n") == 1 && !pdf.contains("/Subtype /Image"));
+        EXPECT_EQ(pdf.count("/Type /Page\n"), 1);
+        EXPECT_FALSE(pdf.contains("/Subtype /Image"));
         QByteArray drawn; // FlateDecode is zlib
         for (qsizetype at = pdf.indexOf(">>\nstream\n"); at >= 0; at = pdf.indexOf(">>\nstream\n", at + 1)) {
             drawn += qUncompress(QByteArray("\0\0\0\1", 4) + pdf.mid(at + 10, pdf.indexOf("endstream", at) - at - 10));
