@@ -14,7 +14,7 @@ namespace calc {
 
 namespace {
 
-const char* convert(Module1Scalars& m, const CircuitTexts& texts)
+Refusal convert(Module1Scalars& m, const CircuitTexts& texts)
 {
     const double Vp = Val(texts.Vp);
     const double f = Val(texts.f);
@@ -50,7 +50,7 @@ const char* convert(Module1Scalars& m, const CircuitTexts& texts)
     m.N = *N;
     m.omega = omega;
     m.dt = 1 / (static_cast<double>(m.N) * m.f);
-    return nullptr;
+    return std::nullopt;
 }
 
 void warnTimeConstant(const Module1Scalars& m, const ShowMessage& show)
@@ -60,14 +60,14 @@ void warnTimeConstant(const Module1Scalars& m, const ShowMessage& show)
     }
 }
 
-// The message of the first step that refuses the trial, or null.
-const char* runSteps(Module1& m, Module1& trial, const CircuitTexts& texts, const ShowMessage& show,
-                     const PressStep& prepare, const PressStep& check)
+// The first step that refuses the trial, if one does.
+Refusal runSteps(Module1& m, Module1& trial, const CircuitTexts& texts, const ShowMessage& show,
+                 const PressStep& prepare, const PressStep& check)
 {
-    if (const char* refusal = convert(trial, texts)) {
+    if (Refusal refusal = convert(trial, texts)) {
         return refusal;
     }
-    if (const char* refusal = prepare(trial)) {
+    if (Refusal refusal = prepare(trial)) {
         return refusal;
     }
     warnTimeConstant(trial, show);
@@ -98,11 +98,11 @@ bool pressCircuit(Module1& m, const CircuitTexts& texts, const ShowMessage& show
                   const PressStep& check)
 {
     Module1 trial = m.trial();
-    if (const char* refusal = runSteps(m, trial, texts, show, prepare, check)) {
+    if (const Refusal refusal = runSteps(m, trial, texts, show, prepare, check)) {
         // The module is whole again before the box opens: whatever repaints
         // meanwhile reads the arrays on show.
         m.discard(std::move(trial));
-        show(Severity::Refusal, refusal);
+        show(Severity::Refusal, std::string(*refusal));
         return false;
     }
     m.commit(std::move(trial));

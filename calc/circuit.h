@@ -38,9 +38,8 @@ bool checkCircuitFields(const CircuitTexts& texts, const ShowMessage& show);
 // Whether the period is longer than R*C, which the press warns of.
 bool timeConstantTooSmall(const CircuitParameters& m);
 
-// One step of a press on its trial module: the message of a refusal, or null
-// to go on.
-using PressStep = std::function<const char*(Module1& trial)>;
+// One step of a press on its trial module.
+using PressStep = std::function<Refusal(Module1& trial)>;
 
 // A press on checked circuit fields. On a trial of m: converts the five texts
 // into Vp, f, C (farads), R, N, omega and dt, then `prepare`, the

@@ -35,8 +35,8 @@ struct Design {
     double VoDC, f, Vp, R, C, microfarads;
 };
 
-// The message of a refused design, or null with the design filled in.
-const char* compute(const DesignTexts& texts, Design& d)
+// What refuses the design; none with the design filled in.
+Refusal compute(const DesignTexts& texts, Design& d)
 {
     using namespace messages;
     const double VoDC = Val(texts.VoDC);
@@ -63,7 +63,7 @@ const char* compute(const DesignTexts& texts, Design& d)
         return DesignOutOfRange;
     }
     d = {VoDC, f, Vp, R, C, microfarads};
-    return nullptr;
+    return std::nullopt;
 }
 
 } // namespace
@@ -75,8 +75,8 @@ std::optional<DesignResults> Command3_Click(Module1Scalars& m, const DesignTexts
         return std::nullopt;
     }
     Design d{};
-    if (const char* refusal = compute(texts, d)) {
-        show(Severity::Refusal, refusal);
+    if (const Refusal refusal = compute(texts, d)) {
+        show(Severity::Refusal, std::string(*refusal));
         return std::nullopt;
     }
     m.VoDC = d.VoDC;

@@ -2,7 +2,9 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace calc {
 
@@ -13,5 +15,8 @@ enum class Severity { Warning, Refusal };
 // shows a modal box (OK only, no icon, the program's title), the command line
 // files the text under its severity.
 using ShowMessage = std::function<void(Severity severity, const std::string& text)>;
+
+// The message of the step that refused a press; empty when the press goes on.
+using Refusal = std::optional<std::string_view>;
 
 } // namespace calc

@@ -24,12 +24,12 @@ std::optional<VerificationResults> Command1_Click(Module1& m, const CircuitTexts
     if (!checkCircuitFields(texts, show)) {
         return std::nullopt;
     }
-    const auto nothingToPrepare = [](Module1&) -> const char* { return nullptr; };
+    const auto nothingToPrepare = [](Module1&) -> Refusal { return std::nullopt; };
     // The three result boxes.
-    const auto check = [](const Module1& trial) -> const char* {
+    const auto check = [](const Module1& trial) -> Refusal {
         const bool finite = std::isfinite((trial.Vomax - trial.Vomin) * 1000) && std::isfinite(trial.IdPicco * 1000) &&
                             std::isfinite(trial.VoDC);
-        return finite ? nullptr : messages::NotFinite;
+        return finite ? Refusal() : messages::NotFinite;
     };
     if (!pressCircuit(m, texts, show, nothingToPrepare, check)) {
         return std::nullopt;

@@ -20,7 +20,7 @@ bool Command2_Click(calc::Module1& m, const calc::CircuitTexts& texts, const std
         !calc::checkFields({{periods, msg::MissingNp, msg::InvalidNp}}, show)) {
         return false;
     }
-    const auto prepare = [&periods](calc::Module1& trial) -> const char* {
+    const auto prepare = [&periods](calc::Module1& trial) -> calc::Refusal {
         const auto Np = calc::roundToInteger(calc::Val(periods));
         if (!Np) {
             return msg::BadNp;
@@ -30,14 +30,14 @@ bool Command2_Click(calc::Module1& m, const calc::CircuitTexts& texts, const std
             return msg::ZeroVp;
         }
         trial.Np = *Np;
-        return nullptr;
+        return std::nullopt;
     };
     // The curves are scaled by FullScale/IdPicco, FullScale/Vp and FullScale/Vomax;
     // the printed page also states the ripple and VoDC.
-    const auto check = [](const calc::Module1& trial) -> const char* {
+    const auto check = [](const calc::Module1& trial) -> calc::Refusal {
         const bool finite = std::isfinite(trial.IdPicco * FullScale) && std::isfinite(trial.Vomax * FullScale) &&
                             std::isfinite(trial.Vp * FullScale);
-        return finite ? nullptr : msg::NotFinite;
+        return finite ? calc::Refusal() : msg::NotFinite;
     };
     return calc::pressCircuit(m, texts, show, prepare, check);
 }
