@@ -21,7 +21,8 @@ public:
 
     // Blanks, then draws the module's waveforms.
     void draw(const calc::Module1& m);
-    // What is on show, for copying and saving, and what it was drawn from.
+    // What is on show, in the screen's device pixels, for copying and saving
+    // as the user sees it; and what it was drawn from.
     const QImage& image() const { return image_; }
     const DrawnPlot& drawn() const { return drawn_; }
 
