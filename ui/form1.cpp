@@ -5,7 +5,6 @@
 #include "calc/module1.h"
 #include "calc/verification.h"
 #include "graphs/graphpress.h"
-#include "ui/appicon.h"
 #include "ui/circuitdrawing.h"
 #include "ui/contextmenu.h"
 #include "ui/decimalseparator.h"
@@ -164,7 +163,6 @@ void Form1::build()
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(programTitle());
-    setWindowIcon(appIcon());
     setFixedSize(px(16290), px(7590));
     setFont(programFont());
     addCaptions(this);

@@ -5,7 +5,6 @@
 #include "graphs/plotgeometry.h"
 #include "graphs/plotpage.h"
 #include "graphs/readout.h"
-#include "ui/appicon.h"
 #include "ui/contextmenu.h"
 #include "ui/decimalseparator.h"
 #include "ui/messagebox.h"
@@ -87,7 +86,6 @@ Form2::Form2(const calc::Module1& module, QWidget* parent)
     setObjectName(QStringLiteral("Form2"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QString::fromUtf8(graphs::PageTitle));
-    setWindowIcon(appIcon());
     setFixedSize(px(graphs::WindowWidth), px(graphs::WindowHeight));
     setFont(programFont());
 
