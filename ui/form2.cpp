@@ -144,6 +144,10 @@ void Form2::Picture1_MouseMove(float X, float Y, QPoint globalPosition)
     if (!text) {
         return;
     }
+    // The plot's tooltip text is the readout: a screen reader gives it as the
+    // plot's description, and a resting pointer shows it again once the tip
+    // has timed out. showText puts it up at once and keeps it beside the
+    // moving pointer; Qt hides it when the pointer leaves the plot.
     const QString tip = QString::fromStdString(*text);
     Picture1->setToolTip(tip);
     QToolTip::showText(globalPosition, tip, Picture1);
