@@ -68,12 +68,12 @@ void addLegend(QWidget* form)
     label(form, "Label3", legendRect(graphs::LoadText), graphs::LoadLegend);
 }
 
-// An action of the window: its shortcut works wherever the focus is in the
-// window, without the menu.
-QAction* windowCommand(QWidget* window, const char* text, const QKeySequence& shortcut)
+// An action of the window: its shortcuts, the platform's for the command,
+// work wherever the focus is in the window, without the menu.
+QAction* windowCommand(QWidget* window, const char* text, QKeySequence::StandardKey key)
 {
     auto* action = new QAction(QString::fromUtf8(text), window);
-    action->setShortcut(shortcut);
+    action->setShortcuts(key);
     window->addAction(action);
     return action;
 }
@@ -114,9 +114,9 @@ void Form2::addPlotArea()
 // Copy, save and print, from the plot's menu or by their shortcuts.
 void Form2::addPlotCommands()
 {
-    QAction* const copy = windowCommand(this, messages::CopyImage, Qt::CTRL | Qt::Key_C);
-    QAction* const save = windowCommand(this, messages::SaveImage, Qt::CTRL | Qt::Key_S);
-    QAction* const print = windowCommand(this, messages::Print, Qt::CTRL | Qt::Key_P);
+    QAction* const copy = windowCommand(this, messages::CopyImage, QKeySequence::Copy);
+    QAction* const save = windowCommand(this, messages::SaveImage, QKeySequence::Save);
+    QAction* const print = windowCommand(this, messages::Print, QKeySequence::Print);
     connect(copy, &QAction::triggered, this, &Form2::copyPlot);
     connect(save, &QAction::triggered, this, &Form2::savePlot);
     connect(print, &QAction::triggered, this, [this] { printPlot(Picture1->drawn(), this, show_); });
