@@ -128,10 +128,8 @@ void Form2::addPlotCommands()
 
 void Form2::showWaveforms()
 {
-    if (isMinimized()) {
-        setWindowState(windowState() & ~Qt::WindowMinimized);
-        showNormal();
-    }
+    // Back as it was before it was minimised.
+    setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
     raise();
     activateWindow();
