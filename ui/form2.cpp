@@ -105,6 +105,7 @@ void Form2::addPlotArea()
     Picture1->setAccessibleName(QString::fromUtf8(messages::PlotName));
     connect(Picture1, &PlotArea::mouseMoved, this, &Form2::Picture1_MouseMove);
 
+    // One of the window's named controls, empty and never shown; the plot area blanks itself without it.
     auto* picture2 = new QWidget(this);
     picture2->setObjectName(QStringLiteral("Picture2"));
     picture2->setGeometry(twipRect(15840, 7440, 615, 375));
