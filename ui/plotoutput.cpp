@@ -19,6 +19,7 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QStandardPaths>
 
 #include <algorithm>
 #include <iterator>
@@ -65,6 +66,13 @@ QByteArray pdfOf(const DrawnPlot& drawn)
     return graphs::pdfPage(drawn.arrays(), drawn.scalars(), pageText());
 }
 
+// The user's pictures folder, or the home folder where there is none.
+QString startFolder()
+{
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    return !pictures.isEmpty() && QDir(pictures).exists() ? pictures : QDir::homePath();
+}
+
 } // namespace
 
 QString askPlotPath(QWidget* parent)
@@ -73,7 +81,7 @@ QString askPlotPath(QWidget* parent)
     for (const SaveType& type : SaveTypes) {
         filters << QString::fromUtf8(type.filter);
     }
-    QFileDialog dialog(parent, QString::fromUtf8(messages::SaveDialogTitle), QString(),
+    QFileDialog dialog(parent, QString::fromUtf8(messages::SaveDialogTitle), startFolder(),
                        filters.join(QStringLiteral(";;")));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     const QString suffix = QString::fromUtf8(graphs::extensionOf(SaveTypes[0].format));
