@@ -25,16 +25,23 @@ QString offered()
     return file;
 }
 
-// Where no settings name the user's pictures folder, it is Pictures in the home folder.
+// The pictures folder the user's settings name, once it exists; the home folder before.
 TEST(SaveDialog, OffersGraficoPngInThePicturesFolderOrAtHome)
 {
     const QTemporaryDir home;
     const QByteArray oldHome = qgetenv("HOME");
     qputenv("HOME", QFile::encodeName(home.path()));
     qunsetenv("XDG_CONFIG_HOME");
+    QDir(home.path()).mkpath(".config");
+    QFile settings(home.filePath(".config/user-dirs.dirs"));
+    ASSERT_TRUE(settings.open(QIODevice::WriteOnly) &&
+                settings.write("XDG_PICTURES_DIR=\"$HOME/media/Immagini\"\n") > 0);
+    settings.close();
+    // Left alone, the dialog would open in the missing folder's nearest parent: media, not home.
+    QDir(home.path()).mkdir("media");
     EXPECT_EQ(offered(), home.filePath("grafico.png"));
-    ASSERT_TRUE(QDir(home.path()).mkdir("Pictures"));
-    EXPECT_EQ(offered(), home.filePath("Pictures/grafico.png"));
+    QDir(home.path()).mkpath("media/Immagini");
+    EXPECT_EQ(offered(), home.filePath("media/Immagini/grafico.png"));
     qputenv("HOME", oldHome);
 }
 
