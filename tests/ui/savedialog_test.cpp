@@ -2,16 +2,20 @@
 #include "ui/plotoutput.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-// The file the save dialog offers when it opens; the dialog is then cancelled.
+// The file the save dialog offers when it opens, then the one it gives for "foto" typed once PDF is chosen.
 QString offered()
 {
     QString file;
@@ -19,10 +23,13 @@ QString offered()
         auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
         ASSERT_NE(dialog, nullptr);
         file = dialog->selectedFiles().value(0);
-        dialog->reject();
+        QTest::keyClick(dialog->findChild<QComboBox*>("fileTypeCombo"), Qt::Key_Down);
+        auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+        name->clear();
+        QTest::keyClicks(name, "foto");
+        QTest::keyClick(dialog, Qt::Key_Return);
     });
-    EXPECT_EQ(ui::askPlotPath(nullptr), QString());
-    return file;
+    return QFileInfo(ui::askPlotPath(nullptr)).fileName().prepend(file + ' ');
 }
 
 // The pictures folder the user's settings name, once it exists; the home folder before.
@@ -39,9 +46,9 @@ TEST(SaveDialog, OffersGraficoPngInThePicturesFolderOrAtHome)
     settings.close();
     // Left alone, the dialog would open in the missing folder's nearest parent: media, not home.
     QDir(home.path()).mkdir("media");
-    EXPECT_EQ(offered(), home.filePath("grafico.png"));
+    EXPECT_EQ(offered(), home.filePath("grafico.png foto.pdf"));
     QDir(home.path()).mkpath("media/Immagini");
-    EXPECT_EQ(offered(), home.filePath("media/Immagini/grafico.png"));
+    EXPECT_EQ(offered(), home.filePath("media/Immagini/grafico.png foto.pdf"));
     qputenv("HOME", oldHome);
 }
 
