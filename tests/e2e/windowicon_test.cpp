@@ -37,7 +37,8 @@ std::vector<long> iconSides(Display* display, const fs::path& data)
     int format = 0;
     unsigned long items = 0, left = 0;
     unsigned char* data = nullptr;
-    if (XGetWindowProperty(display, window, XInternAtom(display, "_NET_WM_ICON", False), 0, 1 << 20, False, XA_CARDINAL,
+    if (window != 0 &&
+        XGetWindowProperty(display, window, XInternAtom(display, "_NET_WM_ICON", False), 0, 1 << 20, False, XA_CARDINAL,
                            &type, &format, &items, &left, &data) == Success &&
         data != nullptr) {
         const auto* icons = reinterpret_cast<const long*>(data); // each: width, height, then its pixels
