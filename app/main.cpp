@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/batch/commandline.h"
 #include "calc/module1.h"
+#include "ui/appicon.h"
 #include "ui/form1.h"
 #include "ui/messages.h"
 #include "ui/translations.h"
 
 #include <QApplication>
+#include <QIcon>
 
 #include <cstdio>
 #include <cstdlib>
@@ -37,6 +39,17 @@ void giveHeldLines()
     }
 }
 
+// What the desktop knows the program by: its menu entry and its installed
+// icons carry the id, so a panel puts the windows under the entry and takes
+// the icon at the size it needs; without them, the built-in drawing.
+void setIdentity()
+{
+    QApplication::setApplicationName(QStringLiteral("raddrizzatore"));
+    QApplication::setApplicationVersion(QStringLiteral(RADDRIZZATORE_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral(RADDRIZZATORE_ID));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(RADDRIZZATORE_ID), ui::appIcon()));
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -48,6 +61,7 @@ int main(int argc, char* argv[])
     qtHandler = qInstallMessageHandler(holdUntilConnected);
     QApplication app(argc, argv);
     giveHeldLines();
+    setIdentity();
     ui::installQtTranslations(app);
     calc::Module1 module;
     ui::Form1 form1(module);

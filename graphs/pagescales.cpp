@@ -63,7 +63,7 @@ void heightScales(const calc::Module1Scalars& m, QPainter& painter, char separat
     } else {
         // Two full scales: each in its curve's colour.
         heightLabel(painter, VoltageBaseline + FullScale, true, text(load), LoadColour);
-        heightLabel(painter, VoltageBaseline + FullScale, true, "\n" + text(halfWave), HalfWaveTextColour);
+        heightLabel(painter, VoltageBaseline + FullScale, true, QLatin1Char('\n') + text(halfWave), HalfWaveTextColour);
     }
     heightLabel(painter, VoltageBaseline, false, QStringLiteral("0"));
     bandTitle(painter, VoltageBaseline, VoltageAxis);

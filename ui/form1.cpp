@@ -5,7 +5,6 @@
 #include "calc/module1.h"
 #include "calc/verification.h"
 #include "graphs/graphpress.h"
-#include "ui/appicon.h"
 #include "ui/circuitdrawing.h"
 #include "ui/contextmenu.h"
 #include "ui/decimalseparator.h"
@@ -127,6 +126,10 @@ QPushButton* button(QWidget* form, const char* name, QRect r, QColor colour, con
     auto* b = new QPushButton(QString::fromUtf8(caption), form);
     place(b, name, r);
     b->setAutoDefault(false);
+    // The buttons keep their colours under every style: some styles paint a
+    // button from the desktop's theme whatever its palette says. A style
+    // sheet replaces the style's frame too, so it gives the raised, pressed
+    // and focused borders.
     b->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; border: 2px outset %1; }"
                                     "QPushButton:pressed { border-style: inset; }"
                                     "QPushButton:focus { border-color: #404040; }")
@@ -164,7 +167,6 @@ void Form1::build()
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(programTitle());
-    setWindowIcon(appIcon());
     setFixedSize(px(16290), px(7590));
     setFont(programFont());
     addCaptions(this);

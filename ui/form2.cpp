@@ -5,7 +5,6 @@
 #include "graphs/plotgeometry.h"
 #include "graphs/plotpage.h"
 #include "graphs/readout.h"
-#include "ui/appicon.h"
 #include "ui/contextmenu.h"
 #include "ui/decimalseparator.h"
 #include "ui/messagebox.h"
@@ -69,12 +68,12 @@ void addLegend(QWidget* form)
     label(form, "Label3", legendRect(graphs::LoadText), graphs::LoadLegend);
 }
 
-// An action of the window: its shortcut works wherever the focus is in the
-// window, without the menu.
-QAction* windowCommand(QWidget* window, const char* text, const QKeySequence& shortcut)
+// An action of the window: its shortcuts, the platform's for the command,
+// work wherever the focus is in the window, without the menu.
+QAction* windowCommand(QWidget* window, const char* text, QKeySequence::StandardKey key)
 {
     auto* action = new QAction(QString::fromUtf8(text), window);
-    action->setShortcut(shortcut);
+    action->setShortcuts(key);
     window->addAction(action);
     return action;
 }
@@ -87,7 +86,6 @@ Form2::Form2(const calc::Module1& module, QWidget* parent)
     setObjectName(QStringLiteral("Form2"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QString::fromUtf8(graphs::PageTitle));
-    setWindowIcon(appIcon());
     setFixedSize(px(graphs::WindowWidth), px(graphs::WindowHeight));
     setFont(programFont());
 
@@ -107,6 +105,7 @@ void Form2::addPlotArea()
     Picture1->setAccessibleName(QString::fromUtf8(messages::PlotName));
     connect(Picture1, &PlotArea::mouseMoved, this, &Form2::Picture1_MouseMove);
 
+    // One of the window's named controls, empty and never shown; the plot area blanks itself without it.
     auto* picture2 = new QWidget(this);
     picture2->setObjectName(QStringLiteral("Picture2"));
     picture2->setGeometry(twipRect(15840, 7440, 615, 375));
@@ -116,9 +115,9 @@ void Form2::addPlotArea()
 // Copy, save and print, from the plot's menu or by their shortcuts.
 void Form2::addPlotCommands()
 {
-    QAction* const copy = windowCommand(this, messages::CopyImage, Qt::CTRL | Qt::Key_C);
-    QAction* const save = windowCommand(this, messages::SaveImage, Qt::CTRL | Qt::Key_S);
-    QAction* const print = windowCommand(this, messages::Print, Qt::CTRL | Qt::Key_P);
+    QAction* const copy = windowCommand(this, messages::CopyImage, QKeySequence::Copy);
+    QAction* const save = windowCommand(this, messages::SaveImage, QKeySequence::Save);
+    QAction* const print = windowCommand(this, messages::Print, QKeySequence::Print);
     connect(copy, &QAction::triggered, this, &Form2::copyPlot);
     connect(save, &QAction::triggered, this, &Form2::savePlot);
     connect(print, &QAction::triggered, this, [this] { printPlot(Picture1->drawn(), this, show_); });
@@ -130,10 +129,8 @@ void Form2::addPlotCommands()
 
 void Form2::showWaveforms()
 {
-    if (isMinimized()) {
-        setWindowState(windowState() & ~Qt::WindowMinimized);
-        showNormal();
-    }
+    // Back as it was before it was minimised.
+    setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
     raise();
     activateWindow();
@@ -146,6 +143,10 @@ void Form2::Picture1_MouseMove(float X, float Y, QPoint globalPosition)
     if (!text) {
         return;
     }
+    // The plot's tooltip text is the readout: a screen reader gives it as the
+    // plot's description, and a resting pointer shows it again once the tip
+    // has timed out. showText puts it up at once and keeps it beside the
+    // moving pointer; Qt hides it when the pointer leaves the plot.
     const QString tip = QString::fromStdString(*text);
     Picture1->setToolTip(tip);
     QToolTip::showText(globalPosition, tip, Picture1);

@@ -7,7 +7,6 @@
 
 #include <QMouseEvent>
 #include <QPainter>
-#include <QWindow>
 #include <qdrawutil.h>
 
 namespace ui {
@@ -18,7 +17,7 @@ PlotArea::PlotArea(QWidget* parent) : QWidget(parent)
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFixedSize(graphs::PlotWidth + 2 * graphs::PlotBorder, graphs::PlotHeight + 2 * graphs::PlotBorder);
-    blank();
+    render();
 }
 
 QRect PlotArea::inner() const
@@ -27,45 +26,26 @@ QRect PlotArea::inner() const
     return rect().adjusted(b, b, -b, -b);
 }
 
-void PlotArea::blank()
+QSize PlotArea::devicePixels() const
 {
-    const qreal ratio = devicePixelRatioF();
-    const QSize size = inner().size().isValid() ? inner().size() : QSize(1, 1);
-    image_ = graphs::blankPlot((QSizeF(size) * ratio).toSize());
-    update();
+    return (QSizeF(inner().size()) * devicePixelRatioF()).toSize();
 }
 
 void PlotArea::draw(const calc::Module1& m)
 {
     drawn_ = DrawnPlot(m);
     render();
+    update();
 }
 
 void PlotArea::render()
 {
-    blank();
+    image_ = graphs::blankPlot(devicePixels());
     if (drawn_.current()) {
         graphs::PlotWaveforms(drawn_.arrays(), drawn_.scalars(), image_);
     }
-}
-
-// A drawing whose arrays a later press replaced is kept as it is, scaled by
-// paintEvent: the window shows a new drawing only when asked for one.
-void PlotArea::followScreen()
-{
-    const QSize wanted = (QSizeF(inner().size()) * devicePixelRatioF()).toSize();
-    if (image_.size() != wanted && !drawn_.replaced()) {
-        render();
-    }
-}
-
-// The window's native handle exists from its first show on.
-void PlotArea::showEvent(QShowEvent* /*event*/)
-{
-    if (QWindow* handle = window()->windowHandle()) {
-        connect(handle, &QWindow::screenChanged, this, &PlotArea::followScreen, Qt::UniqueConnection);
-    }
-    followScreen();
+    // Only once drawn: a painter takes an image's own ratio into what it draws.
+    image_.setDevicePixelRatio(devicePixelRatioF());
 }
 
 // In logical pixels, so that a pointer position reads the same on a screen of any scale.
@@ -76,12 +56,18 @@ QPointF PlotArea::userPosition(QPointF widgetPosition) const
     return {logical.userX(at.x()), logical.userY(at.y())};
 }
 
+// The screen's pixel ratio is read where it matters, whatever changed it. A
+// drawing whose arrays a later press replaced is kept as it is: the window
+// shows a new drawing only when asked for one, and the image's own ratio
+// scales it over the inner rectangle.
 void PlotArea::paintEvent(QPaintEvent* /*event*/)
 {
+    if (image_.size() != devicePixels() && !drawn_.replaced()) {
+        render();
+    }
     QPainter painter(this);
     qDrawShadePanel(&painter, rect(), palette(), true, graphs::PlotBorder);
-    // Device pixels of the image onto device pixels of the screen, one to one.
-    painter.drawImage(QRectF(inner()), image_, QRectF(image_.rect()));
+    painter.drawImage(inner().topLeft(), image_);
 }
 
 void PlotArea::mouseMoveEvent(QMouseEvent* event)

@@ -10,9 +10,10 @@ namespace ui {
 
 // The graph window's plot area. What is drawn lives in a persistent image of
 // device pixels that paintEvent only copies, so covering, moving or restoring
-// the window recomputes nothing. On a screen of another pixel ratio the image
-// is drawn again at that screen's pixels, from the same arrays while the
-// module still holds them. Mouse motion is reported in the user scale.
+// the window recomputes nothing. Once the screen's pixel ratio has changed,
+// the next paint draws the image again at the new pixels, from the same arrays
+// while the module still holds them. Mouse motion is reported in the user
+// scale.
 class PlotArea : public QWidget {
     Q_OBJECT
 public:
@@ -20,7 +21,8 @@ public:
 
     // Blanks, then draws the module's waveforms.
     void draw(const calc::Module1& m);
-    // What is on show, for copying and saving, and what it was drawn from.
+    // What is on show, in the screen's device pixels, for copying and saving
+    // as the user sees it; and what it was drawn from.
     const QImage& image() const { return image_; }
     const DrawnPlot& drawn() const { return drawn_; }
 
@@ -30,16 +32,16 @@ signals:
     void mouseMoved(float X, float Y, QPoint globalPosition);
 
 protected:
-    void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
     QRect inner() const;
-    // Back to the bare background, sized for the current screen.
-    void blank();
+    // The image's size on the current screen.
+    QSize devicePixels() const;
+    // The bare background at the current screen's pixels, and the drawing on
+    // it while the module still holds its arrays.
     void render();
-    void followScreen();
     QPointF userPosition(QPointF widgetPosition) const;
 
     QImage image_;

@@ -19,6 +19,7 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QStandardPaths>
 
 #include <algorithm>
 #include <iterator>
@@ -65,6 +66,13 @@ QByteArray pdfOf(const DrawnPlot& drawn)
     return graphs::pdfPage(drawn.arrays(), drawn.scalars(), pageText());
 }
 
+// The user's pictures folder, or the home folder where there is none.
+QString startFolder()
+{
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    return !pictures.isEmpty() && QDir(pictures).exists() ? pictures : QDir::homePath();
+}
+
 } // namespace
 
 QString askPlotPath(QWidget* parent)
@@ -73,20 +81,22 @@ QString askPlotPath(QWidget* parent)
     for (const SaveType& type : SaveTypes) {
         filters << QString::fromUtf8(type.filter);
     }
-    QFileDialog dialog(parent, QString::fromUtf8(messages::SaveDialogTitle), QString(), filters.join(";;"));
+    QFileDialog dialog(parent, QString::fromUtf8(messages::SaveDialogTitle), startFolder(),
+                       filters.join(QStringLiteral(";;")));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     const QString suffix = QString::fromUtf8(graphs::extensionOf(SaveTypes[0].format));
     dialog.setDefaultSuffix(suffix);
-    dialog.selectFile(QString::fromUtf8(messages::DefaultImageName) + '.' + suffix);
+    dialog.selectFile(QString::fromUtf8(messages::DefaultImageName) + QLatin1Char('.') + suffix);
     // Choosing another type renames the file to match.
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
         const auto* type = std::find_if(std::begin(SaveTypes), std::end(SaveTypes),
-                                        [&filter](const SaveType& t) { return filter == t.filter; });
+                                        [&filter](const SaveType& t) { return filter == QString::fromUtf8(t.filter); });
         const QString chosen =
             QString::fromUtf8(graphs::extensionOf(type == std::end(SaveTypes) ? SaveTypes[0].format : type->format));
         dialog.setDefaultSuffix(chosen);
         const QString name = QFileInfo(dialog.selectedFiles().value(0)).completeBaseName();
-        dialog.selectFile((name.isEmpty() ? QString::fromUtf8(messages::DefaultImageName) : name) + '.' + chosen);
+        dialog.selectFile((name.isEmpty() ? QString::fromUtf8(messages::DefaultImageName) : name) + QLatin1Char('.') +
+                          chosen);
     });
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
