@@ -55,6 +55,16 @@ std::vector<long> iconSides(Display* display, unsigned long window)
     return sides;
 }
 
+// What a window manager's close button sends, as no command-line tool does.
+void closeAsTheWindowManager(Display* display, unsigned long window)
+{
+    XEvent event{
+        .xclient = {ClientMessage, 0, False, display, window, XInternAtom(display, "WM_PROTOCOLS", False), 32, {}}};
+    event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
+    XSendEvent(display, window, False, NoEventMask, &event);
+    XFlush(display);
+}
+
 // With no client left the X server resets and briefly refuses new ones: the test holds a connection. The program
 // sees only an icon theme of the test's own, which holds its icon as the package installs it.
 class RealWindow : public testing::Test {
@@ -115,14 +125,8 @@ TEST_F(RealWindow, KeyboardWarningGraphAndExit)
     dismissWarning();
     const std::string graph = search(graphTitle);
     ASSERT_FALSE(graph.empty());
-    // What a window manager's close button sends, as no command-line tool does.
     for (const std::string& id : {main, graph}) {
-        XEvent event{
-            .xclient = {
-                ClientMessage, 0, False, display, std::stoul(id), XInternAtom(display, "WM_PROTOCOLS", False), 32, {}}};
-        event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
-        XSendEvent(display, std::stoul(id), False, NoEventMask, &event);
-        XFlush(display);
+        closeAsTheWindowManager(display, std::stoul(id));
         EXPECT_TRUE(
             waitUntil([&] { return search(title).empty() && search(graphTitle) == (id == main ? graph : ""); }));
     }
