@@ -80,8 +80,9 @@ int writeAll(int fd, std::string_view bytes)
 // root may give a file away; a group the user belongs to is kept all the same.
 int takeOver(int fd, const struct stat& old)
 {
-    if (fchown(fd, old.st_uid, old.st_gid) != 0 && fchown(fd, static_cast<uid_t>(-1), old.st_gid) != 0) {
-        // Neither can be given: the file is the user's, in the user's group, as a copy would be.
+    if (fchown(fd, old.st_uid, old.st_gid) != 0) {
+        // Failing the group too, the file is the user's, in the user's group, as a copy would be.
+        [[maybe_unused]] const int groupKept = fchown(fd, static_cast<uid_t>(-1), old.st_gid);
     }
     return fchmod(fd, old.st_mode & 07777) == 0 ? 0 : errno;
 }
@@ -127,7 +128,7 @@ void syncDirectory(const std::string& target)
 
 } // namespace
 
-std::string writeWholeFile(const std::string& path, std::string_view bytes)
+std::optional<std::string> writeWholeFile(const std::string& path, std::string_view bytes)
 {
     int error = 0;
     const std::string target = linkTarget(path, error);
@@ -149,7 +150,7 @@ std::string writeWholeFile(const std::string& path, std::string_view bytes)
         return std::strerror(error);
     }
     syncDirectory(target);
-    return {};
+    return std::nullopt;
 }
 
 } // namespace graphs

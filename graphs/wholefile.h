@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -25,6 +26,6 @@ namespace graphs {
 // in its own texts rather than with the system's reason.
 // Returns why the file was not written, in the user's language (the system's
 // reason, as strerror words it), or nothing when it was.
-std::string writeWholeFile(const std::string& path, std::string_view bytes);
+std::optional<std::string> writeWholeFile(const std::string& path, std::string_view bytes);
 
 } // namespace graphs

@@ -53,11 +53,12 @@ graphs::PageText pageText()
 // Whole or not at all; a failure is told with the system's reason.
 void writePlotFile(const QByteArray& bytes, const QString& path, const calc::ShowMessage& show)
 {
-    const std::string reason = bytes.isEmpty() ? graphs::NotDrawn
-                                               : graphs::writeWholeFile(QFile::encodeName(path).toStdString(),
-                                                                        {bytes.constData(), std::size_t(bytes.size())});
-    if (!reason.empty()) {
-        show(calc::Severity::Refusal, graphs::imageNotSaved(QDir::toNativeSeparators(path).toStdString(), reason));
+    const std::optional<std::string> failure =
+        bytes.isEmpty() ? graphs::NotDrawn
+                        : graphs::writeWholeFile(QFile::encodeName(path).toStdString(),
+                                                 {bytes.constData(), std::size_t(bytes.size())});
+    if (failure) {
+        show(calc::Severity::Refusal, graphs::imageNotSaved(QDir::toNativeSeparators(path).toStdString(), *failure));
     }
 }
 

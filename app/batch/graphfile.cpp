@@ -37,10 +37,10 @@ constexpr ColumnName NameColumn{"Nome", ""};
 
 int writeGraph(const std::string& file, const QByteArray& bytes, std::ostream& err)
 {
-    const std::string reason =
+    const std::optional<std::string> failure =
         bytes.isEmpty() ? graphs::NotDrawn : graphs::writeWholeFile(file, {bytes.data(), std::size_t(bytes.size())});
-    if (!reason.empty()) {
-        err << graphs::imageNotSaved(file, reason) << '\n';
+    if (failure) {
+        err << graphs::imageNotSaved(file, *failure) << '\n';
         return Unwritable;
     }
     return Computed;
@@ -57,7 +57,8 @@ bool drawRow(calc::Module1& m, const Header& header, const Record& record, const
     const calc::ShowMessage show = [&](calc::Severity, const std::string& text) { err << place << text << '\n'; };
     const CircuitRow texts = textsOf(GraphColumns, header, record);
     const bool pressed = graphs::Command2_Click(m, texts, texts.Np, inSheet(header.dialect.decimal, show));
-    return afterNotices(pressed, readNotices(GraphColumns, header, record), err, place);
+    printNotices(readNotices(GraphColumns, header, record), err, place);
+    return pressed;
 }
 
 // A page for each row in the order read. A refused row gets none: its message

@@ -63,7 +63,8 @@ int runSamples(std::istream& in, std::ostream& out, std::ostream& err)
     const bool pressed =
         calc::Command1_Click(m, textsOf(CircuitColumns, header, *record), '.', inSheet(header.dialect.decimal, show))
             .has_value();
-    if (!afterNotices(pressed, readNotices(CircuitColumns, header, *record), err)) {
+    printNotices(readNotices(CircuitColumns, header, *record), err);
+    if (!pressed) {
         return Refused;
     }
     errno = 0; // the reason of a failed write is this one's

@@ -99,12 +99,11 @@ bool refusedEarlier(const Header& header, const Record& record, std::ostream& er
     return !refusal.empty();
 }
 
-bool afterNotices(bool pressed, const std::vector<std::string>& notices, std::ostream& err, std::string_view place)
+void printNotices(const std::vector<std::string>& notices, std::ostream& err, std::string_view place)
 {
     for (const std::string& notice : notices) {
         err << place << notice << '\n';
     }
-    return pressed;
 }
 
 calc::ShowMessage Reported::show() &

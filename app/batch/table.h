@@ -90,11 +90,9 @@ Reported earlierWord(const Header& header, const Record& record);
 // whose Errore then goes to `err` after the row's `place`.
 bool refusedEarlier(const Header& header, const Record& record, std::ostream& err, std::string_view place = {});
 
-// For --campioni and --grafico: what was read of the cells, after the press's
-// messages on `err`, each after the row's `place`, on a refused row too;
-// returns `pressed`.
-bool afterNotices(bool pressed, const std::vector<std::string>& notices, std::ostream& err,
-                  std::string_view place = {});
+// For --campioni and --grafico: what was read of the cells, on `err` after
+// the press's messages, each after the row's `place`, on a refused row too.
+void printNotices(const std::vector<std::string>& notices, std::ostream& err, std::string_view place = {});
 
 // The output of --verifica and --progetto, one row at a time: the header,
 // then each row as read without the cells the results replace, followed by
