@@ -54,14 +54,15 @@ void Module1::CalcVomax()
     Vomax = measured_.Vomax;
 }
 
-// Taken from the magnitude, so also the smallest magnitude for a negative Vp,
-// whose first sample is negative.
+// The sample loop takes it from the magnitude: for a negative Vp, whose first
+// sample is negative, it is the smallest magnitude.
 void Module1::CalcVomin()
 {
     Vomin = measured_.Vomin;
 }
 
-// The sample at t = T repeats the one at t = 0: the period counts it once.
+// The sample loop's sum counts the sample at t = T once: it repeats the one
+// at t = 0.
 void Module1::CalcVoDC()
 {
     SumVc = measured_.SumVc;

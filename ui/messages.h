@@ -33,7 +33,7 @@ inline constexpr const char* ModelNotes =
     "\"Progetto\" usa le formule approssimate di uso comune, che considerano il ripple piccolo e la scarica "
     "del condensatore lineare per tutto il periodo. Controlla sempre il progetto con \"Verifica\".";
 
-// The graph window; its title and legend are in graphs/plotpage.h.
+// The graph window; its title and legend are in graphs/messages.h.
 inline constexpr const char* PlotName = "Grafico delle forme d'onda";
 inline constexpr const char* ReadoutHint = "Spostando il mouse sulle forme d'onda si leggono i valori";
 inline constexpr const char* CopyImage = "Copia immagine";
