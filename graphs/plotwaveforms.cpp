@@ -194,10 +194,9 @@ private:
     const PlotScale& s_;
 };
 
-void drawCurves(const calc::SampleArrays& arrays, const calc::Module1Scalars& m, const PlotScale& s, QImage& image,
+void drawCurves(const calc::SampleArrays& arrays, const calc::Module1Scalars& m, const PlotScale& s, const Spans& spans,
                 QPainter& painter)
 {
-    const Spans spans(image);
     const auto curves = curvesOf(arrays, m);
     std::vector<RangeExtremes<double>> extremes;
     std::vector<SlotCurve> slotCurves;
@@ -231,14 +230,17 @@ void PlotWaveforms(const calc::Module1& m, QImage& image)
 
 void PlotWaveforms(const calc::SampleArrays& arrays, const calc::Module1Scalars& m, QImage& image)
 {
-    // The stretches are written as 32-bit pixels.
-    Q_ASSERT(image.depth() == 32);
+    // The stretches are written as RGB32 pixels, taken before the painter
+    // begins: the raster engine then paints into the same pixels, unbuffered,
+    // so stretches and lines land in the order they are drawn.
+    Q_ASSERT(image.format() == QImage::Format_RGB32);
+    const Spans spans(image);
     const PlotScale s = scaleOf(image);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing, false);
     drawTicks(painter, s);
     if (m.Np >= 1 && m.N >= 1) {
-        drawCurves(arrays, m, s, image, painter);
+        drawCurves(arrays, m, s, spans, painter);
     }
     drawBaselines(painter, s);
 }
