@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calc/val.h"
 
+#include "calc/ascii.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -11,11 +13,6 @@
 namespace calc {
 
 namespace {
-
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
 
 struct Number {
     std::size_t end = 0; // length of the number, 0 when there is none
@@ -44,7 +41,7 @@ Exponent scanExponent(std::string_view s, std::size_t i)
     }
     long long exponent = 0;
     const std::size_t firstDigit = j;
-    for (; j < s.size() && isDigit(s[j]); ++j) {
+    for (; j < s.size() && isAsciiDigit(s[j]); ++j) {
         // Saturate: only the sign of the magnitude matters beyond this.
         exponent = std::min(exponent * 10 + (s[j] - '0'), 1'000'000'000LL);
     }
@@ -68,7 +65,7 @@ Mantissa scanMantissa(std::string_view s, std::size_t i)
     bool point = false;
     bool seenNonZero = false;
     for (; i < s.size(); ++i) {
-        if (isDigit(s[i])) {
+        if (isAsciiDigit(s[i])) {
             ++m.digits;
             seenNonZero = seenNonZero || s[i] != '0';
             if (!point && seenNonZero) {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "graphs/imageformat.h"
 
+#include "calc/ascii.h"
+
 #include <algorithm>
 #include <array>
 #include <utility>
@@ -14,11 +16,6 @@ constexpr std::array<std::pair<std::string_view, ImageFormat>, 2> Extensions{{
     {"pdf", ImageFormat::Pdf},
 }};
 
-char lowerAscii(char c)
-{
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 } // namespace
 
 std::optional<ImageFormat> imageFormatOf(std::string_view path)
@@ -28,10 +25,9 @@ std::optional<ImageFormat> imageFormatOf(std::string_view path)
     if (point == std::string_view::npos) {
         return std::nullopt;
     }
-    std::string extension(name.substr(point + 1));
-    std::transform(extension.begin(), extension.end(), extension.begin(), lowerAscii);
+    const std::string_view extension = name.substr(point + 1);
     for (const auto& [known, format] : Extensions) {
-        if (extension == known) {
+        if (calc::equalIgnoringAsciiCase(extension, known)) {
             return format;
         }
     }

@@ -2,6 +2,7 @@
 #include "app/batch/columns.h"
 
 #include "app/batch/messages.h"
+#include "calc/ascii.h"
 
 #include <algorithm>
 #include <string>
@@ -18,12 +19,6 @@ std::string_view trimmed(std::string_view s)
         return {};
     }
     return s.substr(start, s.find_last_not_of(" \t") - start + 1);
-}
-
-bool sameLetters(std::string_view a, std::string_view b)
-{
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [&](char x, char y) { return lower(x) == lower(y); });
 }
 
 // The unit with µ (U+00B5 or U+03BC) spelt u and Ω (U+03A9 or U+2126) spelt ohm.
@@ -91,10 +86,10 @@ Match match(std::string_view cell, const ColumnName& column)
         unit = trimmed(cell.substr(open + 1, cell.size() - open - 2));
         cell = trimmed(cell.substr(0, open));
     }
-    if (!sameLetters(cell, column.name)) {
+    if (!calc::equalIgnoringAsciiCase(cell, column.name)) {
         return Match::None;
     }
-    return unit.empty() || sameLetters(plainUnit(unit), column.unit) ? Match::Named : Match::OtherUnit;
+    return unit.empty() || calc::equalIgnoringAsciiCase(plainUnit(unit), column.unit) ? Match::Named : Match::OtherUnit;
 }
 
 Dialect dialectFor(std::string_view headerLine, const std::vector<Wanted>& inputs)

@@ -2,6 +2,7 @@
 #include "app/batch/sheetnumbers.h"
 
 #include "app/batch/messages.h"
+#include "calc/ascii.h"
 #include "calc/messages.h"
 
 #include <algorithm>
@@ -11,29 +12,25 @@ namespace batch {
 
 namespace {
 
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
 // Where the leading integer grouped by points ends ("-12.345" gives 7); 0
 // when the cell does not begin with one.
 std::size_t groupedEnd(std::string_view cell)
 {
     std::size_t i = !cell.empty() && (cell[0] == '+' || cell[0] == '-') ? 1 : 0;
     const std::size_t first = i;
-    while (i < cell.size() && isDigit(cell[i]) && i - first < 3) {
+    while (i < cell.size() && calc::isAsciiDigit(cell[i]) && i - first < 3) {
         ++i;
     }
     if (i == first || cell[first] == '0') {
         return 0;
     }
     std::size_t groups = 0;
-    while (i + 3 < cell.size() && cell[i] == '.' && std::all_of(cell.begin() + i + 1, cell.begin() + i + 4, isDigit)) {
+    while (i + 3 < cell.size() && cell[i] == '.' &&
+           std::all_of(cell.begin() + i + 1, cell.begin() + i + 4, calc::isAsciiDigit)) {
         i += 4;
         ++groups;
     }
-    const bool longer = i < cell.size() && isDigit(cell[i]);
+    const bool longer = i < cell.size() && calc::isAsciiDigit(cell[i]);
     return groups > 0 && !longer ? i : 0;
 }
 
