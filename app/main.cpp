@@ -54,8 +54,8 @@ void setIdentity()
 
 int main(int argc, char* argv[])
 {
-    // Any argument asks for the command line: no window, and no display.
-    if (argc > 1) {
+    // Any other argument asks for the command line: no window, and no display.
+    if (!batch::asksForTheWindow({argv, argv + argc})) {
         return batch::runCommandLine(argc, argv);
     }
     qtHandler = qInstallMessageHandler(holdUntilConnected);

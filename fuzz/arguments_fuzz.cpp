@@ -47,6 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             arguments.back().push_back(static_cast<char>(data[i]));
         }
     }
+    require(!batch::asksForTheWindow(arguments) || arguments[1].starts_with('-'), "the window for Qt's options only");
     std::istringstream in;
     std::ostringstream out, err;
     const int status = batch::runCommandLine(arguments, in, out, err);

@@ -16,6 +16,8 @@
 #include <QGuiApplication>
 #include <QLoggingCategory>
 
+#include <algorithm>
+#include <array>
 #include <cerrno>
 #include <clocale>
 #include <iostream>
@@ -81,7 +83,38 @@ std::optional<std::string> graphFile(const std::vector<std::string>& arguments)
     return file;
 }
 
+// Qt's own options, which Qt also takes after two dashes: those that take a
+// value ("-style fusion" or "-style=fusion"), then those that stand alone.
+constexpr std::array<std::string_view, 14> QtValueOptions{
+    "platform",        "platformpluginpath", "platformtheme", "plugin",
+    "qwindowgeometry", "qwindowicon",        "qwindowtitle",  "session",
+    "display",         "geometry",           "title",         "style",
+    "stylesheet",      "qmljsdebugger"};
+constexpr std::array<std::string_view, 3> QtFlags{"reverse", "widgetcount", "sync"};
+
+bool among(const auto& names, std::string_view name)
+{
+    return std::find(names.begin(), names.end(), name) != names.end();
+}
+
 } // namespace
+
+bool asksForTheWindow(const std::vector<std::string>& arguments)
+{
+    for (std::size_t i = 1; i < arguments.size(); ++i) {
+        std::string_view option = arguments[i];
+        option.remove_prefix(option.starts_with("--") ? 2 : option.starts_with('-') ? 1 : 0);
+        const std::string_view name = option.substr(0, option.find('='));
+        const bool dashed = option.size() < arguments[i].size();
+        const bool valued = option.size() > name.size();
+        const bool qtOwn =
+            among(QtValueOptions, name) ? valued || ++i < arguments.size() : among(QtFlags, name) && !valued;
+        if (!dashed || !qtOwn) {
+            return false;
+        }
+    }
+    return true;
+}
 
 int runCommandLine(const std::vector<std::string>& bytes, std::istream& in, std::ostream& out, std::ostream& err)
 {

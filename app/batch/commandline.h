@@ -8,6 +8,11 @@
 
 namespace batch {
 
+// Whether the arguments after the program's name ask for the window: none,
+// or only options of Qt's own (-style fusion, --reverse, -platform=xcb …),
+// which the window's application takes as Qt documents them.
+bool asksForTheWindow(const std::vector<std::string>& arguments);
+
 // The program started with arguments: one of --verifica, --progetto,
 // --campioni, --grafico FILE.png or --help, CSV on `in`, results on `out`,
 // messages on `err`; no window and no display. The first argument is the

@@ -75,8 +75,9 @@ std::string usage()
 {
     return std::string(R"(Uso: raddrizzatore [--verifica | --progetto | --campioni | --grafico FILE]
 
-Senza argomenti apre la finestra del programma. Con un'opzione lavora sulla
-riga di comando, senza finestra e senza schermo: legge un CSV (RFC 4180,
+Senza argomenti, o con le sole opzioni di Qt (-style fusion, -reverse …),
+apre la finestra del programma. Con un'opzione lavora sulla riga di comando,
+senza finestra e senza schermo: legge un CSV (RFC 4180,
 UTF-8) dallo standard input. Le righe vuote, anche di soli separatori, sono
 saltate. La prima riga nomina le colonne in qualunque ordine, senza badare a
 maiuscole e spazi, con l'unità facoltativa tra parentesi quadre o tonde (µF

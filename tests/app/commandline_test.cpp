@@ -178,9 +178,26 @@ TEST_F(GraphFile, NewFileUnderTheUmaskNamedNotInUtf8)
 
 } // namespace
 
-// The real program: its version, and without a display a failed start said in Italian.
+// The real program: its version, and without a display a failed start said in Italian, Qt's own options or none.
 TEST(CommandLine, VersionAndAWindowWithoutADisplay)
 {
     EXPECT_EQ(run({"--version"}, "", [] {}), Ran(0, RADDRIZZATORE_VERSION "\n", ""));
     EXPECT_EQ(run({}, "", [] {}), Ran(1, "", ui::messages::NoDisplay + "\n"s));
+    EXPECT_EQ(run({"-style", "fusion", "--reverse"}, "", [] {}), Ran(1, "", ui::messages::NoDisplay + "\n"s));
+}
+
+// Qt's options as its manual gives them: a value after a space or "=", one dash or two; anything else is ours.
+TEST(CommandLine, OnlyQtsOwnOptionsAskForTheWindow)
+{
+    for (const auto& [arguments, window] : std::initializer_list<std::pair<std::vector<std::string>, bool>>{
+             {{"raddrizzatore"}, true},
+             {{"raddrizzatore", "-style", "fusion", "--platform=xcb", "-reverse"}, true},
+             {{"raddrizzatore", "-qwindowtitle", "--verifica"}, true},
+             {{"raddrizzatore", "-style"}, false},
+             {{"raddrizzatore", "--reverse=1"}, false},
+             {{"raddrizzatore", "-style", "fusion", "--verifica"}, false},
+             {{"raddrizzatore", "reverse"}, false},
+             {{"raddrizzatore", "-h"}, false}}) {
+        EXPECT_EQ(batch::asksForTheWindow(arguments), window) << arguments.back();
+    }
 }
