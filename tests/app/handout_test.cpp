@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calc/messages.h"
+#include "tests/app/programrun.h"
 #include "tests/support/pdfpages.h"
 
 #include <QFile>
@@ -11,8 +12,6 @@
 #include <algorithm>
 
 using namespace std::literals;
-using Ran = std::tuple<int, std::string, std::string>;
-Ran run(const QStringList& args, const std::string& in, void (*child)() = nullptr);
 
 namespace {
 

@@ -3,6 +3,7 @@
 #include "calc/module1.h"
 #include "graphs/graphpress.h"
 #include "graphs/plotwaveforms.h"
+#include "tests/app/programrun.h"
 
 #include <QImage>
 #include <QStringList>
@@ -13,8 +14,6 @@
 #include <sstream>
 
 using namespace std::literals;
-using Ran = std::tuple<int, std::string, std::string>;
-Ran run(const QStringList& args, const std::string& in, void (*child)() = nullptr);
 
 namespace {
 
