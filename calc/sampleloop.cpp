@@ -4,6 +4,10 @@
 #include "calc/module1.h"
 #include "calc/scalarlanes.h"
 
+#if defined(RADDRIZZATORE_AVX2_LANES)
+#include "calc/x86cpu.h"
+#endif
+
 #include <algorithm>
 #include <array>
 #include <system_error>
@@ -31,11 +35,9 @@ SampleLoop sampleLoopOf(Module1& m)
 
 SampleStretch bestSampleStretch()
 {
-#if defined(__x86_64__)
-    static const SampleStretch best =
-        __builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma") ? sampleStretchAvx2 : sampleStretch;
-    return best;
-#elif defined(__aarch64__)
+#if defined(RADDRIZZATORE_AVX2_LANES)
+    return hasAvx2AndFma() ? sampleStretchAvx2 : sampleStretch;
+#elif defined(RADDRIZZATORE_ADVSIMD_LANES)
     return sampleStretchAdvSimd;
 #else
     return sampleStretch;

@@ -60,9 +60,9 @@ struct StretchMeasured {
 // Samples first .. last. The scalar one, on libm, is the reference and runs on
 // every processor.
 StretchMeasured sampleStretch(const SampleLoop& loop, std::int32_t first, std::int32_t last);
-#if defined(__x86_64__)
+#if defined(RADDRIZZATORE_AVX2_LANES)
 StretchMeasured sampleStretchAvx2(const SampleLoop& loop, std::int32_t first, std::int32_t last);
-#elif defined(__aarch64__)
+#elif defined(RADDRIZZATORE_ADVSIMD_LANES)
 StretchMeasured sampleStretchAdvSimd(const SampleLoop& loop, std::int32_t first, std::int32_t last);
 #endif
 using SampleStretch = StretchMeasured (*)(const SampleLoop&, std::int32_t, std::int32_t);
