@@ -8,6 +8,7 @@
 #include "app/batch/messages.h"
 #include "app/batch/samples.h"
 #include "app/batch/standardinput.h"
+#include "app/batch/standardoutput.h"
 #include "app/batch/verificationtable.h"
 
 #include <QCommandLineOption>

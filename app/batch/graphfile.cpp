@@ -3,6 +3,7 @@
 
 #include "app/batch/exitstatus.h"
 #include "app/batch/messages.h"
+#include "app/batch/standardoutput.h"
 #include "app/batch/table.h"
 #include "calc/module1.h"
 #include "graphs/graphpress.h"

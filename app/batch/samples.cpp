@@ -3,6 +3,7 @@
 
 #include "app/batch/csvwriter.h"
 #include "app/batch/exitstatus.h"
+#include "app/batch/standardoutput.h"
 #include "app/batch/table.h"
 #include "calc/module1.h"
 #include "calc/verification.h"

@@ -3,6 +3,7 @@
 
 #include "app/batch/csvwriter.h"
 #include "app/batch/messages.h"
+#include "app/batch/standardoutput.h"
 
 #include <cerrno>
 
