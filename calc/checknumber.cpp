@@ -23,7 +23,7 @@ bool CheckNumber(const std::string& text, const char* missing, const char* inval
     // Every byte of a UTF-8 character beyond ASCII lies outside the set, so a
     // byte-wise look gives the verdict a character-wise one would.
     if (!std::all_of(text.begin(), text.end(), allowed)) {
-        show(Severity::Refusal, invalid);
+        show(Severity::NotANumber, invalid);
         return false;
     }
     return true;

@@ -9,7 +9,9 @@
 namespace calc {
 
 // A warning lets the press go on; a refusal ends it with nothing changed.
-enum class Severity { Warning, Refusal };
+// NotANumber is a refusal too, of a field whose text is not a number as the
+// fields write them, which a reader may want to explain.
+enum class Severity { Warning, Refusal, NotANumber };
 
 // Tells the user a message and returns once it has been seen: the window
 // shows a modal box (OK only, no icon, the program's title), the command line

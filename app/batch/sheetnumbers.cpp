@@ -3,10 +3,8 @@
 
 #include "app/batch/messages.h"
 #include "calc/ascii.h"
-#include "calc/messages.h"
 
 #include <algorithm>
-#include <array>
 
 namespace batch {
 
@@ -32,14 +30,6 @@ std::size_t groupedEnd(std::string_view cell)
     }
     const bool longer = i < cell.size() && calc::isAsciiDigit(cell[i]);
     return groups > 0 && !longer ? i : 0;
-}
-
-bool isNumberMessage(const std::string& text)
-{
-    namespace m = calc::messages;
-    constexpr std::array invalid = {m::InvalidVp, m::InvalidF,    m::InvalidC,       m::InvalidR,    m::InvalidN,
-                                    m::InvalidNp, m::InvalidVoDC, m::InvalidDesignF, m::InvalidIoDC, m::InvalidRipple};
-    return std::find(invalid.begin(), invalid.end(), text) != invalid.end();
 }
 
 } // namespace
@@ -71,8 +61,7 @@ calc::ShowMessage inSheet(char decimal, calc::ShowMessage show)
         return show;
     }
     return [show = std::move(show)](calc::Severity severity, const std::string& text) {
-        show(severity,
-             severity == calc::Severity::Refusal && isNumberMessage(text) ? text + messages::SheetNumbers : text);
+        show(severity, severity == calc::Severity::NotANumber ? text + messages::SheetNumbers : text);
     };
 }
 

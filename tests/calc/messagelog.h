@@ -14,7 +14,7 @@ struct MessageLog {
     {
         return [this](calc::Severity severity, const std::string& text) {
             shown.push_back(text);
-            refusals += severity == calc::Severity::Refusal;
+            refusals += severity != calc::Severity::Warning;
         };
     }
 };
