@@ -96,11 +96,11 @@ QStringList contextMenu(QWidget* widget, int choose = -1)
     return entries;
 }
 
-// Where a wrong colour or a shift by one pixel shows: wires, leads, a plate, the arrow, labels; the icon's frame,
-// hump, axis and sag at 32 and 16 pixels.
+// Where a wrong colour or a shift by one pixel shows: wires, leads, a plate, the arrow, labels, at 1 and on the
+// two-by-two device pixels of a ratio of 2; the icon's frame, hump, axis and sag at 32 and 16 pixels.
 TEST(Pictures, CircuitDrawingAndBothIconSizes)
 {
-    const QImage image = ui::circuitDrawing(), big = ui::appIcon().pixmap(32).toImage(),
+    const QImage image = ui::circuitDrawing(), sharp = ui::circuitDrawing(2), big = ui::appIcon().pixmap(32).toImage(),
                  small = ui::appIcon().pixmap(16).toImage();
     ASSERT_EQ(image.size(), QSize(367, 277));
     for (const auto& [x, y, colour] : {std::tuple{64, 107, green},
@@ -112,7 +112,9 @@ TEST(Pictures, CircuitDrawingAndBothIconSizes)
                                        {312, 190, blue},
                                        {24, 133, blue},
                                        {169, 120, blue}}) {
-        EXPECT_EQ(image.pixel(x, y), colour) << x << ", " << y;
+        EXPECT_EQ(std::tuple(image.pixel(x, y), sharp.pixel(2 * x, 2 * y), sharp.pixel(2 * x + 1, 2 * y + 1)),
+                  std::tuple(colour, colour, colour))
+            << x << ", " << y;
     }
     for (const auto& [x32, y32, x16, y16, colour] : {std::tuple{31, 20, 15, 8, navy},
                                                      {10, 28, 5, 13, red},
