@@ -19,6 +19,7 @@
 #include <QGuiApplication>
 #include <QKeySequence>
 #include <QLabel>
+#include <QPrinter>
 #include <QShortcut>
 #include <QToolTip>
 
@@ -97,6 +98,8 @@ Form2::Form2(const calc::Module1& module, QWidget* parent)
     Picture1->setFocus();
 }
 
+Form2::~Form2() = default;
+
 void Form2::addPlotArea()
 {
     Picture1 = new PlotArea(this);
@@ -120,7 +123,7 @@ void Form2::addPlotCommands()
     QAction* const print = windowCommand(this, messages::Print, QKeySequence::Print);
     connect(copy, &QAction::triggered, this, &Form2::copyPlot);
     connect(save, &QAction::triggered, this, &Form2::savePlot);
-    connect(print, &QAction::triggered, this, [this] { printPlot(Picture1->drawn(), this, show_); });
+    connect(print, &QAction::triggered, this, &Form2::printPlot);
     Picture1->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(Picture1, &QWidget::customContextMenuRequested, this, [this, copy, save, print](QPoint at) {
         popUpMenu(Picture1, at, {copy, save, print});
@@ -163,6 +166,14 @@ void Form2::savePlot()
     if (!path.isEmpty()) {
         savePlotFile(Picture1->drawn(), Picture1->image(), path, show_);
     }
+}
+
+void Form2::printPlot()
+{
+    if (!printer_) {
+        printer_ = plotPrinter();
+    }
+    ui::printPlot(*printer_, Picture1->drawn(), this, show_);
 }
 
 } // namespace ui

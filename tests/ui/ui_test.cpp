@@ -137,11 +137,12 @@ protected:
         QObject::connect(&guard, &QTimer::timeout, &guard, [this] {
             if (QWidget* modal = QApplication::activeModalWidget()) {
                 const auto* box = qobject_cast<QMessageBox*>(modal);
-                if (auto* print = qobject_cast<QPrintDialog*>(modal)) { // the page's orientation, its margins in mm
+                if (auto* print = qobject_cast<QPrintDialog*>(modal)) { // orientation, margins in mm; then upright
                     const QPageLayout page = print->printer()->pageLayout();
                     seen << QString("Stampa %1 %2")
                                 .arg(page.orientation())
                                 .arg(page.margins(QPageLayout::Millimeter).top());
+                    print->printer()->setPageOrientation(QPageLayout::Portrait);
                     print->reject();
                     return;
                 }
@@ -283,7 +284,8 @@ TEST_F(Windows, GraphWindowOpensComesBackAndClosesOnEsc)
 }
 
 // Ctrl+S saves and Ctrl+C copies the drawing; the menu saves by the extension in any case, refuses another and says
-// why a save failed. A later "Calcola" replaces the arrays: the page can no longer be printed or saved.
+// why a save failed. A second print starts as the user left the first. A later "Calcola" replaces the arrays: the page
+// can no longer be printed or saved.
 TEST_F(Windows, GraphWindowCopiesSavesAndPrintsWhileItsDrawingLasts)
 {
     act(*form1, "Command2");
@@ -309,6 +311,7 @@ TEST_F(Windows, GraphWindowCopiesSavesAndPrintsWhileItsDrawingLasts)
         contextMenu(plot, 2);
     };
     saveAndPrint({"g.PDF", "g.jpg", "no/g.png"});
+    contextMenu(plot, 2);
     QFile pdf(dir.filePath("g.PDF"));
     EXPECT_TRUE(pdf.open(QIODevice::ReadOnly) && pdf.read(5) == "%PDF-");
     act(*form1, "Command1");
@@ -321,7 +324,7 @@ TEST_F(Windows, GraphWindowCopiesSavesAndPrintsWhileItsDrawingLasts)
                                      ": \"Salva immagine…\" scrive file .png e .pdf.",
                                  box + "Impossibile salvare l'immagine in\n" + dir.filePath("no/g.png") + "\n" +
                                      strerror(ENOENT) + ". Nessun file è stato creato o modificato.",
-                                 "Stampa 1 10", warning, replaced, replaced}));
+                                 "Stampa 1 10", "Stampa 0 10", warning, replaced, replaced}));
     seen.clear();
 }
 
