@@ -14,6 +14,7 @@
 #include "ui/programfont.h"
 #include "ui/twips.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
@@ -147,11 +148,14 @@ void Form2::Picture1_MouseMove(float X, float Y, QPoint globalPosition)
         return;
     }
     // The plot's tooltip text is the readout: a screen reader gives it as the
-    // plot's description, and a resting pointer shows it again once the tip
-    // has timed out. showText puts it up at once and keeps it beside the
-    // moving pointer; Qt hides it when the pointer leaves the plot.
+    // plot's description, told that it changed, and a resting pointer shows
+    // it again once the tip has timed out. showText puts it up at once and
+    // keeps it beside the moving pointer; Qt hides it when the pointer leaves
+    // the plot.
     const QString tip = QString::fromStdString(*text);
     Picture1->setToolTip(tip);
+    QAccessibleEvent described(Picture1, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&described);
     QToolTip::showText(globalPosition, tip, Picture1);
 }
 
