@@ -34,6 +34,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <utility>
 
 void PrintTo(const QString& s, std::ostream* os)
 {
@@ -225,8 +226,7 @@ TEST_F(Windows, PressesWriteTheResultsAndRefusalsKeepThem)
     EXPECT_EQ(texts(*form1, "Label10 Label22 Label13 Label29 Label35 Label31 Text1 Text2 Text3 Text4 Text5"),
               "1,65E+03 1,80E+03 9,18E+00 1,00E+01 1,10E+01 1,10E+04 1.10E+01* 5.00E+01* 1.10E+04* 1.00E+01* 1000");
     act(*form1, "Text1=10 Text3=1,5 Command1 Text8= Command3");
-    EXPECT_EQ(seen.join(' '), box + msg::InvalidC + ' ' + box + msg::MissingDesignF);
-    seen.clear();
+    EXPECT_EQ(std::exchange(seen, {}).join(' '), box + msg::InvalidC + ' ' + box + msg::MissingDesignF);
     EXPECT_EQ(texts(*form1, "Label10 Label31 Text1 Text3"), "1,65E+03 1,10E+04 10* 1,5*");
     EXPECT_EQ(contextMenu(form1->findChild<QWidget*>("Label22"), 0), QStringList{"Copia|"});
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "1,80E+03");
@@ -279,8 +279,7 @@ TEST_F(Windows, GraphWindowOpensComesBackAndClosesOnEsc)
     QTest::keyClick(window, Qt::Key_Escape);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(window.isNull());
-    EXPECT_EQ(seen, QStringList({box + msg::MissingNp, warning, warning}));
-    seen.clear();
+    EXPECT_EQ(std::exchange(seen, {}), QStringList({box + msg::MissingNp, warning, warning}));
 }
 
 // Ctrl+S saves and Ctrl+C copies the drawing; the menu saves by the extension in any case, refuses another and says
@@ -291,14 +290,13 @@ TEST_F(Windows, GraphWindowCopiesSavesAndPrintsWhileItsDrawingLasts)
     act(*form1, "Command2");
     ui::Form2* window = graph();
     auto* plot = window->findChild<ui::PlotArea*>("Picture1");
-    QString path;
+    const QTemporaryDir dir;
+    QString path = dir.filePath("g€.Png"); // not Latin-1
     window->setAskSavePath([&](QWidget*) { return path; });
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window));
     const QStringList entries{"Copia immagine|Ctrl+C", "Salva immagine…|Ctrl+S", "Stampa…|Ctrl+P"};
     EXPECT_EQ(contextMenu(plot), entries);
-    QTemporaryDir dir;
-    path = dir.filePath("g€.Png"); // not Latin-1
     QTest::keyClick(window, Qt::Key_S, Qt::ControlModifier);
     QTest::keyClick(window, Qt::Key_C, Qt::ControlModifier);
     EXPECT_TRUE(QImage(path, "png").convertToFormat(QImage::Format_RGB32) == drawing() &&
@@ -319,13 +317,13 @@ TEST_F(Windows, GraphWindowCopiesSavesAndPrintsWhileItsDrawingLasts)
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
               QStringList({"g.PDF", "g€.Png", "h.png"}));
     const QString replaced = box + ui::messages::DrawingReplaced;
-    EXPECT_EQ(seen, QStringList({warning,
-                                 box + "Formato non previsto per il file " + dir.filePath("g.jpg") +
-                                     ": \"Salva immagine…\" scrive file .png e .pdf.",
-                                 box + "Impossibile salvare l'immagine in\n" + dir.filePath("no/g.png") + "\n" +
-                                     strerror(ENOENT) + ". Nessun file è stato creato o modificato.",
-                                 "Stampa 1 10", "Stampa 0 10", warning, replaced, replaced}));
-    seen.clear();
+    EXPECT_EQ(std::exchange(seen, {}),
+              QStringList({warning,
+                           box + "Formato non previsto per il file " + dir.filePath("g.jpg") +
+                               ": \"Salva immagine…\" scrive file .png e .pdf.",
+                           box + "Impossibile salvare l'immagine in\n" + dir.filePath("no/g.png") + "\n" +
+                               strerror(ENOENT) + ". Nessun file è stato creato o modificato.",
+                           "Stampa 1 10", "Stampa 0 10", warning, replaced, replaced}));
 }
 
 // x 0 to 100 over 988 pixels, y 100 to 0 over 580, from (2, 2), at any scale. Below y = 0.1 the text stays.
