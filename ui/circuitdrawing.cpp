@@ -8,11 +8,11 @@
 #include <QPainter>
 #include <QPen>
 #include <QPoint>
+#include <QPointF>
 #include <QPolygon>
 #include <QRect>
 #include <QString>
 
-#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -23,9 +23,11 @@ namespace {
 const QColor wireColour(0, 128, 0);
 const QColor leadColour(0, 0, 255);
 
+// Every stroke is a logical pixel wide, so that it keeps its weight on a
+// screen of any pixel ratio.
 void line(QPainter& p, const QColor& colour, int x1, int y1, int x2, int y2)
 {
-    p.setPen(QPen(colour, 0));
+    p.setPen(QPen(colour, 1));
     p.drawLine(x1, y1, x2, y2);
 }
 
@@ -64,17 +66,20 @@ QRect inkBounds(const QImage& image)
 constexpr int LabelPixels = 16;
 
 // Font metrics differ slightly between faces, so the label is rendered off
-// screen first and its actual ink is placed against the top of the box,
-// centred horizontally. Unantialiased glyphs keep the pixels pure blue.
+// screen first, at the drawing's pixel ratio, and its actual ink is placed
+// against the top of the box, centred horizontally to the device pixel.
+// Unantialiased glyphs keep the pixels pure blue.
 void label(QPainter& p, const QString& text, const QRect& box)
 {
+    const qreal ratio = p.device()->devicePixelRatioF();
     QFont font(graphs::sansFaces().first());
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(LabelPixels);
     font.setStyleStrategy(QFont::NoAntialias);
 
     // Room for any label of a letter or two, its baseline well inside.
-    QImage scratch(QSize(4, 3) * LabelPixels, QImage::Format_ARGB32_Premultiplied);
+    QImage scratch(QSize(4, 3) * LabelPixels * ratio, QImage::Format_ARGB32_Premultiplied);
+    scratch.setDevicePixelRatio(ratio);
     scratch.fill(Qt::transparent);
     {
         QPainter sp(&scratch);
@@ -86,14 +91,16 @@ void label(QPainter& p, const QString& text, const QRect& box)
     if (ink.isEmpty()) {
         return;
     }
-    const QRect source(ink.topLeft(), QSize(std::min(ink.width(), box.width()), std::min(ink.height(), box.height())));
-    const QPoint target(box.left() + (box.width() - source.width()) / 2, box.top());
+    const QRect source(ink.topLeft(), ink.size().boundedTo(box.size() * ratio));
+    const int across = (qRound(box.width() * ratio) - source.width()) / 2;
+    // In the drawing's own coordinates, clear of the lines' half-pixel shift.
+    const QPointF target = QPointF(box.left() + across / ratio, box.top()) - p.transform().map(QPointF());
     p.drawImage(target, scratch, source);
 }
 
 void generator(QPainter& p)
 {
-    p.setPen(QPen(wireColour, 0));
+    p.setPen(QPen(wireColour, 1));
     p.setBrush(Qt::NoBrush);
     p.drawEllipse(QRect(48, 124, 31, 31));
 
@@ -141,7 +148,7 @@ void resistor(QPainter& p)
     constexpr int x = 262;
     line(p, wireColour, x, 59, x, 90);
     line(p, leadColour, x, 91, x, 106);
-    p.setPen(QPen(wireColour, 0));
+    p.setPen(QPen(wireColour, 1));
     p.drawPolyline(QPolygon(
         {QPoint(262, 108), QPoint(269, 112), QPoint(255, 120), QPoint(269, 128), QPoint(255, 136), QPoint(262, 140)}));
     line(p, leadColour, x, 141, x, 157);
@@ -151,13 +158,20 @@ void resistor(QPainter& p)
 
 } // namespace
 
-QImage circuitDrawing()
+QImage circuitDrawing(qreal ratio)
 {
-    QImage image(367, 277, QImage::Format_RGB32);
+    QImage image(QSize(367, 277) * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
     image.fill(Qt::white);
 
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing, false);
+    // Qt puts a line one device pixel wide right of and below its points,
+    // and centres a wider one on them: shifted by half a logical pixel, the
+    // wider strokes cover the device pixels of the same logical ones.
+    if (ratio != 1) {
+        p.translate(0.5, 0.5);
+    }
 
     line(p, Qt::black, 0, 0, 363, 0);
     line(p, Qt::black, 363, 0, 363, 273);

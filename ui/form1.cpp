@@ -19,7 +19,9 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
+#include <QWindow>
 
 #include <utility>
 
@@ -173,7 +175,7 @@ void Form1::build()
 
     Picture1 = new QLabel(this);
     place(Picture1, "Picture1", twipRect(480, 240, 5535, 4215));
-    Picture1->setPixmap(QPixmap::fromImage(circuitDrawing()));
+    drawCircuit();
     Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Picture1->setFocusPolicy(Qt::StrongFocus);
     Picture1->setAccessibleName(QString::fromUtf8(messages::CircuitName));
@@ -181,6 +183,23 @@ void Form1::build()
     buildDesign();
     buildVerification();
     setKeyboard();
+}
+
+void Form1::drawCircuit()
+{
+    Picture1->setPixmap(QPixmap::fromImage(circuitDrawing(devicePixelRatioF())));
+}
+
+// Shown, the window has a screen of its own, not always the one its place
+// gave before: the drawing takes that screen's pixel ratio, then that of any
+// screen the window moves to.
+void Form1::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    drawCircuit();
+    if (const QWindow* shown = window()->windowHandle()) {
+        connect(shown, &QWindow::screenChanged, this, &Form1::drawCircuit, Qt::UniqueConnection);
+    }
 }
 
 void Form1::buildDesign()

@@ -40,11 +40,16 @@ public:
     // window unless set otherwise.
     void setShowMessage(calc::ShowMessage show) { show_ = std::move(show); }
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void build();
     void buildDesign();
     void buildVerification();
     void setKeyboard();
+    // The circuit at the pixel ratio of the window's screen.
+    void drawCircuit();
     // The graph window, created hidden on first use; null once closed.
     Form2* graphWindow();
     calc::CircuitTexts circuitTexts() const;

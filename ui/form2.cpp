@@ -14,11 +14,13 @@
 #include "ui/programfont.h"
 #include "ui/twips.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QKeySequence>
 #include <QLabel>
+#include <QPrinter>
 #include <QShortcut>
 #include <QToolTip>
 
@@ -97,6 +99,8 @@ Form2::Form2(const calc::Module1& module, QWidget* parent)
     Picture1->setFocus();
 }
 
+Form2::~Form2() = default;
+
 void Form2::addPlotArea()
 {
     Picture1 = new PlotArea(this);
@@ -120,7 +124,7 @@ void Form2::addPlotCommands()
     QAction* const print = windowCommand(this, messages::Print, QKeySequence::Print);
     connect(copy, &QAction::triggered, this, &Form2::copyPlot);
     connect(save, &QAction::triggered, this, &Form2::savePlot);
-    connect(print, &QAction::triggered, this, [this] { printPlot(Picture1->drawn(), this, show_); });
+    connect(print, &QAction::triggered, this, &Form2::printPlot);
     Picture1->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(Picture1, &QWidget::customContextMenuRequested, this, [this, copy, save, print](QPoint at) {
         popUpMenu(Picture1, at, {copy, save, print});
@@ -144,11 +148,14 @@ void Form2::Picture1_MouseMove(float X, float Y, QPoint globalPosition)
         return;
     }
     // The plot's tooltip text is the readout: a screen reader gives it as the
-    // plot's description, and a resting pointer shows it again once the tip
-    // has timed out. showText puts it up at once and keeps it beside the
-    // moving pointer; Qt hides it when the pointer leaves the plot.
+    // plot's description, told that it changed, and a resting pointer shows
+    // it again once the tip has timed out. showText puts it up at once and
+    // keeps it beside the moving pointer; Qt hides it when the pointer leaves
+    // the plot.
     const QString tip = QString::fromStdString(*text);
     Picture1->setToolTip(tip);
+    QAccessibleEvent described(Picture1, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&described);
     QToolTip::showText(globalPosition, tip, Picture1);
 }
 
@@ -163,6 +170,14 @@ void Form2::savePlot()
     if (!path.isEmpty()) {
         savePlotFile(Picture1->drawn(), Picture1->image(), path, show_);
     }
+}
+
+void Form2::printPlot()
+{
+    if (!printer_) {
+        printer_ = plotPrinter();
+    }
+    ui::printPlot(*printer_, Picture1->drawn(), this, show_);
 }
 
 } // namespace ui

@@ -8,7 +8,10 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 #include <utility>
+
+class QPrinter;
 
 namespace calc {
 struct Module1;
@@ -30,6 +33,7 @@ public:
     using AskSavePath = std::function<QString(QWidget* parent)>;
 
     explicit Form2(const calc::Module1& module, QWidget* parent = nullptr);
+    ~Form2() override;
 
     // Blanks the plot, brings the window to the front, restored if it was
     // minimised, and draws the module's waveforms into it.
@@ -48,11 +52,15 @@ private:
     void Picture1_MouseMove(float X, float Y, QPoint globalPosition);
     void copyPlot();
     void savePlot();
+    void printPlot();
 
     const calc::Module1& module_;
     calc::ShowMessage show_;
     AskSavePath askSavePath_;
     PlotArea* Picture1 = nullptr;
+    // Made at the first "Stampa…", then kept with what the user chose in its
+    // dialog: the printer, the copies, the paper.
+    std::unique_ptr<QPrinter> printer_;
 };
 
 } // namespace ui

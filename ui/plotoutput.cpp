@@ -23,6 +23,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <memory>
 
 namespace ui {
 
@@ -114,16 +115,21 @@ void savePlotFile(const DrawnPlot& drawn, const QImage& image, const QString& pa
     }
 }
 
-void printPlot(const DrawnPlot& drawn, QWidget* parent, const calc::ShowMessage& show)
+std::unique_ptr<QPrinter> plotPrinter()
+{
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setPageOrientation(QPageLayout::Landscape);
+    const double m = graphs::PageMargin;
+    printer->setPageMargins(QMarginsF(m, m, m, m), QPageLayout::Millimeter);
+    printer->setDocName(QString::fromUtf8(graphs::PageTitle));
+    return printer;
+}
+
+void printPlot(QPrinter& printer, const DrawnPlot& drawn, QWidget* parent, const calc::ShowMessage& show)
 {
     if (!stillDrawn(drawn, show)) {
         return;
     }
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageOrientation(QPageLayout::Landscape);
-    const double m = graphs::PageMargin;
-    printer.setPageMargins(QMarginsF(m, m, m, m), QPageLayout::Millimeter);
-    printer.setDocName(QString::fromUtf8(graphs::PageTitle));
     QPrintDialog dialog(&printer, parent);
     if (dialog.exec() == QDialog::Accepted) {
         printOnto(printer, drawn, show);

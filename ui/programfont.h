@@ -9,7 +9,9 @@ namespace ui {
 inline constexpr double ProgramPoints = 8.25;
 
 // "MS Sans Serif" bold where the machine has it; Liberation Sans (metrics of
-// Arial) or DejaVu Sans stand in for it elsewhere.
+// Arial) or DejaVu Sans stand in for it elsewhere. Each window sets it on
+// itself rather than on the application, so that the message boxes, menus,
+// tooltips and Qt's dialogs keep the desktop's font.
 QFont programFont(double pointSize = ProgramPoints);
 
 } // namespace ui

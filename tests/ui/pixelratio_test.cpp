@@ -3,10 +3,12 @@
 #include "calc/module1.h"
 #include "graphs/graphpress.h"
 #include "graphs/plotwaveforms.h"
+#include "ui/form1.h"
 #include "ui/form2.h"
 #include "ui/plotarea.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QScreen>
 
 #include <gtest/gtest.h>
@@ -55,6 +57,20 @@ TEST(TwoScreens, TheDrawingFollowsThePixelRatioUntilALaterPressReplacesItsArrays
     ASSERT_TRUE(graphs::Command2_Click(module, {.Vp = "5"}, "4", ignore));
     moveTo(window, 1);
     EXPECT_EQ(plot->image(), sharp) << "the drawing on show stays as it was drawn";
+}
+
+// The circuit drawing at the pixels of the screen the main window opens on, then of the one it moves to.
+TEST(TwoScreens, CircuitDrawingAtTheScreensPixels)
+{
+    calc::Module1 module;
+    ui::Form1 window(module);
+    const auto* circuit = window.findChild<QLabel*>("Picture1");
+    moveTo(window, 2);
+    window.show();
+    EXPECT_EQ(std::pair(circuit->pixmap().size(), circuit->pixmap().devicePixelRatio()),
+              std::pair(QSize(734, 554), 2.));
+    moveTo(window, 1);
+    EXPECT_EQ(circuit->pixmap().size(), QSize(367, 277));
 }
 
 } // namespace

@@ -34,6 +34,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <utility>
 
 void PrintTo(const QString& s, std::ostream* os)
 {
@@ -96,11 +97,11 @@ QStringList contextMenu(QWidget* widget, int choose = -1)
     return entries;
 }
 
-// Where a wrong colour or a shift by one pixel shows: wires, leads, a plate, the arrow, labels; the icon's frame,
-// hump, axis and sag at 32 and 16 pixels.
+// Where a wrong colour or a shift by one pixel shows: wires, leads, a plate, the arrow, labels, at 1 and on the
+// two-by-two device pixels of a ratio of 2; the icon's frame, hump, axis and sag at 32 and 16 pixels.
 TEST(Pictures, CircuitDrawingAndBothIconSizes)
 {
-    const QImage image = ui::circuitDrawing(), big = ui::appIcon().pixmap(32).toImage(),
+    const QImage image = ui::circuitDrawing(), sharp = ui::circuitDrawing(2), big = ui::appIcon().pixmap(32).toImage(),
                  small = ui::appIcon().pixmap(16).toImage();
     ASSERT_EQ(image.size(), QSize(367, 277));
     for (const auto& [x, y, colour] : {std::tuple{64, 107, green},
@@ -112,7 +113,9 @@ TEST(Pictures, CircuitDrawingAndBothIconSizes)
                                        {312, 190, blue},
                                        {24, 133, blue},
                                        {169, 120, blue}}) {
-        EXPECT_EQ(image.pixel(x, y), colour) << x << ", " << y;
+        EXPECT_EQ(std::tuple(image.pixel(x, y), sharp.pixel(2 * x, 2 * y), sharp.pixel(2 * x + 1, 2 * y + 1)),
+                  std::tuple(colour, colour, colour))
+            << x << ", " << y;
     }
     for (const auto& [x32, y32, x16, y16, colour] : {std::tuple{31, 20, 15, 8, navy},
                                                      {10, 28, 5, 13, red},
@@ -135,11 +138,12 @@ protected:
         QObject::connect(&guard, &QTimer::timeout, &guard, [this] {
             if (QWidget* modal = QApplication::activeModalWidget()) {
                 const auto* box = qobject_cast<QMessageBox*>(modal);
-                if (auto* print = qobject_cast<QPrintDialog*>(modal)) { // the page's orientation, its margins in mm
+                if (auto* print = qobject_cast<QPrintDialog*>(modal)) { // orientation, margins in mm; then upright
                     const QPageLayout page = print->printer()->pageLayout();
                     seen << QString("Stampa %1 %2")
                                 .arg(page.orientation())
                                 .arg(page.margins(QPageLayout::Millimeter).top());
+                    print->printer()->setPageOrientation(QPageLayout::Portrait);
                     print->reject();
                     return;
                 }
@@ -222,8 +226,7 @@ TEST_F(Windows, PressesWriteTheResultsAndRefusalsKeepThem)
     EXPECT_EQ(texts(*form1, "Label10 Label22 Label13 Label29 Label35 Label31 Text1 Text2 Text3 Text4 Text5"),
               "1,65E+03 1,80E+03 9,18E+00 1,00E+01 1,10E+01 1,10E+04 1.10E+01* 5.00E+01* 1.10E+04* 1.00E+01* 1000");
     act(*form1, "Text1=10 Text3=1,5 Command1 Text8= Command3");
-    EXPECT_EQ(seen.join(' '), box + msg::InvalidC + ' ' + box + msg::MissingDesignF);
-    seen.clear();
+    EXPECT_EQ(std::exchange(seen, {}).join(' '), box + msg::InvalidC + ' ' + box + msg::MissingDesignF);
     EXPECT_EQ(texts(*form1, "Label10 Label31 Text1 Text3"), "1,65E+03 1,10E+04 10* 1,5*");
     EXPECT_EQ(contextMenu(form1->findChild<QWidget*>("Label22"), 0), QStringList{"Copia|"});
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "1,80E+03");
@@ -276,25 +279,24 @@ TEST_F(Windows, GraphWindowOpensComesBackAndClosesOnEsc)
     QTest::keyClick(window, Qt::Key_Escape);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(window.isNull());
-    EXPECT_EQ(seen, QStringList({box + msg::MissingNp, warning, warning}));
-    seen.clear();
+    EXPECT_EQ(std::exchange(seen, {}), QStringList({box + msg::MissingNp, warning, warning}));
 }
 
 // Ctrl+S saves and Ctrl+C copies the drawing; the menu saves by the extension in any case, refuses another and says
-// why a save failed. A later "Calcola" replaces the arrays: the page can no longer be printed or saved.
+// why a save failed. A second print starts as the user left the first. A later "Calcola" replaces the arrays: the page
+// can no longer be printed or saved.
 TEST_F(Windows, GraphWindowCopiesSavesAndPrintsWhileItsDrawingLasts)
 {
     act(*form1, "Command2");
     ui::Form2* window = graph();
     auto* plot = window->findChild<ui::PlotArea*>("Picture1");
-    QString path;
+    const QTemporaryDir dir;
+    QString path = dir.filePath("g€.Png"); // not Latin-1
     window->setAskSavePath([&](QWidget*) { return path; });
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window));
     const QStringList entries{"Copia immagine|Ctrl+C", "Salva immagine…|Ctrl+S", "Stampa…|Ctrl+P"};
     EXPECT_EQ(contextMenu(plot), entries);
-    QTemporaryDir dir;
-    path = dir.filePath("g€.Png"); // not Latin-1
     QTest::keyClick(window, Qt::Key_S, Qt::ControlModifier);
     QTest::keyClick(window, Qt::Key_C, Qt::ControlModifier);
     EXPECT_TRUE(QImage(path, "png").convertToFormat(QImage::Format_RGB32) == drawing() &&
@@ -307,6 +309,7 @@ TEST_F(Windows, GraphWindowCopiesSavesAndPrintsWhileItsDrawingLasts)
         contextMenu(plot, 2);
     };
     saveAndPrint({"g.PDF", "g.jpg", "no/g.png"});
+    contextMenu(plot, 2);
     QFile pdf(dir.filePath("g.PDF"));
     EXPECT_TRUE(pdf.open(QIODevice::ReadOnly) && pdf.read(5) == "%PDF-");
     act(*form1, "Command1");
@@ -314,13 +317,13 @@ TEST_F(Windows, GraphWindowCopiesSavesAndPrintsWhileItsDrawingLasts)
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
               QStringList({"g.PDF", "g€.Png", "h.png"}));
     const QString replaced = box + ui::messages::DrawingReplaced;
-    EXPECT_EQ(seen, QStringList({warning,
-                                 box + "Formato non previsto per il file " + dir.filePath("g.jpg") +
-                                     ": \"Salva immagine…\" scrive file .png e .pdf.",
-                                 box + "Impossibile salvare l'immagine in\n" + dir.filePath("no/g.png") + "\n" +
-                                     strerror(ENOENT) + ". Nessun file è stato creato o modificato.",
-                                 "Stampa 1 10", warning, replaced, replaced}));
-    seen.clear();
+    EXPECT_EQ(std::exchange(seen, {}),
+              QStringList({warning,
+                           box + "Formato non previsto per il file " + dir.filePath("g.jpg") +
+                               ": \"Salva immagine…\" scrive file .png e .pdf.",
+                           box + "Impossibile salvare l'immagine in\n" + dir.filePath("no/g.png") + "\n" +
+                               strerror(ENOENT) + ". Nessun file è stato creato o modificato.",
+                           "Stampa 1 10", "Stampa 0 10", warning, replaced, replaced}));
 }
 
 // x 0 to 100 over 988 pixels, y 100 to 0 over 580, from (2, 2), at any scale. Below y = 0.1 the text stays.
