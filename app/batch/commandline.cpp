@@ -37,6 +37,24 @@ struct Options {
     QCommandLineOption version{QStringLiteral("version")};
 };
 
+// An option the parser did not know, as the user typed it: "-style" rather
+// than the "s" the parser reads first in a group of one-letter options.
+std::string typedOption(const QStringList& arguments, const QString& name)
+{
+    for (const QString& argument : arguments.mid(1)) {
+        const QString option = argument.section(QLatin1Char('='), 0, 0);
+        const bool grouped = name.size() == 1 && option.startsWith(QLatin1Char('-')) &&
+                             !option.startsWith(QStringLiteral("--")) && option.contains(name);
+        if (argument == QStringLiteral("--")) {
+            break;
+        }
+        if (grouped || option == QStringLiteral("--") + name) {
+            return option.toStdString();
+        }
+    }
+    return ((name.size() == 1 ? "-" : "--") + name).toStdString();
+}
+
 // What is wrong with the arguments, or nothing when they ask for one mode.
 // The parser's own error texts are English: say it in Italian.
 std::optional<std::string> badArguments(QCommandLineParser& parser, const Options& o, const QStringList& arguments)
@@ -44,7 +62,7 @@ std::optional<std::string> badArguments(QCommandLineParser& parser, const Option
     if (!parser.parse(arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
         if (!unknown.isEmpty()) {
-            return messages::unknownOption((unknown[0].size() == 1 ? "-" : "--") + unknown[0].toStdString());
+            return messages::unknownOption(typedOption(arguments, unknown[0]));
         }
         return arguments.last() == QStringLiteral("--grafico") ? messages::MissingFile : messages::BadArguments;
     }
@@ -56,6 +74,9 @@ std::optional<std::string> badArguments(QCommandLineParser& parser, const Option
     }
     if (parser.isSet(o.help) || parser.isSet(o.version)) {
         return std::nullopt;
+    }
+    if (parser.isSet(o.grafico) && parser.value(o.grafico).isEmpty()) {
+        return messages::MissingFile;
     }
     if (!parser.positionalArguments().isEmpty()) {
         return messages::unexpectedArgument(parser.positionalArguments()[0].toStdString());
@@ -84,14 +105,27 @@ std::optional<std::string> graphFile(const std::vector<std::string>& arguments)
     return file;
 }
 
-// Qt's own options, which Qt also takes after two dashes: those that take a
-// value ("-style fusion" or "-style=fusion"), then those that stand alone.
-constexpr std::array<std::string_view, 14> QtValueOptions{
-    "platform",        "platformpluginpath", "platformtheme", "plugin",
-    "qwindowgeometry", "qwindowicon",        "qwindowtitle",  "session",
-    "display",         "geometry",           "title",         "style",
-    "stylesheet",      "qmljsdebugger"};
-constexpr std::array<std::string_view, 3> QtFlags{"reverse", "widgetcount", "sync"};
+// Qt's own options, its X11 platform's included, which Qt also takes after
+// two dashes: those that take a value ("-style fusion" or "-style=fusion"),
+// then those that stand alone. Not -reverse: the windows keep left to right.
+constexpr std::array<std::string_view, 17> QtValueOptions{"platform",
+                                                          "platformpluginpath",
+                                                          "platformtheme",
+                                                          "plugin",
+                                                          "qwindowgeometry",
+                                                          "qwindowicon",
+                                                          "qwindowtitle",
+                                                          "session",
+                                                          "display",
+                                                          "geometry",
+                                                          "title",
+                                                          "style",
+                                                          "stylesheet",
+                                                          "qmljsdebugger",
+                                                          "name",
+                                                          "visual",
+                                                          "ncols"};
+constexpr std::array<std::string_view, 5> QtFlags{"widgetcount", "sync", "nograb", "dograb", "cmap"};
 
 bool among(const auto& names, std::string_view name)
 {

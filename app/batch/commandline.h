@@ -9,7 +9,7 @@
 namespace batch {
 
 // Whether the arguments after the program's name ask for the window: none,
-// or only options of Qt's own (-style fusion, --reverse, -platform=xcb …),
+// or only options of Qt's own (-style fusion, --sync, -platform=xcb …),
 // which the window's application takes as Qt documents them.
 bool asksForTheWindow(const std::vector<std::string>& arguments);
 

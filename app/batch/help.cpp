@@ -75,7 +75,7 @@ std::string usage()
 {
     return std::string(R"(Uso: raddrizzatore [--verifica | --progetto | --campioni | --grafico FILE]
 
-Senza argomenti, o con le sole opzioni di Qt (-style fusion, -reverse …),
+Senza argomenti, o con le sole opzioni di Qt (-style fusion, -platform xcb …),
 apre la finestra del programma. Con un'opzione lavora sulla riga di comando,
 senza finestra e senza schermo: legge un CSV (RFC 4180,
 UTF-8) dallo standard input. Le righe vuote, anche di soli separatori, sono

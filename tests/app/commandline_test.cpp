@@ -141,7 +141,12 @@ TEST(CommandLine, VersionAndAWindowWithoutADisplay)
 {
     EXPECT_EQ(run({"--version"}, "", [] {}), Ran(0, RADDRIZZATORE_VERSION "\n", ""));
     EXPECT_EQ(run({}, "", [] {}), Ran(1, "", ui::messages::NoDisplay + "\n"s));
-    EXPECT_EQ(run({"-style", "fusion", "--reverse"}, "", [] {}), Ran(1, "", ui::messages::NoDisplay + "\n"s));
+    EXPECT_EQ(run({"-style", "fusion", "--sync"}, "", [] {}), Ran(1, "", ui::messages::NoDisplay + "\n"s));
+    EXPECT_EQ(run({"-style", "fusion", "--verifica"}, ""),
+              Ran(2, "", "Opzione sconosciuta: -style\nPer l'uso: raddrizzatore --help\n"))
+        << "named as typed, not as the one-letter options it could group";
+    EXPECT_EQ(run({"--grafico", ""}, ""),
+              Ran(2, "", "Manca il nome del file dopo --grafico.\nPer l'uso: raddrizzatore --help\n"));
 }
 
 // Qt's options as its manual gives them: a value after a space or "=", one dash or two; anything else is ours.
@@ -149,12 +154,12 @@ TEST(CommandLine, OnlyQtsOwnOptionsAskForTheWindow)
 {
     for (const auto& [arguments, window] : std::initializer_list<std::pair<std::vector<std::string>, bool>>{
              {{"raddrizzatore"}, true},
-             {{"raddrizzatore", "-style", "fusion", "--platform=xcb", "-reverse"}, true},
+             {{"raddrizzatore", "-style", "fusion", "--platform=xcb", "-nograb"}, true},
              {{"raddrizzatore", "-qwindowtitle", "--verifica"}, true},
              {{"raddrizzatore", "-style"}, false},
-             {{"raddrizzatore", "--reverse=1"}, false},
+             {{"raddrizzatore", "--sync=1"}, false},
              {{"raddrizzatore", "-style", "fusion", "--verifica"}, false},
-             {{"raddrizzatore", "reverse"}, false},
+             {{"raddrizzatore", "-reverse"}, false},
              {{"raddrizzatore", "-h"}, false}}) {
         EXPECT_EQ(batch::asksForTheWindow(arguments), window) << arguments.back();
     }
