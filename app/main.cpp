@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QIcon>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <utility>
@@ -17,19 +18,11 @@
 namespace {
 
 // Qt's lines while the application connects to the display: given on once it
-// has, and replaced by one Italian line when it cannot, where Qt would end the
-// process with abort() as if it had crashed.
+// has. Where Qt would end the process with abort() as if it had crashed, it
+// ends with status 1: for want of a display with one Italian line, for a
+// platform plugin that would not load with Qt's own lines, which name it.
 QtMessageHandler qtHandler = nullptr;
 std::vector<std::pair<QtMsgType, QString>> heldLines;
-
-void holdUntilConnected(QtMsgType type, const QMessageLogContext& /*context*/, const QString& text)
-{
-    if (type == QtFatalMsg) {
-        std::fprintf(stderr, "%s\n", ui::messages::NoDisplay);
-        std::_Exit(EXIT_FAILURE);
-    }
-    heldLines.emplace_back(type, text);
-}
 
 void giveHeldLines()
 {
@@ -37,6 +30,28 @@ void giveHeldLines()
     for (const auto& [type, text] : std::exchange(heldLines, {})) {
         qtHandler(type, QMessageLogContext(), text);
     }
+}
+
+bool displayMissing()
+{
+    const auto refused = [](const auto& line) { return line.second.contains(QLatin1String("connect to display")); };
+    return (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) ||
+           std::any_of(heldLines.begin(), heldLines.end(), refused);
+}
+
+void holdUntilConnected(QtMsgType type, const QMessageLogContext& /*context*/, const QString& text)
+{
+    if (type != QtFatalMsg) {
+        heldLines.emplace_back(type, text);
+        return;
+    }
+    if (displayMissing()) {
+        std::fprintf(stderr, "%s\n", ui::messages::NoDisplay);
+    } else {
+        giveHeldLines();
+        std::fprintf(stderr, "%s\n", qPrintable(text));
+    }
+    std::_Exit(EXIT_FAILURE);
 }
 
 // What the desktop knows the program by: its menu entry and its installed

@@ -141,6 +141,9 @@ TEST(CommandLine, VersionAndAWindowWithoutADisplay)
 {
     EXPECT_EQ(run({"--version"}, "", [] {}), Ran(0, RADDRIZZATORE_VERSION "\n", ""));
     EXPECT_EQ(run({}, "", [] {}), Ran(1, "", ui::messages::NoDisplay + "\n"s));
+    const auto [status, out, err] = run({"-platform", "nessuna"}, "", [] { setenv("DISPLAY", ":0", 1); });
+    EXPECT_EQ(std::tuple(status, out), std::tuple(1, ""s));
+    EXPECT_NE(err.find("\"nessuna\""), std::string::npos) << "Qt names the platform plugin that would not load";
     EXPECT_EQ(run({"-style", "fusion", "--sync"}, "", [] {}), Ran(1, "", ui::messages::NoDisplay + "\n"s));
     EXPECT_EQ(run({"-style", "fusion", "--verifica"}, ""),
               Ran(2, "", "Opzione sconosciuta: -style\nPer l'uso: raddrizzatore --help\n"))
