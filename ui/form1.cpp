@@ -5,7 +5,7 @@
 #include "calc/module1.h"
 #include "calc/verification.h"
 #include "graphs/graphpress.h"
-#include "ui/circuitdrawing.h"
+#include "ui/circuitpicture.h"
 #include "ui/contextmenu.h"
 #include "ui/decimalseparator.h"
 #include "ui/form2.h"
@@ -17,11 +17,9 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
-#include <QWindow>
 
 #include <utility>
 
@@ -173,9 +171,8 @@ void Form1::build()
     setFont(programFont());
     addCaptions(this);
 
-    Picture1 = new QLabel(this);
+    Picture1 = new CircuitPicture(this);
     place(Picture1, "Picture1", twipRect(480, 240, 5535, 4215));
-    drawCircuit();
     Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Picture1->setFocusPolicy(Qt::StrongFocus);
     Picture1->setAccessibleName(QString::fromUtf8(messages::CircuitName));
@@ -183,23 +180,6 @@ void Form1::build()
     buildDesign();
     buildVerification();
     setKeyboard();
-}
-
-void Form1::drawCircuit()
-{
-    Picture1->setPixmap(QPixmap::fromImage(circuitDrawing(devicePixelRatioF())));
-}
-
-// Shown, the window has a screen of its own, not always the one its place
-// gave before: the drawing takes that screen's pixel ratio, then that of any
-// screen the window moves to.
-void Form1::showEvent(QShowEvent* event)
-{
-    QWidget::showEvent(event);
-    drawCircuit();
-    if (const QWindow* shown = window()->windowHandle()) {
-        connect(shown, &QWindow::screenChanged, this, &Form1::drawCircuit, Qt::UniqueConnection);
-    }
 }
 
 void Form1::buildDesign()

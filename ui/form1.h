@@ -19,6 +19,7 @@ struct Module1;
 
 namespace ui {
 
+class CircuitPicture;
 class Form2;
 
 // The main window: the circuit drawing, "Progetto" and "Verifica". It reads
@@ -40,16 +41,11 @@ public:
     // window unless set otherwise.
     void setShowMessage(calc::ShowMessage show) { show_ = std::move(show); }
 
-protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
     void build();
     void buildDesign();
     void buildVerification();
     void setKeyboard();
-    // The circuit at the pixel ratio of the window's screen.
-    void drawCircuit();
     // The graph window, created hidden on first use; null once closed.
     Form2* graphWindow();
     calc::CircuitTexts circuitTexts() const;
@@ -79,7 +75,7 @@ private:
     QPushButton* Command1 = nullptr;
     QPushButton* Command2 = nullptr;
     QPushButton* Command3 = nullptr;
-    QLabel* Picture1 = nullptr;
+    CircuitPicture* Picture1 = nullptr;
 };
 
 } // namespace ui

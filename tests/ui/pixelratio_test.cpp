@@ -3,12 +3,12 @@
 #include "calc/module1.h"
 #include "graphs/graphpress.h"
 #include "graphs/plotwaveforms.h"
+#include "ui/circuitpicture.h"
 #include "ui/form1.h"
 #include "ui/form2.h"
 #include "ui/plotarea.h"
 
 #include <QApplication>
-#include <QLabel>
 #include <QScreen>
 
 #include <gtest/gtest.h>
@@ -64,13 +64,14 @@ TEST(TwoScreens, CircuitDrawingAtTheScreensPixels)
 {
     calc::Module1 module;
     ui::Form1 window(module);
-    const auto* circuit = window.findChild<QLabel*>("Picture1");
+    auto* circuit = window.findChild<ui::CircuitPicture*>("Picture1");
     moveTo(window, 2);
     window.show();
-    EXPECT_EQ(std::pair(circuit->pixmap().size(), circuit->pixmap().devicePixelRatio()),
-              std::pair(QSize(734, 554), 2.));
+    circuit->grab();
+    EXPECT_EQ(std::pair(circuit->image().size(), circuit->image().devicePixelRatio()), std::pair(QSize(734, 554), 2.));
     moveTo(window, 1);
-    EXPECT_EQ(circuit->pixmap().size(), QSize(367, 277));
+    circuit->grab();
+    EXPECT_EQ(circuit->image().size(), QSize(367, 277));
 }
 
 } // namespace
