@@ -222,7 +222,7 @@ void Form1::setKeyboard()
         setTabOrder(order[i], order[i + 1]);
     }
     Text1->setFocus();
-    new QShortcut(Qt::Key_F1, this, this, &Form1::showModelNotes);
+    new QShortcut(QKeySequence::HelpContents, this, this, &Form1::showModelNotes);
 }
 
 calc::CircuitTexts Form1::circuitTexts() const

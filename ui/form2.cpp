@@ -153,9 +153,11 @@ void Form2::Picture1_MouseMove(float X, float Y, QPoint globalPosition)
     // keeps it beside the moving pointer; Qt hides it when the pointer leaves
     // the plot.
     const QString tip = QString::fromStdString(*text);
-    Picture1->setToolTip(tip);
-    QAccessibleEvent described(Picture1, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&described);
+    if (tip != Picture1->toolTip()) {
+        Picture1->setToolTip(tip);
+        QAccessibleEvent described(Picture1, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&described);
+    }
     QToolTip::showText(globalPosition, tip, Picture1);
 }
 

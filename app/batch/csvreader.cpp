@@ -16,13 +16,13 @@ namespace {
 
 struct Reading {
     const OnRecord& onRecord;
-    Record record;
+    Record record{};
     std::size_t line = 1;       // the line being fed to the parser
     std::size_t recordLine = 1; // where the record being read began
     bool blankLine = true;      // nothing but line ends so far on this line
     bool stopped = false;
-    std::optional<std::string> error;
-    std::exception_ptr exception;
+    std::optional<std::string> error{};
+    std::exception_ptr exception{};
 };
 
 // Bytes in the sequence a lead byte opens; 0 for a byte that opens none.
@@ -187,7 +187,7 @@ std::optional<std::string> readRecords(std::istream& in, Dialect& dialect, const
     dialect.byteOrderMark = byteOrderMark;
 
     Parser parser(dialect.separator);
-    Reading r{onRecord, {}, 1, 1, true, false, std::nullopt, nullptr};
+    Reading r{.onRecord = onRecord};
     feed(parser, r, rest);
     std::array<char, 1 << 16> buffer{};
     while (!r.stopped && (in.read(buffer.data(), buffer.size()) || in.gcount() > 0)) {
@@ -219,7 +219,7 @@ std::optional<Record> splitLine(std::string_view line, char separator)
         return false;
     };
     Parser parser(separator);
-    Reading r{first, {}, 1, 1, true, false, std::nullopt, nullptr};
+    Reading r{.onRecord = first};
     feed(parser, r, line);
     if (!r.stopped && csv_fini(&parser.p, endCell, endRecord, &r) != 0) {
         return std::nullopt;
