@@ -106,14 +106,12 @@ void runsOf(const SlotColumns& columnOf, std::int32_t N, std::vector<Run>& runs)
     }
 }
 
-// Vertical stretches of one column written straight into the image's
-// 32-bit pixels: the pixels a vertical line between the ends covers.
+// Vertical stretches of one column: the pixels a vertical line between the
+// ends covers, filled as one rectangle by the same painter as the lines, so
+// that each lands in the order it is drawn.
 class Spans {
 public:
-    explicit Spans(QImage& image)
-        : bits_(image.bits()), stride_(image.bytesPerLine()), width_(image.width()), height_(image.height())
-    {
-    }
+    Spans(QPainter& painter, const QImage& image) : painter_(painter), width_(image.width()), height_(image.height()) {}
     void draw(int column, int top, int bottom, QRgb colour) const
     {
         if (column < 0 || column >= width_) {
@@ -121,18 +119,13 @@ public:
         }
         top = std::max(top, 0);
         bottom = std::min(bottom, height_ - 1);
-        if (top > bottom) {
-            return;
-        }
-        uchar* pixel = bits_ + static_cast<qsizetype>(top) * stride_ + static_cast<qsizetype>(column) * 4;
-        for (int y = top; y <= bottom; ++y, pixel += stride_) {
-            *reinterpret_cast<QRgb*>(pixel) = colour;
+        if (top <= bottom) {
+            painter_.fillRect(column, top, 1, bottom - top + 1, QColor::fromRgb(colour));
         }
     }
 
 private:
-    uchar* bits_;
-    qsizetype stride_;
+    QPainter& painter_;
     int width_;
     int height_;
 };
@@ -230,14 +223,10 @@ void PlotWaveforms(const calc::Module1& m, QImage& image)
 
 void PlotWaveforms(const calc::SampleArrays& arrays, const calc::Module1Scalars& m, QImage& image)
 {
-    // The stretches are written as RGB32 pixels, taken before the painter
-    // begins: the raster engine then paints into the same pixels, unbuffered,
-    // so stretches and lines land in the order they are drawn.
-    Q_ASSERT(image.format() == QImage::Format_RGB32);
-    const Spans spans(image);
     const PlotScale s = scaleOf(image);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing, false);
+    const Spans spans(painter, image);
     drawTicks(painter, s);
     if (m.Np >= 1 && m.N >= 1) {
         drawCurves(arrays, m, s, spans, painter);
