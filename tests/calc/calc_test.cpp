@@ -49,7 +49,7 @@ TEST(Calc, CheckNumberAndVal)
     }
 }
 
-TEST(Calc, FormatUnderAComma)
+TEST(Calc, FormatWithADecimalComma)
 {
     for (const auto& [x, text] : std::initializer_list<std::pair<double, const char*>>{{-0.0, "0,00E+00 0,00"},
                                                                                        {5554.478, "5,55E+03 5554,48"},
@@ -84,8 +84,8 @@ SteadyState continuous(double Vp, double f, double C, double R)
     return {t1, t2, std::abs(Vp) * (1 - held(t2)), Vp * area / T, std::abs(Vp) * current};
 }
 
-// Both instants on the grid point after the continuous one. The peak current within its change over a sample,
-// Vp*w*A*T/N: at a large R*C a short burst's top falls between samples.
+// t1 and t2 each at the first point after the continuous instant on a grid of 40 points a sample. Id picco within
+// the current's change over one sample, Vp*w*A*T/N: at a large R*C a short burst's top falls between samples.
 TEST(Calc, ResultsFollowTheContinuousCircuit)
 {
     int N = 5000;
@@ -93,19 +93,20 @@ TEST(Calc, ResultsFollowTheContinuousCircuit)
         for (const auto& [Vp, f, R] : {std::tuple{1.0, 10.0, 1e3}, {230.0, 1e4, 47.0}, {1000.0, 50.0, 1e6}}) {
             const calc::Module1 m = simulated(Vp, f, wRC / (2 * pi * f * R), R, N += 3);
             const SteadyState c = continuous(Vp, f, m.C, R);
+            SCOPED_TRACE(testing::Message() << "w*R*C " << wRC << ", f " << f);
             const double slope = Vp * 2 * pi * f * std::hypot(1 / R, 2 * pi * f * m.C);
-            EXPECT_GE(m.t1, c.t1) << wRC << " " << f;
-            EXPECT_GE(m.t2, c.t2) << wRC << " " << f;
-            EXPECT_LT(m.t1 + m.t2, c.t1 + c.t2 + 2 / (40.0 * N * f)) << wRC << " " << f;
-            EXPECT_NEAR(m.Vomax - m.Vomin, c.ripple, 0.01 * c.ripple) << wRC << " " << f;
-            EXPECT_NEAR(m.VoDC, c.VoDC, 0.01 * c.VoDC) << wRC << " " << f;
-            EXPECT_NEAR(m.IdPicco, c.IdPicco, 0.001 * c.IdPicco + slope / (f * N)) << wRC << " " << f;
+            EXPECT_GE(m.t1, c.t1);
+            EXPECT_GE(m.t2, c.t2);
+            EXPECT_LT(m.t1 + m.t2, c.t1 + c.t2 + 2 / (40.0 * N * f));
+            EXPECT_NEAR(m.Vomax - m.Vomin, c.ripple, 0.01 * c.ripple);
+            EXPECT_NEAR(m.VoDC, c.VoDC, 0.01 * c.VoDC);
+            EXPECT_NEAR(m.IdPicco, c.IdPicco, 0.001 * c.IdPicco + slope / (f * N));
         }
     }
 }
 
-// After a press with C = 11 uF: "W" for a warning, then the continuous circuit's ripple, Id picco, VoDC, or the
-// refusal, which changes nothing.
+// After a press with C = 11 uF: a leading "W" if a warning was shown, then the continuous circuit's ripple, Id
+// picco and VoDC, or the refusal, which changes nothing.
 TEST(Calc, Verification)
 {
     for (const auto& [texts, expected] : std::initializer_list<std::pair<calc::CircuitTexts, std::string>>{
@@ -140,7 +141,7 @@ TEST(Calc, Verification)
 }
 
 // Vp = VoDC + Ripple/2, R = VoDC/IoDC, C = Vp/(Ripple*f*R): 12 V at 500 mA with 3600 mV at 50 Hz take 13.8 V, 24 ohm
-// and 3194 uF. The boxes R, Vp, C under a comma.
+// and 3194 uF. The boxes R, Vp, C with a decimal comma.
 TEST(Calc, Design)
 {
     for (const auto& [texts, expected] : std::initializer_list<std::pair<calc::DesignTexts, const char*>>{
