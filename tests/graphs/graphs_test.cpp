@@ -25,15 +25,14 @@ namespace msg = calc::messages;
 TEST(Graphs, PressPeriodsAndRefusals)
 {
     for (auto [texts, periods, Np, message] :
-         std::initializer_list<std::tuple<calc::CircuitTexts, const char*, int, const char*>>{
-             {{}, "2.5", 2, nullptr},
-             {{}, "-32768.5", -32768, nullptr},
-             {{}, "4 ", 3, msg::InvalidNp},
-             {{.f = ""}, "", 3, msg::MissingF},
-             {{}, "32767.5", 3, msg::BadNp},
-             {{.Vp = "0"}, "4", 3, msg::ZeroVp},
-             {{.Vp = "3E307"}, "4", 3, msg::NotFinite},                 // 48 * Vp overflows a double
-             {{.Vp = "1E306", .R = "1E-3"}, "4", 3, msg::NotFinite}}) { // as does 48 * Id picco
+         {std::tuple<calc::CircuitTexts, const char*, int, const char*>{{}, "2.5", 2, nullptr},
+          {{}, "-32768.5", -32768, nullptr},
+          {{}, "4 ", 3, msg::InvalidNp},
+          {{.f = ""}, "", 3, msg::MissingF},
+          {{}, "32767.5", 3, msg::BadNp},
+          {{.Vp = "0"}, "4", 3, msg::ZeroVp},
+          {{.Vp = "3E307"}, "4", 3, msg::NotFinite},                 // 48 * Vp overflows a double
+          {{.Vp = "1E306", .R = "1E-3"}, "4", 3, msg::NotFinite}}) { // as does 48 * Id picco
         calc::Module1 m;
         MessageLog log;
         ASSERT_TRUE(graphs::Command2_Click(m, {.C = "11"}, "3", log.callback()));
