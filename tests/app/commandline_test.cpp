@@ -62,7 +62,7 @@ TEST(CommandLine, GraphFilesAndFailedWrites)
     EXPECT_EQ(QImage(fresh), QImage::fromData(png));
 }
 
-// In the child, root turns into nobody, who may replace neither a device nor a read-only file.
+// Root becomes nobody, who may replace neither a device nor a read-only file.
 void asNobody()
 {
     if (getuid() == 0 && (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0)) {

@@ -17,10 +17,8 @@ using namespace std::literals;
 
 namespace {
 
-// Standard error on a small R*C; the input's header; the output's, with the results' columns, also after a column x.
 const std::string warn = calc::messages::TimeConstant + "\n"s, header = "Vp,f,C,R,N\n",
-                  results = "Ripple [mV],VoDC [V],Id picco [mA],Avviso,Errore\n", top = "Vp,f,C,R,N," + results,
-                  xTop = "x," + top;
+                  results = "Ripple [mV],VoDC [V],Id picco [mA],Avviso,Errore\n", outHeader = "Vp,f,C,R,N," + results;
 
 struct Case {
     std::string in;
@@ -29,8 +27,7 @@ struct Case {
     QString option = "--verifica";
 };
 
-// Standard error is compared over the expected text's length; what --verifica writes, refusing nothing, reads back as
-// written.
+// Standard error up to the expected text's length; what --verifica writes, refusing nothing, reads back as written.
 void expectRuns(const std::vector<Case>& cases)
 {
     for (const auto& [in, status, out, err, option] : cases) {
@@ -44,7 +41,7 @@ void expectRuns(const std::vector<Case>& cases)
 
 } // namespace
 
-// At N = 1 the samples are the two peaks: no ripple, VoDC = Vp, Id = Vp/R, in cells2V for 2 V into 4000 ohm.
+// At N = 1 the samples are the two peaks: no ripple, VoDC = Vp, Id = Vp/R; cells2V at 2 V, 4000 ohm.
 TEST(Tables, RowsComputedNotedOrRefused)
 {
     const std::string cells2V = ",0.00E+00,2.00E+00,5.00E-01,", warning = "\""s + calc::messages::TimeConstant + "\",",
@@ -53,21 +50,22 @@ TEST(Tables, RowsComputedNotedOrRefused)
         {" n ,R [ohm],Vp [V],F,C [uF]\n1,4000,2,50,10\n", 0,
          " n ,R [ohm],Vp [V],F,C [uF]," + results + "1,4000,2,50,10" + cells2V + ",\n", ""},
         {header + "1.2.3,50,10e,4000,1.4\n.,50,10,4000,1\n", 0,
-         top + "1.2.3,50,10e,4000,1.4,0.00E+00,1.20E+00,3.00E-01,\"Vp: letto 1.2 da \"\"1.2.3\"\"; C: letto 10 da " +
+         outHeader +
+             "1.2.3,50,10e,4000,1.4,0.00E+00,1.20E+00,3.00E-01,\"Vp: letto 1.2 da \"\"1.2.3\"\"; C: letto 10 da " +
              "\"\"10e\"\"; N: letto 1 da \"\"1.4\"\"\",\n.,50,10,4000,1,0.00E+00,0.00E+00,0.00E+00,\"Vp: letto 0 da "
              "\"\".\"\"\",\n",
          ""},
         // A refusal before a computed row decides the status; an earlier warning stays before a new one.
         {"Vp,f,C,R,N,Avviso\n2,50,1,,1,\n1e308,50,1,1,1,\n2,50,1,4000,1,prima\n", 1,
-         top + "2,50,1,,1,,,,," + calc::messages::MissingR + "\n1e308,50,1,1,1,,,," + warning +
+         outHeader + "2,50,1,,1,,,,," + calc::messages::MissingR + "\n1e308,50,1,1,1,,,," + warning +
              calc::messages::NotFinite + "\n2,50,1,4000,1" + cells2V + "\"prima; " + warning.substr(1) + "\n",
          ""},
         // A CR, a blank line and a quote in a cell: rows are named by the line an editor shows.
-        {"x," + header + cell + "\n\n\"2\n\"\n", 2, xTop + cell + cells2V + ",\n",
+        {"x," + header + cell + "\n\n\"2\n\"\n", 2, "x," + outHeader + cell + cells2V + ",\n",
          "Riga 7: 1 cella, ma l'intestazione ha 6 colonne.\n"},
         // The byte order mark comes back; a second is a cell's, quoted so that no reader drops it.
         {"\xEF\xBB\xBF\xEF\xBB\xBFx," + header + "y,2,50,10,4000,1\n", 0,
-         "\xEF\xBB\xBF\"\xEF\xBB\xBFx\"," + top + "y,2,50,10,4000,1" + cells2V + ",\n", ""},
+         "\xEF\xBB\xBF\"\xEF\xBB\xBFx\"," + outHeader + "y,2,50,10,4000,1" + cells2V + ",\n", ""},
         // A spreadsheet's empty rows, separators alone, count as lines, never as rows.
         {";;;\r\nx;Vp;f;C;R;N;\r\n;;;;;;\r\ny;2;50;10;4000;1;\r\n;;\r\n;2\r\n", 2,
          "x;Vp;f;C;R;N;;Ripple [mV];VoDC [V];Id picco [mA];Avviso;Errore\n"
@@ -82,8 +80,8 @@ TEST(Tables, UnreadableInputsAndMisusedOptionsRefused)
 {
     const std::string miss = "Manca la colonna ", tried = " (separatori provati: punto e virgola";
     std::vector<Case> cases = {
-        {header + "\n2,\"5\n", 2, top, "Riga 3: l'ingresso"},
-        {header + "\"\n\"x\n", 2, top, "Riga 2: l'ingresso"},
+        {header + "\n2,\"5\n", 2, outHeader, "Riga 3: l'ingresso"},
+        {header + "\"\n\"x\n", 2, outHeader, "Riga 2: l'ingresso"},
         {"Vp;f\tC,R\n", 2, "", miss + "f nella riga di intestazione" + tried}, // ";" on a tie
         {"VoDC,f,IoDC\n", 2, "", miss + "Ripple nella riga di intestazione" + tried, "--progetto"},
         {"vp,Vp [V]\n", 2, "", "La colonna Vp compare"},
@@ -102,7 +100,8 @@ TEST(Tables, UnreadableInputsAndMisusedOptionsRefused)
     };
     for (const char* utf8 :
          {"\xF4\x90\x80\x80", "\xE0\x80\xAF", "\xED\xA0\x80", "\xC3("}) { // too high, too long, surrogate, cut
-        cases.push_back({"x," + header + utf8 + ",2,50,10,4000,1\n", 2, xTop, "Riga 2: il testo non è UTF-8 valido."});
+        cases.push_back(
+            {"x," + header + utf8 + ",2,50,10,4000,1\n", 2, "x," + outHeader, "Riga 2: il testo non è UTF-8 valido."});
     }
     expectRuns(cases);
     EXPECT_EQ(run({"--grafico=a.png", "--grafico", "b.png"}, ""),

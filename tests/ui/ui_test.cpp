@@ -48,7 +48,7 @@ namespace msg = calc::messages;
 constexpr QRgb white = qRgb(255, 255, 255), red = qRgb(255, 0, 0), green = qRgb(0, 128, 0), blue = qRgb(0, 0, 255),
                navy = qRgb(0, 0, 128), grey = qRgb(128, 128, 128);
 
-// The texts of the named controls, or of all in creation order, joined by spaces; a text shown in blue ends in '*'.
+// The named controls' texts, or all in creation order, space-separated; '*' after a text shown in blue.
 QString texts(const QWidget& window, const QString& names = {})
 {
     QList<QWidget*> controls = window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
@@ -80,7 +80,7 @@ void act(QWidget& window, const QString& steps)
     }
 }
 
-// The widget's context menu as "text|shortcut" entries, a disabled entry's text in brackets; clicks entry `choose`.
+// The context menu's entries as "text|shortcut", "(text)|shortcut" if disabled; clicks entry `choose`.
 QStringList contextMenu(QWidget* widget, int choose = -1)
 {
     QContextMenuEvent event(QContextMenuEvent::Mouse, {}, widget->mapToGlobal(QPoint()));
@@ -126,8 +126,8 @@ TEST(Pictures, CircuitDrawingAndBothIconSizes)
     }
 }
 
-// The main window in the C locale, whose decimal separator is a point. A modal window is closed and noted in `seen`
-// as "caption|text", after a '*' unless it is a plain box: application-modal, no icon, OK alone.
+// The main window, in the C locale (a decimal point). A modal window is closed and noted in `seen` as
+// "caption|text", after a '*' unless a plain box: application-modal, no icon, OK alone.
 class Windows : public testing::Test {
 protected:
     void SetUp() override
@@ -187,8 +187,8 @@ protected:
     std::unique_ptr<ui::Form1> form1 = std::make_unique<ui::Form1>(module);
 };
 
-// Places in pixels, twips / 15, of the controls out of line with their neighbours; each one's background fills most
-// of it. The notes are in 9.75-point type.
+// Twips / 15 for the controls out of line with their neighbours; each one's background fills most of it. The notes
+// are 9.75-point.
 TEST_F(Windows, CaptionsAndPlaces)
 {
     ui::Form2 form2(module);
@@ -216,9 +216,9 @@ TEST_F(Windows, CaptionsAndPlaces)
               "sulle forme d'onda si leggono i valori corrente nel diodo tensione sul carico");
 }
 
-// In Italian, with a decimal comma, by the continuous circuit: at C = 1000 uF, R = 100, N = 1000 Vc falls from 9.995
+// With a decimal comma (Italian), by the continuous circuit: at C = 1000 uF, R = 100, N = 1000 Vc falls from 9.995
 // to 8.345 V; the sample at 18.16 ms takes 1.8003 A; VoDC 9.177 V. The design: Vp = 10 V + 2 V / 2, R = 10 V / 1 A,
-// C = Vp / (2 V * f * R); its boxes turn blue and stay so when typed into.
+// C = Vp / (2 V * f * R); its boxes stay blue when typed into.
 TEST_F(Windows, PressesWriteTheResultsAndRefusalsKeepThem)
 {
     QLocale::setDefault(QLocale(QLocale::Italian));
