@@ -11,8 +11,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-// In the test, or as a shell starts the real program without a display: through the emulator that runs a cross
-// build's tests, fork and exec as a shell does (QEMU refuses QProcess's clone).
+// The real program runs through a cross build's emulator, started by fork and exec: QEMU refuses QProcess's clone.
 Ran run(const QStringList& args, const std::string& in, void (*child)())
 {
     std::vector<std::string> words{RADDRIZZATORE_EMULATOR, RADDRIZZATORE_PROGRAM};
@@ -49,9 +48,7 @@ Ran run(const QStringList& args, const std::string& in, void (*child)())
     int status = -1;
     waitpid(pid, &status, 0);
     const auto text = [&](int fd) {
-        std::ostringstream s;
-        s << std::ifstream(file(fd)).rdbuf();
-        return s.str();
+        return std::string(std::istreambuf_iterator(std::ifstream(file(fd)).rdbuf()), {});
     };
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, text(1), text(2)};
 }

@@ -62,8 +62,8 @@ TEST(Pdf, OneVectorPageInColourAndSmall)
     }
 }
 
-// "Stampa…" into a file: the drawn circuit's page, though a design press changed the module, under the boxes'
-// separator; a folder is refused. A negative generator parts the full scales.
+// "Stampa…" into a file: the drawn circuit's page, though a design press changed the module, with the boxes' decimal
+// separator; a folder is refused. A negative generator splits the voltage full scale in two, one a curve.
 TEST(Pdf, PrintedToAFileNamesTheDrawnCircuit)
 {
     QLocale::setDefault(QLocale(QLocale::Italian));
