@@ -24,6 +24,9 @@
 #include <vector>
 
 using namespace std::literals;
+
+namespace {
+
 const std::string graph = "Np,Vp,f,C,R,N\n3,10,50,10,2000,5\n", warn = calc::messages::TimeConstant + "\n"s,
                   failed = warn + "Impossibile salvare l'immagine in\n",
                   kept = ". Nessun file è stato creato o modificato.\n";
@@ -59,13 +62,12 @@ TEST(CommandLine, GraphFilesAndFailedWrites)
     EXPECT_EQ(QImage(fresh), QImage::fromData(png));
 }
 
-namespace {
-
-// Who may not replace a device either.
+// Root becomes nobody, who may replace neither a device nor a read-only file.
 void asNobody()
 {
-    if (getuid() == 0 && (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0))
+    if (getuid() == 0 && (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0)) {
         _exit(9);
+    }
 }
 
 // In a folder of its own, which root gives to nobody with the read-only file; no temporary file stays in sub.
@@ -82,8 +84,9 @@ protected:
         chmod("sub/r.png", 0444);
         symlink("sub/t.png", "l.png");
         symlink("/dev/full", "full.PNG");
-        for (const char* name : {".", "sub", "sub/r.png"})
+        for (const char* name : {".", "sub", "sub/r.png"}) {
             EXPECT_EQ(getuid() == 0 ? chown(name, 65534, 65534) : 0, 0);
+        }
     }
     void TearDown() override
     {
@@ -100,7 +103,7 @@ protected:
     QTemporaryDir dir;
 };
 
-// A link relative to the folder of a name without one.
+// l.png, named without a folder, links to sub/t.png relative to its own folder.
 TEST_F(GraphFile, ReplacesTheTargetOfARelativeLinkKeepingItsMode)
 {
     EXPECT_EQ(std::get<0>(run({"--grafico", "l.png"}, graph)), 0);
@@ -108,7 +111,7 @@ TEST_F(GraphFile, ReplacesTheTargetOfARelativeLinkKeepingItsMode)
     EXPECT_EQ(QImage("sub/t.png", "png").size(), QSize(989, 581));
 }
 
-// As nobody, in Italian where the system's reason is said.
+// As nobody; under an Italian locale the system's reason is in Italian.
 TEST_F(GraphFile, RefusesADeviceAFolderAndAReadOnlyFile)
 {
     EXPECT_EQ(run({"--grafico", "full.PNG"}, graph, asNobody),

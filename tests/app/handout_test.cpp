@@ -15,6 +15,8 @@ using namespace std::literals;
 
 namespace {
 
+namespace msg = calc::messages;
+
 // The words of a line, left to right, or of a column, top to bottom.
 QString joined(std::vector<Word> words, bool column)
 {
@@ -95,7 +97,7 @@ void expectPage(const QString& pdf, int page, const std::array<std::string, 3>& 
     const auto cell = [&row](int fromEnd) { return row[row.size() - fromEnd].toStdString(); };
     const std::string text = pageText(pdf, page);
     EXPECT_NE(text.find(want[0] + "\nRipple = " + cell(5) + " mV VoDC = " + cell(4) + " V Id picco = " + cell(3) +
-                        " mA\n" + (page == 2 ? "\n" : calc::messages::TimeConstant + "\n"s)),
+                        " mA\n" + (page == 2 ? "\n" : msg::TimeConstant + "\n"s)),
               std::string::npos)
         << text;
     QSizeF size;
@@ -130,18 +132,17 @@ void expectPage(const QString& pdf, int page, const std::array<std::string, 3>& 
 
 } // namespace
 
-// A page for each row not refused, in order: its circuit, --verifica's results, the scales, the curves where they
-// say: full scales the peak current (30.36 mA at 10 V, 10 uF, 2 kOhm, 50 Hz) and Vp.
+// A page for each row not refused, in order: its circuit, --verifica's results, the scales, the curves where the
+// scales put them: full scale is the peak current (30.36 mA at 10 V, 10 uF, 2 kOhm, 50 Hz), and Vp.
 TEST(Handout, OnePagePerComputedRow)
 {
     const QTemporaryDir dir;
     const QString pdf = dir.filePath("x.pdf");
     const std::string sheet = "Nome;Vp;f;C;R;N;Np\nprima;10;50;10;2000;10000;4\nrotta;10;0;10;2000;10000;4\n"
                               "\"terza; grande\";12,5;60;100;470;1000;3\nlunga;10;50;10;2000;10000;32767\n";
-    EXPECT_EQ(run({"--grafico", pdf}, sheet),
-              Ran(1, "",
-                  "Riga 2: "s + calc::messages::TimeConstant + "\nRiga 3: " + calc::messages::BadF +
-                      "\nRiga 5: " + calc::messages::TimeConstant + "\n"));
+    EXPECT_EQ(run({"--grafico", pdf}, sheet), Ran(1, "",
+                                                  "Riga 2: "s + msg::TimeConstant + "\nRiga 3: " + msg::BadF +
+                                                      "\nRiga 5: " + msg::TimeConstant + "\n"));
     const QStringList verified = QString::fromStdString(std::get<1>(run({"--verifica"}, sheet))).split('\n');
     const QString info = QString::fromStdString(tool("pdfinfo", {"-f", "1", "-l", "9", pdf}));
     ASSERT_EQ(info.count("size:  842 x 595 pts (A4)"), 3) << "three pages, A4 landscape";
@@ -168,7 +169,7 @@ TEST(Handout, OnePagePerComputedRow)
     const QByteArray before = read();
     // Each message after its row's line, a piped row's refusal too.
     EXPECT_EQ(run({"--grafico", pdf}, "Vp;f;C;R;Np;Errore\n10;0;10e;2000;4;\n10;50;10;2000;4;rotta\n"),
-              Ran(1, "", "Riga 2: "s + calc::messages::BadF + "\nRiga 2: C: letto 10 da \"10e\"\nRiga 3: rotta\n"));
+              Ran(1, "", "Riga 2: "s + msg::BadF + "\nRiga 2: C: letto 10 da \"10e\"\nRiga 3: rotta\n"));
     EXPECT_EQ(std::get<0>(run({"--grafico", pdf}, "Vp;f;C;R;Np\n10;50;10;2000;4\n10;50\n")), 2);
     EXPECT_EQ(read(), before);
 }

@@ -17,9 +17,10 @@ using namespace std::literals;
 
 namespace {
 
-const std::string warn = calc::messages::TimeConstant + "\n"s, h = "Vp,f,C,R,N\n",
-                  results = "Ripple [mV],VoDC [V],Id picco [mA],Avviso,Errore\n", top = "Vp,f,C,R,N," + results,
-                  x = "x,Vp,f,C,R,N," + results;
+namespace msg = calc::messages;
+
+const std::string warn = msg::TimeConstant + "\n"s, header = "Vp,f,C,R,N\n",
+                  results = "Ripple [mV],VoDC [V],Id picco [mA],Avviso,Errore\n", top = "Vp,f,C,R,N," + results;
 
 struct Case {
     std::string in;
@@ -28,7 +29,7 @@ struct Case {
     QString option = "--verifica";
 };
 
-// Standard error as it begins; what --verifica writes without a refusal reads back as written.
+// Standard error up to the expected text's length; what --verifica writes, refusing nothing, reads back as written.
 void expectRuns(const std::vector<Case>& cases)
 {
     for (const auto& [in, status, out, err, option] : cases) {
@@ -42,36 +43,36 @@ void expectRuns(const std::vector<Case>& cases)
 
 } // namespace
 
-// At N = 1 the samples are the two peaks: no ripple, VoDC = Vp, Id = Vp/R.
+// At N = 1 the samples are the two peaks: no ripple, VoDC = Vp, Id = Vp/R; cells2V at 2 V, 4000 ohm.
 TEST(Tables, RowsComputedNotedOrRefused)
 {
-    const std::string v = ",0.00E+00,2.00E+00,5.00E-01,", w = '"' + warn.substr(0, 47) + "\",",
+    const std::string cells2V = ",0.00E+00,2.00E+00,5.00E-01,", warning = "\""s + msg::TimeConstant + "\",",
                       cell = "\"a,\"\"\r\nb\n\né\",2,50,10,4000,1";
     expectRuns({
         {" n ,R [ohm],Vp [V],F,C [uF]\n1,4000,2,50,10\n", 0,
-         " n ,R [ohm],Vp [V],F,C [uF]," + results + "1,4000,2,50,10" + v + ",\n", ""},
-        {h + "1.2.3,50,10e,4000,1.4\n.,50,10,4000,1\n", 0,
+         " n ,R [ohm],Vp [V],F,C [uF]," + results + "1,4000,2,50,10" + cells2V + ",\n", ""},
+        {header + "1.2.3,50,10e,4000,1.4\n.,50,10,4000,1\n", 0,
          top + "1.2.3,50,10e,4000,1.4,0.00E+00,1.20E+00,3.00E-01,\"Vp: letto 1.2 da \"\"1.2.3\"\"; C: letto 10 da " +
              "\"\"10e\"\"; N: letto 1 da \"\"1.4\"\"\",\n.,50,10,4000,1,0.00E+00,0.00E+00,0.00E+00,\"Vp: letto 0 da "
              "\"\".\"\"\",\n",
          ""},
         // A refusal before a computed row decides the status; an earlier warning stays before a new one.
         {"Vp,f,C,R,N,Avviso\n2,50,1,,1,\n1e308,50,1,1,1,\n2,50,1,4000,1,prima\n", 1,
-         top + "2,50,1,,1,,,,," + calc::messages::MissingR + "\n1e308,50,1,1,1,,,," + w + calc::messages::NotFinite +
-             "\n2,50,1,4000,1" + v + "\"prima; " + w.substr(1) + "\n",
+         top + "2,50,1,,1,,,,," + msg::MissingR + "\n1e308,50,1,1,1,,,," + warning + msg::NotFinite +
+             "\n2,50,1,4000,1" + cells2V + "\"prima; " + warning.substr(1) + "\n",
          ""},
         // A CR, a blank line and a quote in a cell: rows are named by the line an editor shows.
-        {"x," + h + cell + "\n\n\"2\n\"\n", 2, x + cell + v + ",\n",
+        {"x," + header + cell + "\n\n\"2\n\"\n", 2, "x," + top + cell + cells2V + ",\n",
          "Riga 7: 1 cella, ma l'intestazione ha 6 colonne.\n"},
         // The byte order mark comes back; a second is a cell's, quoted so that no reader drops it.
-        {"\xEF\xBB\xBF\xEF\xBB\xBFx," + h + "y,2,50,10,4000,1\n", 0,
-         "\xEF\xBB\xBF\"\xEF\xBB\xBFx\"," + top + "y,2,50,10,4000,1" + v + ",\n", ""},
+        {"\xEF\xBB\xBF\xEF\xBB\xBFx," + header + "y,2,50,10,4000,1\n", 0,
+         "\xEF\xBB\xBF\"\xEF\xBB\xBFx\"," + top + "y,2,50,10,4000,1" + cells2V + ",\n", ""},
         // A spreadsheet's empty rows, separators alone, count as lines, never as rows.
         {";;;\r\nx;Vp;f;C;R;N;\r\n;;;;;;\r\ny;2;50;10;4000;1;\r\n;;\r\n;2\r\n", 2,
          "x;Vp;f;C;R;N;;Ripple [mV];VoDC [V];Id picco [mA];Avviso;Errore\n"
          "y;2;50;10;4000;1;;0,00E+00;2,00E+00;5,00E-01;;\n",
          "Riga 6: 2 celle, ma l'intestazione ha 7 colonne.\n"},
-        {h + "2,50,1,4000,0\n,,,,\n", 1, "", calc::messages::BadN, "--campioni"},
+        {header + "2,50,1,4000,0\n,,,,\n", 1, "", msg::BadN, "--campioni"},
     });
 }
 
@@ -80,15 +81,15 @@ TEST(Tables, UnreadableInputsAndMisusedOptionsRefused)
 {
     const std::string miss = "Manca la colonna ", tried = " (separatori provati: punto e virgola";
     std::vector<Case> cases = {
-        {h + "\n2,\"5\n", 2, top, "Riga 3: l'ingresso"},
-        {h + "\"\n\"x\n", 2, top, "Riga 2: l'ingresso"},
+        {header + "\n2,\"5\n", 2, top, "Riga 3: l'ingresso"},
+        {header + "\"\n\"x\n", 2, top, "Riga 2: l'ingresso"},
         {"Vp;f\tC,R\n", 2, "", miss + "f nella riga di intestazione" + tried}, // ";" on a tie
         {"VoDC,f,IoDC\n", 2, "", miss + "Ripple nella riga di intestazione" + tried, "--progetto"},
         {"vp,Vp [V]\n", 2, "", "La colonna Vp compare"},
         {"Vp,f,C (mF),R\n", 2, "", "L'unità della colonna C (mF) non è quella del campo"},
         {"\r\n", 2, "", "L'ingresso è vuoto"},
-        {h + "2,50,1,4000,1\n2,50,1,4000,1\n", 2, "", "--campioni legge una sola riga di dati.\n", "--campioni"},
-        {h, 2, "", "Manca la riga di dati", "--campioni"},
+        {header + "2,50,1,4000,1\n2,50,1,4000,1\n", 2, "", "--campioni legge una sola riga di dati.\n", "--campioni"},
+        {header, 2, "", "Manca la riga di dati", "--campioni"},
         {"Vp,f,C,R,Np\n2,50,1,4000,1\n2,50,1,4000,1\n", 2, "",
          "--grafico legge una sola riga di dati. Per più righe scrivi un file .pdf, una pagina per riga.\n",
          "--grafico=x.png"},
@@ -99,8 +100,10 @@ TEST(Tables, UnreadableInputsAndMisusedOptionsRefused)
         {"", 2, "", "Opzione sconosciuta: --verfica\nPer l'uso: raddrizzatore --help\n", "--verfica"},
     };
     for (const char* utf8 :
-         {"\xF4\x90\x80\x80", "\xE0\x80\xAF", "\xED\xA0\x80", "\xC3("}) // too high, too long, surrogate, cut
-        cases.push_back({"x," + h + utf8 + ",2,50,10,4000,1\n", 2, x, "Riga 2: il testo non è UTF-8 valido."});
+         {"\xF4\x90\x80\x80", "\xE0\x80\xAF", "\xED\xA0\x80", "\xC3("}) { // too high, too long, surrogate, cut
+        cases.push_back(
+            {"x," + header + utf8 + ",2,50,10,4000,1\n", 2, "x," + top, "Riga 2: il testo non è UTF-8 valido."});
+    }
     expectRuns(cases);
     EXPECT_EQ(run({"--grafico=a.png", "--grafico", "b.png"}, ""),
               Ran(2, "", "L'opzione --grafico compare più di una volta.\nPer l'uso: raddrizzatore --help\n"));
@@ -124,9 +127,8 @@ TEST(Tables, SheetsAsSpreadsheetsWriteThem)
          "C (uF);Vp;f;R;N" + r +
              "100;10;50;2.000,0,1;1;0,00E+00;1,00E+01;5,00E+00;\"R: letto 2.000,0 da "
              "\"\"2.000,0,1\"\"\";\n.5;1;1;1;1;;;;;" +
-             calc::messages::InvalidC + sheet + "1,5;1;1;1;0.500;;;;;" + calc::messages::InvalidN + sheet +
-             "1;1;1;1;2.0000;;;;;" + calc::messages::InvalidN + sheet + "1;1;1;1234.567;1;;;;;" +
-             calc::messages::InvalidR + sheet},
+             msg::InvalidC + sheet + "1,5;1;1;1;0.500;;;;;" + msg::InvalidN + sheet + "1;1;1;1;2.0000;;;;;" +
+             msg::InvalidN + sheet + "1;1;1;1234.567;1;;;;;" + msg::InvalidR + sheet},
         // A tab sheet may be English, where 2.000 is 2: Avviso says how it was read.
         {tsv + "\n2.000\t50\t100\t4.000,5\t1\n", 0,
          tsv + "\tRipple [mV]\tVoDC [V]\tId picco [mA]\tAvviso\tErrore\n"
@@ -165,14 +167,15 @@ TEST(Tables, DesignPipedIntoVerification)
         std::replace(line.begin(), line.end(), ',', ' ');
         std::istringstream row(line);
         double cell[10];
-        for (double& x : cell)
+        for (double& x : cell) {
             row >> x;
+        }
         EXPECT_NEAR(cell[7] / cell[3], 1, 0.05) << "ripple " << line;
         EXPECT_NEAR(cell[8] / cell[0], 1, 0.01) << "VoDC " << line;
         EXPECT_GT(cell[9], 10 * cell[2]) << "Id picco over IoDC " << line;
     }
     EXPECT_NE(out.find(",\"VoDC: letto 5.5 da \"\"5.5.5\"\"\",\n5,"), std::string::npos) << out;
-    EXPECT_TRUE(out.ends_with("\n5,60,,50,,,,,,,," + std::string(calc::messages::MissingIoDC) + "\n"));
+    EXPECT_TRUE(out.ends_with("\n5,60,,50,,,,,,,," + std::string(msg::MissingIoDC) + "\n"));
     // Through --verifica again: no note twice. Designed again from the wanted values: R = 12 V / 500 mA.
     EXPECT_EQ(run({"--verifica"}, out), Ran(1, out, ""));
     const auto [again, designed, said] = run({"--progetto"}, out);
@@ -191,8 +194,9 @@ TEST(Tables, SamplesOfOnePeriod)
     EXPECT_EQ(err, warn);
     EXPECT_TRUE(out.starts_with("\xEF\xBB\xBFt [s];id [A];Vc [V];VoNoC [V]\n0;0,005;10;10\n"));
     EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 10002) << "N: 10000 when missing";
-    for (char& c : out)
+    for (char& c : out) {
         c = c == ',' ? '.' : c == ';' ? ',' : c;
+    }
     std::istringstream rows(out.substr(out.find('\n')));
     const double w = 100 * M_PI, RC = 0.02, t1 = std::atan(1 / (w * RC)) / w;
     for (int k = 0; k <= 10000; ++k) {

@@ -9,8 +9,8 @@
 
 namespace {
 
-// Two sets of arrays at the largest N do not fit in 2.2 GB, one does: a refused press lets the shown ones go, and
-// has them back before it says so.
+// Two sets of arrays at the largest N do not fit in 2.2 GB, one does: a refused press frees the arrays on show and
+// restores them before its message.
 TEST(Calc, LargestNUnderAnAddressLimit)
 {
     calc::Module1 m;

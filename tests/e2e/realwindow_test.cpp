@@ -132,7 +132,8 @@ TEST_F(RealWindow, KeyboardWarningGraphAndExit)
     }
     int status = -1;
     EXPECT_TRUE(waitUntil([&] { return waitpid(pid, &status, WNOHANG) == pid; })) << "still running with no window";
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    EXPECT_TRUE(WIFEXITED(status)) << status;
+    EXPECT_EQ(WEXITSTATUS(status), 0);
     kill(pid, SIGKILL);
 }
 

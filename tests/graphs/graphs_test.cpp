@@ -25,15 +25,14 @@ namespace msg = calc::messages;
 TEST(Graphs, PressPeriodsAndRefusals)
 {
     for (auto [texts, periods, Np, message] :
-         std::initializer_list<std::tuple<calc::CircuitTexts, const char*, int, const char*>>{
-             {{}, "2.5", 2, nullptr},
-             {{}, "-32768.5", -32768, nullptr},
-             {{}, "4 ", 3, msg::InvalidNp},
-             {{.f = ""}, "", 3, msg::MissingF},
-             {{}, "32767.5", 3, msg::BadNp},
-             {{.Vp = "0"}, "4", 3, msg::ZeroVp},
-             {{.Vp = "3E307"}, "4", 3, msg::NotFinite},                 // 48 units of Vp lie beyond a double
-             {{.Vp = "1E306", .R = "1E-3"}, "4", 3, msg::NotFinite}}) { // and of the peak current
+         {std::tuple<calc::CircuitTexts, const char*, int, const char*>{{}, "2.5", 2, nullptr},
+          {{}, "-32768.5", -32768, nullptr},
+          {{}, "4 ", 3, msg::InvalidNp},
+          {{.f = ""}, "", 3, msg::MissingF},
+          {{}, "32767.5", 3, msg::BadNp},
+          {{.Vp = "0"}, "4", 3, msg::ZeroVp},
+          {{.Vp = "3E307"}, "4", 3, msg::NotFinite},                 // 48 * Vp overflows a double
+          {{.Vp = "1E306", .R = "1E-3"}, "4", 3, msg::NotFinite}}) { // as does 48 * Id picco
         calc::Module1 m;
         MessageLog log;
         ASSERT_TRUE(graphs::Command2_Click(m, {.C = "11"}, "3", log.callback()));
@@ -45,8 +44,8 @@ TEST(Graphs, PressPeriodsAndRefusals)
     }
 }
 
-// The default graph: 4 periods of 20 ms; the continuous circuit's 30.36 mA and Vp = 10 V 48 units above the
-// baselines 50 and 0.1.
+// The default graph: 4 periods of 20 ms; the peak current, 30.36 mA in the continuous circuit, 48 units above its
+// baseline 50, and Vp = 10 V 48 above 0.1.
 TEST(Graphs, ReadoutReadsTheModuleAsItIsNow)
 {
     calc::Module1 m;
@@ -89,8 +88,8 @@ TEST(Graphs, ReducedLinesCoverExactlyThePixelsOfTheSegments)
     }
 }
 
-// A current peak each period 48 units above its baseline, or below for a negative generator, whose load voltage
-// lies under the lower band. |Vp|*cos(45 degrees) an eighth into a slot: Vp scales the green.
+// A current peak each period 48 units above its baseline, or below it for a negative generator, whose load voltage
+// lies under the lower band. An eighth into each period the green reads |Vp|*cos(45 degrees), |Vp| being 48 units.
 TEST(Graphs, DefaultGraphPeaksAndSlots)
 {
     for (const bool negative : {false, true}) {

@@ -17,15 +17,18 @@
 inline std::string tool(const QString& program, const QStringList& args)
 {
     QString command = program;
-    for (const QString& a : args)
+    for (const QString& a : args) {
         command += " '" + QString(a).replace("'", R"('\'')") + "'";
+    }
     std::string text;
     FILE* out = popen(command.toLocal8Bit().constData(), "r");
     char chunk[1 << 16];
-    for (std::size_t n; out != nullptr && (n = std::fread(chunk, 1, sizeof chunk, out)) > 0;)
+    for (std::size_t n; out != nullptr && (n = std::fread(chunk, 1, sizeof chunk, out)) > 0;) {
         text.append(chunk, n);
-    if (out != nullptr)
+    }
+    if (out != nullptr) {
         pclose(out);
+    }
     return text;
 }
 

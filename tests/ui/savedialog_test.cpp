@@ -41,8 +41,8 @@ TEST(SaveDialog, OffersGraficoPngInThePicturesFolderOrAtHome)
     qunsetenv("XDG_CONFIG_HOME");
     QDir(home.path()).mkpath(".config");
     QFile settings(home.filePath(".config/user-dirs.dirs"));
-    ASSERT_TRUE(settings.open(QIODevice::WriteOnly) &&
-                settings.write("XDG_PICTURES_DIR=\"$HOME/media/Immagini\"\n") > 0);
+    ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
+    ASSERT_GT(settings.write("XDG_PICTURES_DIR=\"$HOME/media/Immagini\"\n"), 0);
     settings.close();
     // Left alone, the dialog would open in the missing folder's nearest parent: media, not home.
     QDir(home.path()).mkdir("media");

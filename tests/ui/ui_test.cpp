@@ -48,7 +48,7 @@ namespace msg = calc::messages;
 constexpr QRgb white = qRgb(255, 255, 255), red = qRgb(255, 0, 0), green = qRgb(0, 128, 0), blue = qRgb(0, 0, 255),
                navy = qRgb(0, 0, 128), grey = qRgb(128, 128, 128);
 
-// The texts of the named controls, or of all in the order made; a star after blue text.
+// The named controls' texts, or all in creation order, space-separated; '*' after a text shown in blue.
 QString texts(const QWidget& window, const QString& names = {})
 {
     QList<QWidget*> controls = window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
@@ -80,7 +80,7 @@ void act(QWidget& window, const QString& steps)
     }
 }
 
-// Reads the widget's menu, a shortcut after a bar, brackets if disabled; clicks the entry chosen.
+// The context menu's entries as "text|shortcut", "(text)|shortcut" if disabled; clicks entry `choose`.
 QStringList contextMenu(QWidget* widget, int choose = -1)
 {
     QContextMenuEvent event(QContextMenuEvent::Mouse, {}, widget->mapToGlobal(QPoint()));
@@ -126,8 +126,8 @@ TEST(Pictures, CircuitDrawingAndBothIconSizes)
     }
 }
 
-// The main window under a point. A modal window is closed and noted, its caption before a bar; after a star a box
-// not application-modal, or with an icon or another button than OK.
+// The main window, in the C locale (a decimal point). A modal window is closed and noted in `seen` as
+// "caption|text", after a '*' unless a plain box: application-modal, no icon, OK alone.
 class Windows : public testing::Test {
 protected:
     void SetUp() override
@@ -138,7 +138,7 @@ protected:
         QObject::connect(&guard, &QTimer::timeout, &guard, [this] {
             if (QWidget* modal = QApplication::activeModalWidget()) {
                 const auto* box = qobject_cast<QMessageBox*>(modal);
-                if (auto* print = qobject_cast<QPrintDialog*>(modal)) { // orientation, margins in mm; then upright
+                if (auto* print = qobject_cast<QPrintDialog*>(modal)) { // orientation, top margin in mm; then upright
                     const QPageLayout page = print->printer()->pageLayout();
                     seen << QString("Stampa %1 %2")
                                 .arg(page.orientation())
@@ -187,7 +187,8 @@ protected:
     std::unique_ptr<ui::Form1> form1 = std::make_unique<ui::Form1>(module);
 };
 
-// Twips / 15, where a control is out of line; its background fills most of it. The notes take 9.75 points.
+// Twips / 15 for the controls out of line with their neighbours; each one's background fills most of it. The notes
+// are 9.75-point.
 TEST_F(Windows, CaptionsAndPlaces)
 {
     ui::Form2 form2(module);
@@ -215,9 +216,9 @@ TEST_F(Windows, CaptionsAndPlaces)
               "sulle forme d'onda si leggono i valori corrente nel diodo tensione sul carico");
 }
 
-// Under a comma, by the continuous circuit: at C = 1000 uF, R = 100, N = 1000 Vc falls from 9.995 to 8.345 V; the
-// sample at 18.16 ms takes 1.8003 A; VoDC 9.177 V. The design: Vp = 10 V + 2 V / 2, R = 10 V / 1 A,
-// C = Vp / (2 V * f * R). A star for blue, on typed values.
+// With a decimal comma (Italian), by the continuous circuit: at C = 1000 uF, R = 100, N = 1000 Vc falls from 9.995
+// to 8.345 V; the sample at 18.16 ms takes 1.8003 A; VoDC 9.177 V. The design: Vp = 10 V + 2 V / 2, R = 10 V / 1 A,
+// C = Vp / (2 V * f * R); its boxes stay blue when typed into.
 TEST_F(Windows, PressesWriteTheResultsAndRefusalsKeepThem)
 {
     QLocale::setDefault(QLocale(QLocale::Italian));
@@ -254,7 +255,8 @@ TEST_F(Windows, KeyboardWalksEveryControlPressesAndExplains)
         EXPECT_EQ(presses.count(), ++pressed) << key;
     }
     QTest::keyClick(form1.get(), Qt::Key_F1);
-    EXPECT_TRUE(seen.size() == 1 && seen.takeFirst().startsWith(box + "Informazioni\n\nIl diodo è"));
+    ASSERT_EQ(seen.size(), 1);
+    EXPECT_TRUE(seen.takeFirst().startsWith(box + "Informazioni\n\nIl diodo è"));
 }
 
 // A refused first press opens nothing, an accepted one the drawing inside a border; a second press reuses the window,
@@ -265,7 +267,8 @@ TEST_F(Windows, GraphWindowOpensComesBackAndClosesOnEsc)
     EXPECT_EQ(graph(), nullptr);
     act(*form1, "Text7=4 Command2");
     QPointer<ui::Form2> window = graph();
-    ASSERT_TRUE(window && window->isVisible());
+    ASSERT_FALSE(window.isNull());
+    EXPECT_TRUE(window->isVisible());
     const QImage drawn = drawing();
     auto* plot = window->findChild<ui::PlotArea*>("Picture1");
     EXPECT_EQ(plot->grab().toImage().copy(2, 2, 989, 581).convertToFormat(QImage::Format_RGB32), drawn);
@@ -273,7 +276,8 @@ TEST_F(Windows, GraphWindowOpensComesBackAndClosesOnEsc)
     act(*form1, "Text7=0 Command2");
     EXPECT_EQ(graph(), window);
     EXPECT_FALSE(window->isMinimized());
-    EXPECT_TRUE(plot->image() == drawing() && drawing() != drawn);
+    EXPECT_EQ(plot->image(), drawing());
+    EXPECT_NE(drawing(), drawn) << "no curve at Np 0";
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window));
     QTest::keyClick(window, Qt::Key_Escape);
@@ -299,8 +303,8 @@ TEST_F(Windows, GraphWindowCopiesSavesAndPrintsWhileItsDrawingLasts)
     EXPECT_EQ(contextMenu(plot), entries);
     QTest::keyClick(window, Qt::Key_S, Qt::ControlModifier);
     QTest::keyClick(window, Qt::Key_C, Qt::ControlModifier);
-    EXPECT_TRUE(QImage(path, "png").convertToFormat(QImage::Format_RGB32) == drawing() &&
-                QImage(path) == QGuiApplication::clipboard()->image());
+    EXPECT_EQ(QImage(path, "png").convertToFormat(QImage::Format_RGB32), drawing());
+    EXPECT_EQ(QImage(path), QGuiApplication::clipboard()->image());
     const auto saveAndPrint = [&](std::initializer_list<const char*> names) {
         for (const char* name : names) {
             path = dir.filePath(name);
@@ -311,7 +315,7 @@ TEST_F(Windows, GraphWindowCopiesSavesAndPrintsWhileItsDrawingLasts)
     saveAndPrint({"g.PDF", "g.jpg", "no/g.png"});
     contextMenu(plot, 2);
     QFile pdf(dir.filePath("g.PDF"));
-    EXPECT_TRUE(pdf.open(QIODevice::ReadOnly) && pdf.read(5) == "%PDF-");
+    EXPECT_EQ(pdf.open(QIODevice::ReadOnly) ? pdf.read(5).toStdString() : "not opened", "%PDF-");
     act(*form1, "Command1");
     saveAndPrint({"h.pdf", "h.png"});
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
@@ -326,7 +330,8 @@ TEST_F(Windows, GraphWindowCopiesSavesAndPrintsWhileItsDrawingLasts)
                            "Stampa 1 10", "Stampa 0 10", warning, replaced, replaced}));
 }
 
-// x 0 to 100 over 988 pixels, y 100 to 0 over 580, from (2, 2), at any scale. Below y = 0.1 the text stays.
+// x 0 to 100 over 988 pixels, y 100 to 0 over 580, from (2, 2), at any scale. Below y = 0.1 the readout keeps its last
+// text.
 TEST_F(Windows, ReadoutUnderThePointerAtAnyScale)
 {
     act(*form1, "Command2");
