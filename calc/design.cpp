@@ -87,9 +87,13 @@ std::optional<DesignResults> Command3_Click(Module1Scalars& m, const DesignTexts
     // The fields receive the results as the boxes show them, but with a point,
     // so that their own check accepts them under any regional settings.
     return DesignResults{
-        formatScientific(d.R, separator), formatScientific(d.Vp, separator), formatScientific(d.microfarads, separator),
-        formatScientific(d.Vp, '.'),      formatScientific(d.R, '.'),        formatScientific(d.microfarads, '.'),
-        formatScientific(d.f, '.'),
+        .R = formatScientific(d.R, separator),
+        .Vp = formatScientific(d.Vp, separator),
+        .C = formatScientific(d.microfarads, separator),
+        .VpField = formatScientific(d.Vp, '.'),
+        .RField = formatScientific(d.R, '.'),
+        .CField = formatScientific(d.microfarads, '.'),
+        .fField = formatScientific(d.f, '.'),
     };
 }
 

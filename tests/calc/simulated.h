@@ -6,14 +6,18 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <charconv>
 #include <string>
 
 // A verification press on the circuit, C in farads, its warning answered.
 inline calc::Module1 simulated(double Vp, double f, double C, double R, int N)
 {
     calc::Module1 m;
-    using std::to_string;
-    EXPECT_TRUE(calc::Command1_Click(m, {to_string(Vp), to_string(f), to_string(C * 1e6), to_string(R), to_string(N)},
-                                     '.', [](auto, auto&) {}));
+    const auto text = [](double x) { // every digit, so the field holds the value itself
+        std::array<char, 32> digits{};
+        return std::string(digits.data(), std::to_chars(digits.begin(), digits.end(), x).ptr);
+    };
+    EXPECT_TRUE(calc::Command1_Click(m, {text(Vp), text(f), text(C * 1e6), text(R), text(N)}, '.', [](auto, auto&) {}));
     return m;
 }
