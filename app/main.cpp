@@ -32,6 +32,8 @@ void giveHeldLines()
     }
 }
 
+// Qt 6.4's xcb plugin says "could not connect to display" before its fatal
+// line; without DISPLAY and WAYLAND_DISPLAY there is nothing to connect to.
 bool displayMissing()
 {
     const auto refused = [](const auto& line) { return line.second.contains(QLatin1String("connect to display")); };

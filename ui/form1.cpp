@@ -173,7 +173,6 @@ void Form1::build()
 
     Picture1 = new CircuitPicture(this);
     place(Picture1, "Picture1", twipRect(480, 240, 5535, 4215));
-    Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Picture1->setFocusPolicy(Qt::StrongFocus);
     Picture1->setAccessibleName(QString::fromUtf8(messages::CircuitName));
 
@@ -193,6 +192,8 @@ void Form1::buildDesign()
     Label29 = result(this, "Label29", twipRect(7080, 2280, 1935, 375), designColour, "R [ohm]");
     Label35 = result(this, "Label35", twipRect(10200, 2280, 1935, 375), designColour, "Vp [V]");
     Label31 = result(this, "Label31", twipRect(13560, 2280, 1935, 375), designColour, "C [uF]");
+    // Both buttons read "Calcola": a screen reader tells them apart by their group.
+    Command3->setAccessibleDescription(QStringLiteral("Progetto"));
     connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
 }
 
@@ -207,6 +208,7 @@ void Form1::buildVerification()
     Text7 = field(this, "Text7", twipRect(10200, 4800, 1935, 375), calc::DefaultNp, verifyColour, "Np");
     Command1 = button(this, "Command1", twipRect(7080, 5400, 1815, 615), verifyColour, messages::Calculate);
     Command2 = button(this, "Command2", twipRect(10200, 5400, 1935, 615), graphColour, messages::Graph);
+    Command1->setAccessibleDescription(QStringLiteral("Verifica"));
     Label10 = result(this, "Label10", twipRect(7080, 6240, 1935, 375), verifyColour, "Ripple [mV]");
     Label13 = result(this, "Label13", twipRect(10320, 6240, 1935, 375), verifyColour, "VoDC [V]");
     Label22 = result(this, "Label22", twipRect(7080, 6840, 1935, 375), verifyColour, "Id picco [mA]");

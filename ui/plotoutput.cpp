@@ -86,6 +86,9 @@ QString askPlotPath(QWidget* parent)
     QFileDialog dialog(parent, QString::fromUtf8(messages::SaveDialogTitle), startFolder(),
                        filters.join(QStringLiteral(";;")));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // Qt's own dialog, whatever the desktop: a native one may not let the
+    // name follow the chosen type, as filterSelected below makes it.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
     const QString suffix = QString::fromUtf8(graphs::extensionOf(SaveTypes[0].format));
     dialog.setDefaultSuffix(suffix);
     dialog.selectFile(QString::fromUtf8(messages::DefaultImageName) + QLatin1Char('.') + suffix);

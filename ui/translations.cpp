@@ -9,7 +9,7 @@
 
 namespace ui {
 
-void installQtTranslations(QCoreApplication& app)
+void installQtTranslations(QGuiApplication& app)
 {
     // Italian whatever the system language, so Qt's own texts match the
     // program's; the user's locale keeps the numbers' decimal separator.

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-class QCoreApplication;
+class QGuiApplication;
 
 namespace ui {
 
@@ -9,6 +9,6 @@ namespace ui {
 // boxes' buttons) in Italian under every system language, when the system has
 // Qt's Italian translation; otherwise they stay in English. The layout stays
 // left to right.
-void installQtTranslations(QCoreApplication& app);
+void installQtTranslations(QGuiApplication& app);
 
 } // namespace ui
