@@ -105,9 +105,10 @@ std::optional<std::string> graphFile(const std::vector<std::string>& arguments)
     return file;
 }
 
-// Qt's own options as Qt 6.4 documents them for QGuiApplication, QApplication
-// and its X11 platform, which Qt also takes after two dashes: those that take a value ("-style fusion" or
-// "-style=fusion"), then those that stand alone. Not -reverse: the windows keep left to right.
+// Qt's own options as Qt 6.4 documents them for QGuiApplication,
+// QApplication and its X11 platform, which Qt also takes after two dashes:
+// those that take a value ("-style fusion" or "-style=fusion"), then those
+// that stand alone. Not -reverse: the windows keep left to right.
 constexpr std::array<std::string_view, 17> QtValueOptions{"platform",
                                                           "platformpluginpath",
                                                           "platformtheme",
