@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/plotoutput.h"
 
+#include "graphs/drawingfile.h"
 #include "graphs/imageformat.h"
 #include "graphs/messages.h"
 #include "graphs/pdffile.h"
 #include "graphs/plotpage.h"
 #include "graphs/pngfile.h"
-#include "graphs/wholefile.h"
 #include "ui/decimalseparator.h"
 #include "ui/messages.h"
 
@@ -54,12 +54,9 @@ graphs::PageText pageText()
 // Whole or not at all; a failure is told with the system's reason.
 void writePlotFile(const QByteArray& bytes, const QString& path, const calc::ShowMessage& show)
 {
-    const std::optional<std::string> failure =
-        bytes.isEmpty() ? graphs::NotDrawn
-                        : graphs::writeWholeFile(QFile::encodeName(path).toStdString(),
-                                                 {bytes.constData(), std::size_t(bytes.size())});
-    if (failure) {
-        show(calc::Severity::Refusal, graphs::imageNotSaved(QDir::toNativeSeparators(path).toStdString(), *failure));
+    if (const auto failure = graphs::saveDrawing(QFile::encodeName(path).toStdString(),
+                                                 {bytes.constData(), std::size_t(bytes.size())})) {
+        show(calc::Severity::Refusal, *failure);
     }
 }
 

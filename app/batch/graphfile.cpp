@@ -6,6 +6,7 @@
 #include "app/batch/standardoutput.h"
 #include "app/batch/table.h"
 #include "calc/module1.h"
+#include "graphs/drawingfile.h"
 #include "graphs/graphpress.h"
 #include "graphs/imageformat.h"
 #include "graphs/messages.h"
@@ -13,7 +14,6 @@
 #include "graphs/plotgeometry.h"
 #include "graphs/plotwaveforms.h"
 #include "graphs/pngfile.h"
-#include "graphs/wholefile.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -38,10 +38,8 @@ constexpr ColumnName NameColumn{"Nome", ""};
 
 int writeGraph(const std::string& file, const QByteArray& bytes, std::ostream& err)
 {
-    const std::optional<std::string> failure =
-        bytes.isEmpty() ? graphs::NotDrawn : graphs::writeWholeFile(file, {bytes.data(), std::size_t(bytes.size())});
-    if (failure) {
-        err << graphs::imageNotSaved(file, *failure) << '\n';
+    if (const auto failure = graphs::saveDrawing(file, {bytes.data(), std::size_t(bytes.size())})) {
+        err << *failure << '\n';
         return Unwritable;
     }
     return Computed;
