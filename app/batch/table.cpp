@@ -118,8 +118,8 @@ calc::ShowMessage Reported::show() &
     };
 }
 
-TableWriter::TableWriter(std::ostream& out, std::ostream& err, const Header& header, std::vector<ColumnName> results)
-    : out_(out), err_(err), header_(header), results_(std::move(results))
+TableWriter::TableWriter(std::ostream& out, std::ostream& err, std::vector<ColumnName> results)
+    : out_(out), err_(err), results_(std::move(results))
 {
 }
 
@@ -127,27 +127,28 @@ bool TableWriter::write(const Record& record, Record appended, std::string_view 
 {
     Record cells;
     for (std::size_t i = 0; i < record.size(); ++i) {
-        if (header_.kept[i]) {
+        if (header_->kept[i]) {
             cells.push_back(record[i]);
         }
     }
     cells.insert(cells.end(), appended.begin(), appended.end());
-    writeCsv(out_, cells, header_.dialect.separator, alsoQuoted);
+    writeCsv(out_, cells, header_->dialect.separator, alsoQuoted);
     if (!out_.good() && error_ == 0) {
         error_ = errno;
     }
     return out_.good();
 }
 
-bool TableWriter::header()
+bool TableWriter::header(const Header& header)
 {
+    header_ = &header;
     started_ = true;
-    if (header_.dialect.byteOrderMark) {
+    if (header_->dialect.byteOrderMark) {
         out_ << ByteOrderMark;
     }
-    Record cells = header_.cells;
+    Record cells = header_->cells;
     for (std::size_t i = 0; i < cells.size(); ++i) {
-        cells[i] = header_.renamed[i].empty() ? cells[i] : header_.renamed[i];
+        cells[i] = header_->renamed[i].empty() ? cells[i] : header_->renamed[i];
     }
     // Another separator in the header line, quoted, splits no cell when it is read back.
     return write(cells, headerTexts(results_), ",;\t");

@@ -96,11 +96,12 @@ void printNotices(const std::vector<std::string>& notices, std::ostream& err, st
 
 // The output of --verifica and --progetto, one row at a time: the header,
 // then each row as read without the cells the results replace, followed by
-// the results, Avviso and Errore.
+// the results, Avviso and Errore. Rows follow the header, whose reading they
+// keep to.
 class TableWriter {
 public:
-    TableWriter(std::ostream& out, std::ostream& err, const Header& header, std::vector<ColumnName> results);
-    bool header();
+    TableWriter(std::ostream& out, std::ostream& err, std::vector<ColumnName> results);
+    bool header(const Header& header);
     bool row(const Record& record, Record appended, const Reported& reported);
     // The exit status once the input has been read.
     int finish(bool readable);
@@ -109,7 +110,7 @@ private:
     bool write(const Record& record, Record appended, std::string_view alsoQuoted = {});
     std::ostream& out_;
     std::ostream& err_;
-    const Header& header_;
+    const Header* header_ = nullptr;
     std::vector<ColumnName> results_;
     bool started_ = false;
     int error_ = 0; // errno of the first write that failed
@@ -148,7 +149,7 @@ int runTable(std::istream& in, std::ostream& out, std::ostream& err, std::span<c
     }
     names.insert(names.end(), {Warnings, Refusal});
     Header header;
-    TableWriter writer(out, err, header, names);
+    TableWriter writer(out, err, names);
     // A row an earlier stage refused stays refused; its notes come first.
     const auto onRow = [&](const Record& record, std::size_t /*line*/) {
         Reported reported = earlierWord(header, record);
@@ -162,7 +163,7 @@ int runTable(std::istream& in, std::ostream& out, std::ostream& err, std::span<c
         return writer.row(record, std::move(cells), reported);
     };
     return writer.finish(readTable(
-        in, err, header, wanted(inputs), names, [&writer] { return writer.header(); }, onRow));
+        in, err, header, wanted(inputs), names, [&] { return writer.header(header); }, onRow));
 }
 
 } // namespace batch
