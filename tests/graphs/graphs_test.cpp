@@ -38,8 +38,8 @@ TEST(Graphs, PressPeriodsAndRefusals)
         ASSERT_TRUE(graphs::Command2_Click(m, {.C = "11"}, "3", log.callback()));
         texts.C = "11";
         EXPECT_EQ(graphs::Command2_Click(m, texts, periods, log.callback()), message == nullptr);
-        EXPECT_EQ(log.shown.empty() ? "" : log.shown.back() + std::to_string(log.refusals),
-                  message ? message + std::string("1") : "");
+        EXPECT_EQ(log.shown.empty() ? "" : log.shown.back(), message ? message : "");
+        EXPECT_EQ(log.refusals, message ? 1 : 0);
         EXPECT_EQ(m.Np, Np);
     }
 }
@@ -55,7 +55,8 @@ TEST(Graphs, ReadoutReadsTheModuleAsItIsNow)
     };
     EXPECT_EQ(at({}, 25, 98), "t= 20000,00usec ; id(t) = 30,36mA");
     EXPECT_EQ(at({}, -10, 0.1F), "t= -8000,00usec ; Vc(t) = 0,00V");
-    EXPECT_EQ(at({.f = "1E-305"}, 75, 60) + at({.Vp = "1E302", .R = "1E-3"}, 25, 98), "nonenone");
+    EXPECT_EQ(at({.f = "1E-305"}, 75, 60), "none");
+    EXPECT_EQ(at({.Vp = "1E302", .R = "1E-3"}, 25, 98), "none");
     EXPECT_TRUE(
         std::regex_match(at({.f = "1E-60"}, 25, 98), std::regex("t= [0-9]{66,67},00usec ; id\\(t\\) = 5,00mA")));
 }
