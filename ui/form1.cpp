@@ -181,6 +181,11 @@ void Form1::build()
     setKeyboard();
 }
 
+Form1::~Form1()
+{
+    delete form2_.data();
+}
+
 void Form1::buildDesign()
 {
     const calc::DesignTexts design;

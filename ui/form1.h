@@ -28,6 +28,9 @@ class Form1 : public QWidget {
     Q_OBJECT
 public:
     explicit Form1(calc::Module1& module, QWidget* parent = nullptr);
+    // Closes the graph window too, which has no parent of its own and reads
+    // the same module.
+    ~Form1() override;
 
     // The buttons' handlers. Each runs to its end before the window takes
     // further input, under the hourglass: the readout and the other presses

@@ -11,7 +11,9 @@
 #include "ui/messages.h"
 #include "ui/plotarea.h"
 #include "ui/plotoutput.h"
+#include "ui/plotprinting.h"
 #include "ui/programfont.h"
+#include "ui/savedialog.h"
 #include "ui/twips.h"
 
 #include <QAccessible>

@@ -7,7 +7,7 @@
 #include "graphs/wholefile.h"
 #include "tests/support/pdfpages.h"
 #include "tests/support/pixels.h"
-#include "ui/plotoutput.h"
+#include "ui/plotprinting.h"
 #include "ui/translations.h"
 
 #include <QApplication>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/plotoutput.h"
+#include "ui/savedialog.h"
 
 #include <QApplication>
 #include <QComboBox>

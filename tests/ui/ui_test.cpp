@@ -260,7 +260,7 @@ TEST_F(Windows, KeyboardWalksEveryControlPressesAndExplains)
 }
 
 // A refused first press opens nothing, an accepted one the drawing inside a border; a second press reuses the window,
-// restored, with no curve left at Np 0. Esc closes and destroys it.
+// restored, with no curve left at Np 0. Esc closes and destroys it, and so does the main window's end.
 TEST_F(Windows, GraphWindowOpensComesBackAndClosesOnEsc)
 {
     act(*form1, "Text7= Command2");
@@ -283,7 +283,11 @@ TEST_F(Windows, GraphWindowOpensComesBackAndClosesOnEsc)
     QTest::keyClick(window, Qt::Key_Escape);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(window.isNull());
-    EXPECT_EQ(std::exchange(seen, {}), QStringList({box + msg::MissingNp, warning, warning}));
+    act(*form1, "Command2");
+    window = graph();
+    form1.reset();
+    EXPECT_TRUE(window.isNull()) << "the main window's end takes the graph window, which reads its module";
+    EXPECT_EQ(std::exchange(seen, {}), QStringList({box + msg::MissingNp, warning, warning, warning}));
 }
 
 // Ctrl+S saves and Ctrl+C copies the drawing; the menu saves by the extension in any case, refuses another and says
