@@ -8,6 +8,7 @@
 #include "calc/module1.h"
 #include "calc/verification.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <charconv>

@@ -52,7 +52,10 @@ std::array<double, 3> curveRows(const QImage& page, QRectF& plot)
     for (int y = 0; y < page.height(); ++y) {
         for (int x = 0; x < page.width(); ++x) {
             if (page.pixel(x, y) == qRgb(255, 224, 192)) {
-                first = std::min(first, y), last = std::max(last, y), left = std::min(left, x), right = x;
+                first = std::min(first, y);
+                last = std::max(last, y);
+                left = std::min(left, x);
+                right = std::max(right, x);
             }
         }
     }
