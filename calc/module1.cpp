@@ -65,11 +65,20 @@ void Module1::commit(Module1&& trial)
 
 void Module1::discard(Module1&& trial)
 {
-    if (released_) {
-        restoreArrays(std::move(trial.arrays()));
+    if (!released_) {
+        spare_ = std::move(trial.arrays());
         return;
     }
-    spare_ = std::move(trial.arrays());
+    try {
+        restoreArrays(std::move(trial.arrays()));
+    } catch (const std::bad_alloc&) {
+        // Where even the arrays just freed cannot be had again, the module
+        // keeps none, and a new generation tells every drawing of the old
+        // ones that they are gone. The readout reads no array.
+        arrays() = {};
+        released_ = false;
+        ++generation;
+    }
 }
 
 // The simulation is deterministic, so the same parameters give the same bits.

@@ -107,7 +107,8 @@ struct Module1 : Module1Scalars, SampleArrays {
     bool simulate(Module1& trial);
     void commit(Module1&& trial);
     // Arrays freed for the trial are simulated again from what they were
-    // simulated from, so a refused press leaves the module as it was.
+    // simulated from, so a refused press leaves the module as it was. Where
+    // even they cannot be had again, it keeps none, under a new generation.
     void discard(Module1&& trial);
 
 private:
