@@ -192,11 +192,13 @@ void drawCurves(const calc::SampleArrays& arrays, const calc::Module1Scalars& m,
 {
     const auto curves = curvesOf(arrays, m);
     std::vector<RangeExtremes<double>> extremes;
+    extremes.reserve(curves.size());
     for (const Curve& c : curves) {
         extremes.emplace_back(c.values->data(), static_cast<std::size_t>(m.N) + 1);
     }
     // Each slot curve keeps a reference to its extremes, which no longer move.
     std::vector<SlotCurve> slotCurves;
+    slotCurves.reserve(curves.size());
     for (std::size_t i = 0; i < curves.size(); ++i) {
         slotCurves.emplace_back(curves[i], extremes[i], s);
     }
