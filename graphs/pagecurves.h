@@ -1,13 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "calc/module1fwd.h"
+
 class QPainter;
 class QRectF;
-
-namespace calc {
-struct Module1Scalars;
-struct SampleArrays;
-} // namespace calc
 
 namespace graphs {
 

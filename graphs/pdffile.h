@@ -1,16 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "calc/module1fwd.h"
 #include "graphs/pagetexts.h"
 
 #include <QByteArray>
 
 #include <memory>
-
-namespace calc {
-struct Module1Scalars;
-struct SampleArrays;
-} // namespace calc
 
 namespace graphs {
 

@@ -1,15 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "calc/module1fwd.h"
 #include "graphs/pagetexts.h"
 
 class QPainter;
 class QRectF;
-
-namespace calc {
-struct Module1Scalars;
-struct SampleArrays;
-} // namespace calc
 
 namespace graphs {
 

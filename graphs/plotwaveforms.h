@@ -1,14 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "calc/module1fwd.h"
+
 class QImage;
 class QSize;
-
-namespace calc {
-struct Module1;
-struct Module1Scalars;
-struct SampleArrays;
-} // namespace calc
 
 namespace graphs {
 
